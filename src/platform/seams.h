@@ -1,0 +1,123 @@
+#pragma once
+// Every outside thing the program touches, one small interface each. The real ones live in
+// platform/win32; the test doubles in tests/doubles.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace platform {
+
+// ---- Starting programs ------------------------------------------------------------------------
+
+enum class ShowMode { Hidden = 0, Normal = 1 };
+
+class Launcher {
+ public:
+  virtual ~Launcher() = default;
+  // Starts a command line the way WinExec does, without waiting. True when it started.
+  virtual bool run(const std::string& commandLine, ShowMode show) = 0;
+  // Starts a command line through the command interpreter (COMSPEC, else command.com) with
+  // `workingFolder` as its current folder, so that redirections such as "> file" work.
+  virtual bool runThroughShell(const std::string& commandLine, const std::string& workingFolder,
+                               ShowMode show) = 0;
+  // Opens a document or address with the program the system has for it (web browser, mail).
+  virtual bool open(const std::string& target) = 0;
+};
+
+// ---- Operating system version -----------------------------------------------------------------
+
+enum class OsPlatform { Win32s, Windows9x, WindowsNT, Other };
+
+struct OsVersionInfo {
+  OsPlatform platform = OsPlatform::Other;
+  int major = 0;
+  int minor = 0;
+};
+
+class OsVersion {
+ public:
+  virtual ~OsVersion() = default;
+  virtual std::optional<OsVersionInfo> query() = 0;  // nothing when the query fails
+};
+
+// ---- Millisecond timer ------------------------------------------------------------------------
+
+class MilliTimer {
+ public:
+  virtual ~MilliTimer() = default;
+  virtual std::uint32_t now() = 0;  // wraps around after 2^32 ms, like timeGetTime
+};
+
+// ---- Today's date -----------------------------------------------------------------------------
+
+struct Date {
+  int day = 1, month = 1, year = 2000;
+};
+
+class Calendar {
+ public:
+  virtual ~Calendar() = default;
+  virtual Date today() = 0;
+};
+
+// ---- Text files as lines ----------------------------------------------------------------------
+
+class TextFiles {
+ public:
+  virtual ~TextFiles() = default;
+  // Lines converted from the ANSI code page to UTF-8, split at CR LF, CR or LF. A final line
+  // break does not start another line. Throws UserError "ファイル %s は開けません".
+  virtual std::vector<std::string> readLines(const std::string& path) = 0;
+  // The same lines as the file's own bytes, unconverted, for callers that count byte positions.
+  virtual std::vector<std::string> readRawLines(const std::string& path) = 0;
+  // Writes every line followed by CR LF, in the ANSI code page. The old file is replaced only
+  // once the new one is complete. Throws UserError "ファイル %s を作成できません".
+  virtual void writeLines(const std::string& path, const std::vector<std::string>& lines) = 0;
+};
+
+// ---- Dialogs ----------------------------------------------------------------------------------
+
+enum class MessageIcon { None, Information, Warning, Error, Question };
+enum class MessageButtons { Ok, OkCancel, YesNo };
+enum class MessageResult { Ok, Cancel, Yes, No };
+
+struct FileFilter {
+  std::string description;  // "G200clk.exe or Mystclk.com"
+  std::string pattern;      // "G200clk.exe;Mystclk.com"
+};
+
+struct FileDialogOptions {
+  std::string title;
+  std::string fileName;  // offered at first
+  std::vector<FileFilter> filters;
+  std::string defaultExtension;  // without the dot; added when the user gives none
+  bool overwritePrompt = false;
+};
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  virtual MessageResult messageBox(const std::string& caption, const std::string& text,
+                                   MessageIcon icon, MessageButtons buttons) = 0;
+  // The chosen full path, or nothing when the user cancels.
+  virtual std::optional<std::string> openFile(const FileDialogOptions& options) = 0;
+  virtual std::optional<std::string> saveFile(const FileDialogOptions& options) = 0;
+};
+
+// ---- Processor instructions -------------------------------------------------------------------
+
+struct CpuidResult {
+  std::uint32_t eax = 0, ebx = 0, ecx = 0, edx = 0;
+};
+
+class ProcessorQuery {
+ public:
+  virtual ~ProcessorQuery() = default;
+  virtual bool idFlagToggles() = 0;               // bit 21 of EFLAGS can be changed
+  virtual CpuidResult cpuid(std::uint32_t leaf) = 0;  // leaf 0 or 1 only
+  virtual std::uint64_t rdtsc() = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,95 @@
+#include "platform/text.h"
+
+#include <cstdint>
+
+namespace platform {
+
+std::u32string utf8ToCodePoints(const std::string& utf8) {
+  std::u32string out;
+  size_t i = 0;
+  while (i < utf8.size()) {
+    const unsigned char lead = static_cast<unsigned char>(utf8[i]);
+    size_t extra = 0;
+    char32_t cp = lead;
+    if (lead >= 0xF0) { extra = 3; cp = lead & 0x07; }
+    else if (lead >= 0xE0) { extra = 2; cp = lead & 0x0F; }
+    else if (lead >= 0xC0) { extra = 1; cp = lead & 0x1F; }
+    else if (lead >= 0x80) { extra = SIZE_MAX; }
+    bool ok = extra != SIZE_MAX && i + extra < utf8.size();
+    for (size_t k = 1; ok && k <= extra; ++k) {
+      const unsigned char c = static_cast<unsigned char>(utf8[i + k]);
+      if ((c & 0xC0) != 0x80) ok = false;
+      else cp = (cp << 6) | (c & 0x3F);
+    }
+    if (!ok) {  // a stray byte stands for itself as U+FFFD; decoding goes on after it
+      out.push_back(0xFFFD);
+      ++i;
+      continue;
+    }
+    out.push_back(cp);
+    i += extra + 1;
+  }
+  return out;
+}
+
+std::string codePointsToUtf8(const std::u32string& chars) {
+  std::string out;
+  for (char32_t cp : chars) {
+    if (cp < 0x80) {
+      out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+      out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else if (cp < 0x10000) {
+      out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+      out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+      out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+  }
+  return out;
+}
+
+std::u16string utf8ToUtf16(const std::string& utf8) {
+  std::u16string out;
+  for (char32_t cp : utf8ToCodePoints(utf8)) {
+    if (cp >= 0x10000) {
+      cp -= 0x10000;
+      out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+      out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+    } else {
+      out.push_back(static_cast<char16_t>(cp));
+    }
+  }
+  return out;
+}
+
+std::string utf16ToUtf8(const std::u16string& utf16) {
+  std::u32string chars;
+  for (size_t i = 0; i < utf16.size(); ++i) {
+    char32_t c = utf16[i];
+    if (c >= 0xD800 && c < 0xDC00 && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
+        utf16[i + 1] < 0xE000) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (utf16[i + 1] - 0xDC00);
+      ++i;
+    } else if (c >= 0xD800 && c < 0xE000) {
+      c = 0xFFFD;
+    }
+    chars.push_back(c);
+  }
+  return codePointsToUtf8(chars);
+}
+
+bool hasBlank(const std::string& text) {
+  return text.find_first_of(" \t") != std::string::npos;
+}
+
+std::string quoteIfBlank(const std::string& path) {
+  return hasBlank(path) ? "\"" + path + "\"" : path;
+}
+
+}  // namespace platform

@@ -1,0 +1,19 @@
+#pragma once
+// UTF-8 is the program's text everywhere but at the Win32 boundary.
+#include <string>
+
+namespace platform {
+
+std::u32string utf8ToCodePoints(const std::string& utf8);
+std::string codePointsToUtf8(const std::u32string& chars);
+// UTF-16 as the Win32 layer needs it for MultiByteToWideChar/WideCharToMultiByte.
+std::u16string utf8ToUtf16(const std::string& utf8);
+std::string utf16ToUtf8(const std::u16string& utf16);
+
+// True when the text has a blank (space or tab) in it.
+bool hasBlank(const std::string& text);
+// A path as a command line wants it: in double quotes when it has a blank, unchanged otherwise,
+// so "C:\Program Files\x.exe" is neither refused nor taken for C:\Program.exe.
+std::string quoteIfBlank(const std::string& path);
+
+}  // namespace platform

@@ -1,0 +1,209 @@
+#include "ui/controls.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+
+namespace ui {
+
+void Button::userClick() {
+  if (enabled() && visible()) fire(onClick);
+}
+
+void CheckBox::setChecked(bool checked) {
+  if (checked == checked_) return;
+  checked_ = checked;
+  notify(kValue);
+}
+
+void CheckBox::userSetChecked(bool checked) {
+  setChecked(checked);
+  fire(onClick);
+}
+
+void RadioGroup::setItems(std::vector<std::string> items) {
+  items_ = std::move(items);
+  itemIndex_ = -1;
+  notify(kItems | kValue);
+}
+
+void RadioGroup::setItemIndex(int index) {
+  if (index < -1 || index >= static_cast<int>(items_.size())) index = -1;
+  if (index == itemIndex_) return;
+  itemIndex_ = index;
+  notify(kValue);
+}
+
+void RadioGroup::userSelect(int index) {
+  const int before = itemIndex_;
+  setItemIndex(index);
+  if (itemIndex_ != before) fire(onClick);
+}
+
+void Edit::userSetText(const std::string& text) {
+  setText(text);
+  if (spin_) spin_->followText(text);
+  fire(onChange);
+}
+
+UpDown::UpDown(Control* parent, std::string name, Edit& associate, int min, int max,
+               int position)
+    : Control(parent, std::move(name)), associate_(associate), min_(min), max_(max),
+      position_(position) {
+  associate_.spin_ = this;
+  associate_.setText(std::to_string(position_));
+}
+
+void UpDown::setRange(int min, int max) {
+  min_ = min;
+  max_ = max;
+  notify(kRange);
+}
+
+void UpDown::setPosition(int position) {
+  position_ = position;
+  associate_.setText(std::to_string(position_));
+  notify(kValue);
+}
+
+void UpDown::userSetPosition(int position) {
+  const int low = std::min(min_, max_);
+  const int high = std::max(min_, max_);
+  setPosition(std::clamp(position, low, high));
+  fire(onClick);
+}
+
+void UpDown::followText(const std::string& text) {
+  // Like the spin control itself: a whole number within the range becomes the position;
+  // anything else leaves the position as it was.
+  if (text.empty()) return;
+  errno = 0;
+  char* end = nullptr;
+  const long value = std::strtol(text.c_str(), &end, 10);
+  if (errno != 0 || *end != '\0') return;
+  if (value < std::min(min_, max_) || value > std::max(min_, max_)) return;
+  position_ = static_cast<int>(value);
+  notify(kValue);
+}
+
+void ComboBox::setItems(std::vector<std::string> items) {
+  items_ = std::move(items);
+  itemIndex_ = -1;
+  notify(kItems | kValue);
+}
+
+void ComboBox::setItemIndex(int index) {
+  if (index < -1 || index >= static_cast<int>(items_.size())) index = -1;
+  if (index == itemIndex_) return;
+  itemIndex_ = index;
+  notify(kValue);
+}
+
+std::string ComboBox::text() const {
+  return itemIndex_ >= 0 ? items_[static_cast<std::size_t>(itemIndex_)] : std::string();
+}
+
+void ComboBox::userSelect(int index) {
+  setItemIndex(index);
+  fire(onChange);
+}
+
+std::vector<std::string> Memo::lines() const {
+  std::vector<std::string> out;
+  std::string line;
+  for (std::size_t i = 0; i < text_.size(); ++i) {
+    const char c = text_[i];
+    if (c == '\r' || c == '\n') {
+      out.push_back(line);
+      line.clear();
+      if (c == '\r' && i + 1 < text_.size() && text_[i + 1] == '\n') ++i;
+    } else {
+      line.push_back(c);
+    }
+  }
+  if (!line.empty()) out.push_back(line);
+  return out;
+}
+
+void Memo::setLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i) text += "\r\n";
+    text += lines[i];
+  }
+  // A trailing empty line must survive the round trip through the text.
+  if (!lines.empty() && lines.back().empty()) text += "\r\n";
+  setText(text);
+}
+
+void Memo::setText(const std::string& text) {
+  if (text == text_) return;
+  text_ = text;
+  notify(kValue);
+}
+
+void Memo::userSetText(const std::string& text) { text_ = text; }
+
+void ProgressBar::setRange(int min, int max) {
+  min_ = min;
+  max_ = max;
+  notify(kRange);
+}
+
+void ProgressBar::setPosition(int position) {
+  position_ = std::clamp(position, min_, max_);
+  notify(kValue);
+}
+
+void StatusBar::addPanel(int width, const std::string& text) {
+  panels_.push_back({width, text});
+  if (panels_.size() == 1) restingText_ = text;
+  notify(kValue);
+}
+
+void StatusBar::setPanelText(std::size_t index, const std::string& text) {
+  if (index >= panels_.size() || panels_[index].text == text) return;
+  panels_[index].text = text;
+  notify(kValue);
+}
+
+void StatusBar::showHint(const std::string& hint) {
+  setPanelText(0, hint.empty() ? restingText_ : hint);
+}
+
+std::vector<TabSheet*> PageControl::pages() const {
+  std::vector<TabSheet*> out;
+  for (Control* c : children())
+    if (c->kind() == Kind::TabSheet) out.push_back(static_cast<TabSheet*>(c));
+  return out;
+}
+
+TabSheet* PageControl::activePage() const {
+  const auto all = pages();
+  return active_ >= 0 && active_ < static_cast<int>(all.size()) ? all[active_] : nullptr;
+}
+
+void PageControl::setActivePage(int index) {
+  const auto all = pages();
+  if (index < 0 || index >= static_cast<int>(all.size())) return;
+  active_ = index;
+  notify(kValue);
+  fire(all[index]->onShow);
+}
+
+Timer::Timer(Control* parent, std::string name, unsigned intervalMs)
+    : Control(parent, std::move(name)), interval_(intervalMs) {
+  setVisible(false);
+}
+
+void Timer::setTimerEnabled(bool running) {
+  if (running == running_) return;
+  running_ = running;
+  notify(kValue);
+}
+
+void Timer::tick() {
+  if (running_) fire(onTimer);
+}
+
+}  // namespace ui

@@ -1,0 +1,77 @@
+#pragma once
+// A top-level window of the model. Closing a form only hides it; closing the main form ends the
+// program.
+#include <string>
+
+#include "ui/control.h"
+
+namespace ui {
+
+class Button;
+class StatusBar;
+
+enum class FormBorder {
+  Single,      // fixed size; minimise and close buttons only
+  Dialog,      // fixed dialog frame with a close button
+  ToolWindow,  // small caption with a close button
+  ToolWindowNoButtons,  // small caption, nothing on the title bar
+};
+
+enum class FormPosition { ScreenCenter, Default };
+
+class Form : public Control {
+ public:
+  Form(Runtime& runtime, std::string name, std::string caption);
+  Kind kind() const override { return Kind::Form; }
+  Runtime& runtime() const { return runtime_; }
+
+  int clientWidth() const { return clientWidth_; }
+  int clientHeight() const { return clientHeight_; }
+  void setClientSize(int width, int height);
+  FormBorder border() const { return border_; }
+  void setBorder(FormBorder border) { border_ = border; }
+  FormPosition position() const { return position_; }
+  void setPosition(FormPosition position) { position_ = position; }
+  bool isMainForm() const { return main_; }
+  void setMainForm(bool main) { main_ = main; }
+
+  // Enter clicks the default button, Esc the cancel button.
+  Button* defaultButton() const { return defaultButton_; }
+  void setDefaultButton(Button* button);
+  Button* cancelButton() const { return cancelButton_; }
+  void setCancelButton(Button* button) { cancelButton_ = button; }
+
+  // The status bar that shows the hint of the control under the mouse.
+  StatusBar* hintBar() const { return hintBar_; }
+  void setHintBar(StatusBar* bar) { hintBar_ = bar; }
+
+  // Shows the form (running onShow when it was hidden) without blocking.
+  void show();
+  // Shows the form and returns once it is closed again.
+  void showModal();
+  bool isModal() const { return modal_; }
+  // Hides the form; for the main form this ends the program.
+  void close();
+  void bringToFront();
+
+  // The user asked the window to close (title-bar button, Alt+F4, Esc without a cancel button).
+  // Runs onCloseRequest when set, otherwise closes.
+  void userRequestClose();
+
+  Handler onShow;
+  Handler onCloseRequest;
+
+ private:
+  Runtime& runtime_;
+  int clientWidth_ = 0;
+  int clientHeight_ = 0;
+  FormBorder border_ = FormBorder::Single;
+  FormPosition position_ = FormPosition::ScreenCenter;
+  bool main_ = false;
+  bool modal_ = false;
+  Button* defaultButton_ = nullptr;
+  Button* cancelButton_ = nullptr;
+  StatusBar* hintBar_ = nullptr;
+};
+
+}  // namespace ui

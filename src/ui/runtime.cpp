@@ -1,0 +1,29 @@
+#include "ui/runtime.h"
+
+#include <exception>
+
+#include "platform/errors.h"
+
+namespace ui {
+
+void Runtime::dispatch(const Handler& handler) {
+  if (!handler) return;
+  try {
+    handler();
+  } catch (const std::exception& e) {
+    showError(e.what());
+  } catch (...) {
+    showError("予期しないエラーが発生しました。");
+  }
+}
+
+void Runtime::showError(const std::string& message) {
+  try {
+    dialogs_.messageBox(applicationTitle(), platform::withFullStop(message),
+                        platform::MessageIcon::Error, platform::MessageButtons::Ok);
+  } catch (...) {
+    // Nothing sensible is left to show an error with.
+  }
+}
+
+}  // namespace ui

@@ -1,0 +1,41 @@
+#pragma once
+// What forms need from the toolkit besides their controls: the one dispatcher every handler runs
+// through, modal loops and the end of the program. The Win32 runtime runs real message loops;
+// the test runtime runs scripts.
+#include <string>
+
+#include "platform/seams.h"
+#include "ui/control.h"
+
+namespace ui {
+
+class Form;
+
+class Runtime {
+ public:
+  explicit Runtime(platform::Dialogs& dialogs) : dialogs_(dialogs) {}
+  virtual ~Runtime() = default;
+
+  // The application title: the title of error boxes and of the task bar button.
+  static const char* applicationTitle() { return "Matrox Corvane"; }
+
+  platform::Dialogs& dialogs() const { return dialogs_; }
+
+  // Runs one handler. An error it throws ends it and is shown in the error box (the message,
+  // "." when its last character sorts after ".", error icon, OK, the application title); the
+  // program goes on. No exception leaves this function.
+  void dispatch(const Handler& handler);
+  void showError(const std::string& message);
+
+  // A form became visible or was told to come to the front; the binding makes its window.
+  virtual void formShown(Form& form) = 0;
+  // Blocks until `form` is hidden again; other windows take no input meanwhile.
+  virtual void runModal(Form& form) = 0;
+  // Ends the program once the message loop runs (or at once, when it already runs).
+  virtual void terminate() = 0;
+
+ private:
+  platform::Dialogs& dialogs_;
+};
+
+}  // namespace ui

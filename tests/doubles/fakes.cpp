@@ -1,0 +1,222 @@
+#include "fakes.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "platform/errors.h"
+
+#ifdef _WIN32
+#include <direct.h>
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace doubles {
+
+bool RecordingLauncher::run(const std::string& commandLine, platform::ShowMode show) {
+  starts.push_back({commandLine, show, "", false});
+  if (sideEffect) sideEffect(commandLine);
+  return succeed;
+}
+
+bool RecordingLauncher::runThroughShell(const std::string& commandLine,
+                                        const std::string& workingFolder,
+                                        platform::ShowMode show) {
+  starts.push_back({commandLine, show, workingFolder, true});
+  if (sideEffect) sideEffect(commandLine);
+  return succeed;
+}
+
+bool RecordingLauncher::open(const std::string& target) {
+  opened.push_back(target);
+  return succeed;
+}
+
+std::uint32_t ScriptedTimer::now() {
+  ++calls;
+  if (!readings.empty()) {
+    last = readings.front();
+    readings.pop_front();
+  } else {
+    last += step;
+  }
+  return last;
+}
+
+namespace {
+
+// The program writes Windows paths ("folder\\file"); on Linux the folder separator is "/".
+std::string hostPath(std::string path) {
+#ifndef _WIN32
+  for (char& c : path)
+    if (c == '\\') c = '/';
+#endif
+  return path;
+}
+
+std::string slurp(const std::string& path) {
+  std::ifstream in(hostPath(path), std::ios::binary);
+  if (!in) throw platform::UserError(platform::format1("ファイル %s は開けません", path));
+  std::ostringstream all;
+  all << in.rdbuf();
+  return all.str();
+}
+
+std::vector<std::string> splitLines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::string line;
+  bool pending = false;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const char c = bytes[i];
+    if (c == '\r' || c == '\n') {
+      lines.push_back(line);
+      line.clear();
+      pending = false;
+      if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+    } else {
+      line.push_back(c);
+      pending = true;
+    }
+  }
+  if (pending) lines.push_back(line);
+  return lines;
+}
+
+}  // namespace
+
+std::vector<std::string> PlainTextFiles::readLines(const std::string& path) {
+  return splitLines(slurp(path));
+}
+
+std::vector<std::string> PlainTextFiles::readRawLines(const std::string& path) {
+  return splitLines(slurp(path));
+}
+
+void PlainTextFiles::writeLines(const std::string& path, const std::vector<std::string>& lines) {
+  const std::string target = hostPath(path);
+  const std::string aside = target + ".new";
+  {
+    std::ofstream out(aside, std::ios::binary | std::ios::trunc);
+    if (!out) throw platform::UserError(platform::format1("ファイル %s を作成できません", path));
+    for (const auto& line : lines) out << line << "\r\n";
+    if (!out.flush()) {
+      std::remove(aside.c_str());
+      throw platform::UserError(platform::format1("ファイル %s を作成できません", path));
+    }
+  }
+  std::remove(target.c_str());
+  if (std::rename(aside.c_str(), target.c_str()) != 0)
+    throw platform::UserError(platform::format1("ファイル %s を作成できません", path));
+}
+
+platform::MessageResult RecordingDialogs::messageBox(const std::string& caption,
+                                                     const std::string& text,
+                                                     platform::MessageIcon icon,
+                                                     platform::MessageButtons buttons) {
+  boxes.push_back({caption, text, icon, buttons});
+  if (whileOpen) whileOpen(boxes.back());
+  if (answers.empty()) return platform::MessageResult::Ok;
+  const auto answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+std::optional<std::string> RecordingDialogs::openFile(const platform::FileDialogOptions& o) {
+  fileDialogs.push_back(o);
+  if (fileAnswers.empty()) return std::nullopt;
+  auto answer = fileAnswers.front();
+  fileAnswers.pop_front();
+  return answer;
+}
+
+std::optional<std::string> RecordingDialogs::saveFile(const platform::FileDialogOptions& o) {
+  return openFile(o);
+}
+
+platform::CpuidResult RecordedProcessor::cpuid(std::uint32_t leaf) {
+  ++cpuidCalls;
+  if (!hasCpuid) throw std::logic_error("CPUID executed on a processor without it");
+  auto it = leaves.find(leaf);
+  return it == leaves.end() ? platform::CpuidResult{} : it->second;
+}
+
+std::uint64_t RecordedProcessor::rdtsc() {
+  if (!counterReadings.empty()) {
+    counter = counterReadings.front();
+    counterReadings.pop_front();
+  }
+  return counter;
+}
+
+RecordedProcessor RecordedProcessor::from(const std::string& vendor, std::uint32_t maxLeaf,
+                                          std::uint32_t eax1, std::uint32_t edx1) {
+  RecordedProcessor p;
+  std::string v = vendor;
+  v.resize(12, ' ');
+  auto word = [&](int at) {
+    return std::uint32_t(std::uint8_t(v[at])) | std::uint32_t(std::uint8_t(v[at + 1])) << 8 |
+           std::uint32_t(std::uint8_t(v[at + 2])) << 16 |
+           std::uint32_t(std::uint8_t(v[at + 3])) << 24;
+  };
+  p.leaves[0] = {maxLeaf, word(0), word(8), word(4)};
+  p.leaves[1] = {eax1, 0, 0, edx1};
+  return p;
+}
+
+void TestRuntime::runModal(ui::Form& form) {
+  modalRuns.push_back(form.name());
+  if (!modalScripts.empty()) {
+    auto script = std::move(modalScripts.front());
+    modalScripts.pop_front();
+    script(form);
+  }
+  if (form.visible()) {
+    modalLeftOpen = true;
+    form.setVisible(false);
+  }
+}
+
+TempFolder::TempFolder() {
+#ifdef _WIN32
+  char base[260];
+  const char* tmp = std::getenv("TEMP");
+  std::snprintf(base, sizeof base, "%s\\corvane-XXXXXX", tmp ? tmp : ".");
+  if (!_mktemp(base) || _mkdir(base) != 0) throw std::runtime_error("no temp folder");
+  path_ = base;
+#else
+  char base[] = "/tmp/corvane-XXXXXX";
+  if (!mkdtemp(base)) throw std::runtime_error("no temp folder");
+  path_ = base;
+#endif
+}
+
+TempFolder::~TempFolder() {
+#ifdef _WIN32
+  std::system(("rmdir /s /q \"" + path_ + "\" >NUL 2>&1").c_str());
+#else
+  std::system(("rm -rf '" + path_ + "'").c_str());
+#endif
+}
+
+void TempFolder::write(const std::string& name, const std::string& bytes) const {
+  std::ofstream out(hostPath(file(name)), std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+std::string TempFolder::read(const std::string& name) const {
+  std::ifstream in(hostPath(file(name)), std::ios::binary);
+  std::ostringstream all;
+  all << in.rdbuf();
+  return all.str();
+}
+
+bool TempFolder::exists(const std::string& name) const {
+  std::ifstream in(hostPath(file(name)), std::ios::binary);
+  return static_cast<bool>(in);
+}
+
+}  // namespace doubles

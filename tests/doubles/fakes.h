@@ -1,0 +1,163 @@
+#pragma once
+// Test doubles for the seams: they record what the program did and answer as told.
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "memory_registry.h"
+#include "platform/seams.h"
+#include "platform/services.h"
+#include "ui/form.h"
+#include "ui/runtime.h"
+
+namespace doubles {
+
+class RecordingLauncher : public platform::Launcher {
+ public:
+  struct Start {
+    std::string commandLine;
+    platform::ShowMode show;
+    std::string workingFolder;  // only for runThroughShell
+    bool throughShell = false;
+  };
+  bool run(const std::string& commandLine, platform::ShowMode show) override;
+  bool runThroughShell(const std::string& commandLine, const std::string& workingFolder,
+                       platform::ShowMode show) override;
+  bool open(const std::string& target) override;
+
+  std::vector<Start> starts;
+  std::vector<std::string> opened;
+  bool succeed = true;  // what run() answers
+  // Called with each command line, as if the program ran (a stand-in tool writing a file).
+  std::function<void(const std::string&)> sideEffect;
+};
+
+class FixedOsVersion : public platform::OsVersion {
+ public:
+  std::optional<platform::OsVersionInfo> query() override {
+    ++queries;
+    return info;
+  }
+  std::optional<platform::OsVersionInfo> info =
+      platform::OsVersionInfo{platform::OsPlatform::Windows9x, 4, 10};
+  int queries = 0;
+};
+
+// Gives the readings it was told, then keeps adding `step` to the last one.
+class ScriptedTimer : public platform::MilliTimer {
+ public:
+  std::uint32_t now() override;
+  std::deque<std::uint32_t> readings;
+  std::uint32_t last = 0;
+  std::uint32_t step = 1;
+  int calls = 0;
+};
+
+class FixedCalendar : public platform::Calendar {
+ public:
+  platform::Date today() override { return date; }
+  platform::Date date{6, 12, 2026};
+};
+
+// Real files in real folders; UTF-8 stands in for the ANSI code page. On Linux a "\\" in a path
+// is taken as the folder separator.
+class PlainTextFiles : public platform::TextFiles {
+ public:
+  std::vector<std::string> readLines(const std::string& path) override;
+  std::vector<std::string> readRawLines(const std::string& path) override;
+  void writeLines(const std::string& path, const std::vector<std::string>& lines) override;
+};
+
+class RecordingDialogs : public platform::Dialogs {
+ public:
+  struct Box {
+    std::string caption;
+    std::string text;
+    platform::MessageIcon icon;
+    platform::MessageButtons buttons;
+  };
+  platform::MessageResult messageBox(const std::string& caption, const std::string& text,
+                                     platform::MessageIcon icon,
+                                     platform::MessageButtons buttons) override;
+  std::optional<std::string> openFile(const platform::FileDialogOptions& options) override;
+  std::optional<std::string> saveFile(const platform::FileDialogOptions& options) override;
+
+  std::vector<Box> boxes;
+  std::deque<platform::MessageResult> answers;  // default: Ok
+  // Runs while a box is open (the countdown's restore message is shown inside a modal window).
+  std::function<void(const Box&)> whileOpen;
+  std::vector<platform::FileDialogOptions> fileDialogs;
+  std::deque<std::optional<std::string>> fileAnswers;  // default: cancelled
+};
+
+// A processor that replays a CPUID record.
+class RecordedProcessor : public platform::ProcessorQuery {
+ public:
+  bool idFlagToggles() override { return hasCpuid; }
+  platform::CpuidResult cpuid(std::uint32_t leaf) override;
+  std::uint64_t rdtsc() override;
+
+  bool hasCpuid = true;
+  std::map<std::uint32_t, platform::CpuidResult> leaves;
+  std::deque<std::uint64_t> counterReadings;
+  std::uint64_t counter = 0;
+  int cpuidCalls = 0;
+
+  // vendor, highest leaf, leaf-1 EAX and EDX, as in a dump.
+  static RecordedProcessor from(const std::string& vendor, std::uint32_t maxLeaf,
+                                std::uint32_t eax1, std::uint32_t edx1);
+};
+
+// Modal loops run scripts: each showModal takes the next script and runs it with the form.
+class TestRuntime : public ui::Runtime {
+ public:
+  explicit TestRuntime(platform::Dialogs& dialogs) : ui::Runtime(dialogs) {}
+  void formShown(ui::Form& form) override { shown.push_back(form.name()); }
+  void runModal(ui::Form& form) override;
+  void terminate() override { terminated = true; }
+
+  std::deque<std::function<void(ui::Form&)>> modalScripts;
+  std::vector<std::string> shown;
+  std::vector<std::string> modalRuns;
+  bool terminated = false;
+  bool modalLeftOpen = false;  // a script returned with its form still open
+};
+
+// All the doubles of one test, and the services the windows take.
+struct World {
+  MemoryRegistry registry;
+  RecordingLauncher launcher;
+  FixedOsVersion os;
+  ScriptedTimer timer;
+  FixedCalendar calendar;
+  PlainTextFiles files;
+  RecordingDialogs dialogs;
+  RecordedProcessor processor;
+  TestRuntime runtime{dialogs};
+  std::string programFolder;
+
+  platform::Services services() {
+    return {registry, launcher, os, timer, calendar, files, dialogs, processor, programFolder};
+  }
+};
+
+// A fresh folder under the system's temp folder, removed with the object.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  const std::string& path() const { return path_; }
+  // The path of a file in the folder, written as the program writes paths ("folder\\name").
+  std::string file(const std::string& name) const { return path_ + "\\" + name; }
+  void write(const std::string& name, const std::string& bytes) const;
+  std::string read(const std::string& name) const;
+  bool exists(const std::string& name) const;
+
+ private:
+  std::string path_;
+};
+
+}  // namespace doubles

@@ -1,0 +1,24 @@
+#include <gtest/gtest.h>
+
+#include "platform/errors.h"
+#include "platform/text.h"
+
+TEST(ErrorText, FullStopFollowsMessagesWhoseLastCharacterSortsAfterIt) {
+  EXPECT_EQ(platform::withFullStop("ファイル C:\\x は開けません"), "ファイル C:\\x は開けません.");
+  EXPECT_EQ(platform::withFullStop("終わり。"), "終わり。.");
+  EXPECT_EQ(platform::withFullStop("done."), "done.");
+  EXPECT_EQ(platform::withFullStop("stop!"), "stop!");
+  EXPECT_EQ(platform::withFullStop("x"), "x.");
+}
+
+TEST(Utf8, RoundTripsThroughUtf16IncludingAstralAndBrokenBytes) {
+  const std::string text = "Ｍ II ｢ゲーム｣ \xF0\x9F\x98\x80";
+  EXPECT_EQ(platform::utf16ToUtf8(platform::utf8ToUtf16(text)), text);
+  EXPECT_EQ(platform::utf8ToCodePoints("a\xFF" "b"), (std::u32string{U'a', 0xFFFD, U'b'}));
+  EXPECT_EQ(platform::utf8ToCodePoints("\xE3\x81"), (std::u32string{0xFFFD, 0xFFFD}));
+}
+
+TEST(CommandLines, PathsWithBlanksAreQuotedOthersAreNot) {
+  EXPECT_EQ(platform::quoteIfBlank("C:\\Program Files\\clk.bat"), "\"C:\\Program Files\\clk.bat\"");
+  EXPECT_EQ(platform::quoteIfBlank("C:\\G200\\clk.bat"), "C:\\G200\\clk.bat");
+}
