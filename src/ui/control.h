@@ -70,6 +70,7 @@ class Control {
   const std::vector<Control*>& children() const { return children_; }
   // The window this control sits on (itself for a form).
   Form* form();
+  const Form* form() const { return const_cast<Control*>(this)->form(); }
 
   const std::string& caption() const { return caption_; }
   void setCaption(const std::string& caption);

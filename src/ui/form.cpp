@@ -27,9 +27,9 @@ void Form::show() {
     bringToFront();
     return;
   }
+  runtime_.formShown(*this);  // the window exists, still hidden
+  runtime_.dispatch(onShow);  // filled before the user sees it
   setVisible(true);
-  runtime_.formShown(*this);
-  runtime_.dispatch(onShow);
 }
 
 void Form::showModal() {

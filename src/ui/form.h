@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ui/control.h"
+#include "ui/runtime.h"
 
 namespace ui {
 

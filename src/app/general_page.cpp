@@ -1,0 +1,75 @@
+#include "app/general_page.h"
+
+GeneralPage::GeneralPage(ui::TabSheet& TabSheet1)
+    : Title(&TabSheet1, "Title", "Matrox Corvane Ver1.43"),
+      BoardsHeading(&TabSheet1, "BoardsHeading", "対応カード一覧："),
+      Board1(&TabSheet1, "Board1", "Matrox Millennium G200"),
+      Board2(&TabSheet1, "Board2", "Matrox Millennium G200 SE"),
+      Board3(&TabSheet1, "Board3", "Matrox Millennium G200 LE"),
+      Board4(&TabSheet1, "Board4", "Matrox Mystique G200"),
+      Board5(&TabSheet1, "Board5", "Matrox Marvel G200-TV"),
+      Board6(&TabSheet1, "Board6", "Matrox MGA-G200 AGP"),
+      Trademark(&TabSheet1, "Trademark", "｢MGA-G200｣はMatrox Graphics社の商標です。"),
+      Detected(&TabSheet1, "Detected", "検出結果"),
+      Label1(&Detected, "Label1", "ボード："),
+      Label12(&Detected, "Label12", "Matrox Millennium G200 SE AGP"),
+      Label30(&Detected, "Label30", "PowerDeskのバージョン："),
+      Label31(&Detected, "Label31", "Powerdesk Ver4.50"),
+      Label27(&Detected, "Label27", "使用CRT："),
+      Label29(&Detected, "Label29", "Plug and Play モニタ"),
+      Label37(&Detected, "Label37", "プラットフォーム："),
+      Label38(&Detected, "Label38", "Unknown"),
+      Label22(&TabSheet1, "Label22", "Label22"),
+      GroupBox2(&TabSheet1, "GroupBox2", "レジストリのお手軽設定"),
+      Button9(&GroupBox2, "Button9", "緊急時専用モード"),
+      Button11(&GroupBox2, "Button11", "初期設定"),
+      Button10(&GroupBox2, "Button10", "ゲームモード"),
+      Button12(&GroupBox2, "Button12", "ベンチマークモード"),
+      uninstall(&TabSheet1, "uninstall", "アンインストールする"),
+      Button25(&TabSheet1, "Button25", "バージョン情報"),
+      Button1(&TabSheet1, "Button1", "終了(&E)") {
+  Title.setBounds(16, 12, 400, 24);
+  Title.setBold(true);
+  Title.setFontHeight(20);
+
+  BoardsHeading.setBounds(16, 48, 200, 14);
+  int y = 68;
+  for (ui::Label* board : boards()) {
+    board->setBounds(36, y, 280, 14);
+    y += 17;
+  }
+  Trademark.setBounds(16, y + 6, 400, 14);
+
+  Detected.setBounds(10, 228, 600, 116);
+  const int labelWidth = 160;
+  ui::Label* rows[][2] = {{&Label1, &Label12}, {&Label30, &Label31}, {&Label27, &Label29},
+                          {&Label37, &Label38}};
+  y = 22;
+  for (auto& row : rows) {
+    row[0]->setBounds(10, y, labelWidth, 14);
+    row[1]->setBounds(10 + labelWidth, y, 420, 14);
+    y += 22;
+  }
+  Label12.setBold(true);
+  Label38.setBold(true);
+  Label22.setVisible(false);
+
+  GroupBox2.setBounds(380, 48, 230, 160);
+  ui::Button* presets[] = {&Button9, &Button11, &Button10, &Button12};
+  y = 24;
+  for (ui::Button* b : presets) {
+    b->setBounds(20, y, 190, 25);
+    y += 32;
+  }
+  Button9.setHint("Socket7ユーザー等きちんと動作しない場合の設定");
+  Button11.setHint("ドライバを入れた最初の設定");
+  Button10.setHint("ゲーム用に最適の設定です。");
+  Button12.setHint("最も性能を発揮する設定です。");
+
+  uninstall.setBounds(10, 410, 160, 25);
+  uninstall.setHint("レジストリの設定をアンインストールします。");
+  Button25.setBounds(390, 410, 110, 25);
+  Button25.setHint("Corvaneのバージョンを表示します。");
+  Button1.setBounds(510, 410, 100, 25);
+  Button1.setHint("Corvaneを終了します。");
+}

@@ -1,0 +1,277 @@
+#include "platform/win32/win32_seams.h"
+
+#include <windows.h>
+#include <commdlg.h>
+#include <mmsystem.h>
+#include <shellapi.h>
+
+#include <vector>
+
+#include "platform/errors.h"
+#include "platform/win32/ansi.h"
+
+namespace platform::win32 {
+
+// ---- Programs ---------------------------------------------------------------------------------
+
+bool Win32Launcher::run(const std::string& commandLine, ShowMode show) {
+  const std::string line = toAnsi(commandLine);
+  return WinExec(line.c_str(), show == ShowMode::Hidden ? SW_HIDE : SW_SHOWNORMAL) > 31;
+}
+
+bool Win32Launcher::runThroughShell(const std::string& commandLine,
+                                    const std::string& workingFolder, ShowMode show) {
+  // COMSPEC names command.com on Windows 95/98 and cmd.exe elsewhere.
+  std::string shell;
+  const DWORD needed = GetEnvironmentVariableA("COMSPEC", nullptr, 0);
+  if (needed > 0) {
+    shell.resize(needed);
+    const DWORD got = GetEnvironmentVariableA("COMSPEC", &shell[0], needed);
+    shell.resize(got < needed ? got : 0);
+  }
+  if (shell.empty()) shell = "command.com";
+  std::string line = shell + " /c " + toAnsi(commandLine);
+  const std::string folder = toAnsi(workingFolder);
+
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = static_cast<WORD>(show == ShowMode::Hidden ? SW_HIDE : SW_SHOWNORMAL);
+  PROCESS_INFORMATION process{};
+  std::vector<char> writable(line.begin(), line.end());
+  writable.push_back('\0');
+  const BOOL started =
+      CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE,
+                     show == ShowMode::Hidden ? CREATE_NO_WINDOW : 0, nullptr,
+                     folder.empty() ? nullptr : folder.c_str(), &startup, &process);
+  if (!started) return false;
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
+}
+
+bool Win32Launcher::open(const std::string& target) {
+  const std::string what = toAnsi(target);
+  const auto result = reinterpret_cast<INT_PTR>(
+      ShellExecuteA(nullptr, "open", what.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  return result > 32;
+}
+
+// ---- Version, timer, date ---------------------------------------------------------------------
+
+std::optional<OsVersionInfo> Win32OsVersion::query() {
+  OSVERSIONINFOA info{};
+  info.dwOSVersionInfoSize = sizeof info;  // 148 bytes
+  if (!GetVersionExA(&info)) return std::nullopt;
+  OsVersionInfo out;
+  switch (info.dwPlatformId) {
+    case VER_PLATFORM_WIN32s: out.platform = OsPlatform::Win32s; break;
+    case VER_PLATFORM_WIN32_WINDOWS: out.platform = OsPlatform::Windows9x; break;
+    case VER_PLATFORM_WIN32_NT: out.platform = OsPlatform::WindowsNT; break;
+    default: out.platform = OsPlatform::Other; break;
+  }
+  out.major = static_cast<int>(info.dwMajorVersion);
+  out.minor = static_cast<int>(info.dwMinorVersion);
+  return out;
+}
+
+std::uint32_t Win32MilliTimer::now() { return timeGetTime(); }
+
+Date Win32Calendar::today() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  return {now.wDay, now.wMonth, now.wYear};
+}
+
+// ---- Text files -------------------------------------------------------------------------------
+
+namespace {
+
+std::string readAll(const std::string& path) {
+  const std::string ansiPath = toAnsi(path);
+  HANDLE file = CreateFileA(ansiPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) throw UserError(format1("ファイル %s は開けません", path));
+  std::string bytes;
+  char chunk[4096];
+  DWORD got = 0;
+  bool ok = true;
+  while ((ok = ReadFile(file, chunk, sizeof chunk, &got, nullptr) != FALSE) && got > 0)
+    bytes.append(chunk, got);
+  CloseHandle(file);
+  if (!ok) throw UserError(format1("ファイル %s は開けません", path));
+  return bytes;
+}
+
+std::vector<std::string> splitLines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::string line;
+  bool pending = false;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const char c = bytes[i];
+    if (c == '\r' || c == '\n') {
+      lines.push_back(line);
+      line.clear();
+      pending = false;
+      if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+    } else {
+      line.push_back(c);
+      pending = true;
+    }
+  }
+  if (pending) lines.push_back(line);
+  return lines;
+}
+
+bool writeFile(const std::string& ansiPath, const std::string& bytes) {
+  HANDLE file = CreateFileA(ansiPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                            nullptr) &&
+                  written == bytes.size() && FlushFileBuffers(file);
+  return CloseHandle(file) && ok;
+}
+
+bool exists(const std::string& ansiPath) {
+  return GetFileAttributesA(ansiPath.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+}  // namespace
+
+std::vector<std::string> Win32TextFiles::readLines(const std::string& path) {
+  std::vector<std::string> lines = splitLines(readAll(path));
+  for (auto& line : lines) line = fromAnsi(line);
+  return lines;
+}
+
+std::vector<std::string> Win32TextFiles::readRawLines(const std::string& path) {
+  return splitLines(readAll(path));
+}
+
+void Win32TextFiles::writeLines(const std::string& path, const std::vector<std::string>& lines) {
+  // Windows 95/98 have no MoveFileEx: write the new file aside, move the old one out of the way,
+  // move the new one in, and put the old one back if that fails. The old file is never lost.
+  const UserError failed(format1("ファイル %s を作成できません", path));
+  std::string bytes;
+  for (const auto& line : lines) bytes += toAnsi(line) + "\r\n";
+  const std::string target = toAnsi(path);
+  const std::string fresh = target + ".$$$";
+  const std::string old = target + ".~~~";
+  if (!writeFile(fresh, bytes)) {
+    DeleteFileA(fresh.c_str());
+    throw failed;
+  }
+  const bool hadOld = exists(target);
+  if (hadOld) {
+    DeleteFileA(old.c_str());
+    if (!MoveFileA(target.c_str(), old.c_str())) {
+      DeleteFileA(fresh.c_str());
+      throw failed;
+    }
+  }
+  if (!MoveFileA(fresh.c_str(), target.c_str())) {
+    if (hadOld) MoveFileA(old.c_str(), target.c_str());
+    DeleteFileA(fresh.c_str());
+    throw failed;
+  }
+  if (hadOld) DeleteFileA(old.c_str());
+}
+
+// ---- Dialogs ----------------------------------------------------------------------------------
+
+MessageResult Win32Dialogs::messageBox(const std::string& caption, const std::string& text,
+                                       MessageIcon icon, MessageButtons buttons) {
+  UINT flags = 0;
+  switch (icon) {
+    case MessageIcon::None: break;
+    case MessageIcon::Information: flags |= MB_ICONINFORMATION; break;
+    case MessageIcon::Warning: flags |= MB_ICONWARNING; break;
+    case MessageIcon::Error: flags |= MB_ICONERROR; break;
+    case MessageIcon::Question: flags |= MB_ICONQUESTION; break;
+  }
+  switch (buttons) {
+    case MessageButtons::Ok: flags |= MB_OK; break;
+    case MessageButtons::OkCancel: flags |= MB_OKCANCEL; break;
+    case MessageButtons::YesNo: flags |= MB_YESNO; break;
+  }
+  HWND owner = GetActiveWindow();
+  if (!owner) flags |= MB_TASKMODAL | MB_SETFOREGROUND;
+  const int answer =
+      MessageBoxA(owner, toAnsi(text).c_str(), toAnsi(caption).c_str(), flags);
+  switch (answer) {
+    case IDOK: return MessageResult::Ok;
+    case IDYES: return MessageResult::Yes;
+    case IDNO: return MessageResult::No;
+    default: return MessageResult::Cancel;
+  }
+}
+
+namespace {
+
+std::optional<std::string> fileDialog(const FileDialogOptions& options, bool save) {
+  std::string filter;
+  for (const auto& f : options.filters) {
+    filter += toAnsi(f.description);
+    filter.push_back('\0');
+    filter += toAnsi(f.pattern);
+    filter.push_back('\0');
+  }
+  filter.push_back('\0');
+  std::vector<char> name(32768, '\0');
+  const std::string first = toAnsi(options.fileName);
+  if (first.size() < name.size()) std::copy(first.begin(), first.end(), name.begin());
+  const std::string title = toAnsi(options.title);
+  const std::string extension = toAnsi(options.defaultExtension);
+
+  OPENFILENAMEA ofn{};
+  ofn.lStructSize = sizeof ofn;  // the Windows 95/98 size: no pvReserved fields at 0x0400
+  ofn.hwndOwner = GetActiveWindow();
+  ofn.lpstrFilter = filter.c_str();
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = name.data();
+  ofn.nMaxFile = static_cast<DWORD>(name.size());
+  ofn.lpstrTitle = title.empty() ? nullptr : title.c_str();
+  ofn.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
+  ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_EXPLORER | OFN_NOCHANGEDIR;
+  if (save) {
+    if (options.overwritePrompt) ofn.Flags |= OFN_OVERWRITEPROMPT;
+    if (!GetSaveFileNameA(&ofn)) return std::nullopt;
+  } else {
+    ofn.Flags |= OFN_FILEMUSTEXIST;
+    if (!GetOpenFileNameA(&ofn)) return std::nullopt;
+  }
+  return fromAnsi(name.data());
+}
+
+}  // namespace
+
+std::optional<std::string> Win32Dialogs::openFile(const FileDialogOptions& options) {
+  return fileDialog(options, false);
+}
+
+std::optional<std::string> Win32Dialogs::saveFile(const FileDialogOptions& options) {
+  return fileDialog(options, true);
+}
+
+std::string programFolder() {
+  std::string path(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD got = GetModuleFileNameA(nullptr, &path[0], static_cast<DWORD>(path.size()));
+    if (got == 0) return ".";
+    if (got < path.size()) {
+      path.resize(got);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  const std::string full = fromAnsi(path);
+  const auto slash = full.find_last_of("\\/");
+  if (slash == std::string::npos) return ".";
+  // "C:\corvane.exe" lives in the root "C:\", which keeps its backslash.
+  if (slash == 2 && full[1] == ':') return full.substr(0, 3);
+  return full.substr(0, slash);
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,48 @@
+#pragma once
+// The real implementations of the small seams: programs, version, timer, date, files, dialogs.
+#include "platform/seams.h"
+
+namespace platform::win32 {
+
+class Win32Launcher : public Launcher {
+ public:
+  bool run(const std::string& commandLine, ShowMode show) override;
+  bool runThroughShell(const std::string& commandLine, const std::string& workingFolder,
+                       ShowMode show) override;
+  bool open(const std::string& target) override;
+};
+
+class Win32OsVersion : public OsVersion {
+ public:
+  std::optional<OsVersionInfo> query() override;
+};
+
+class Win32MilliTimer : public MilliTimer {
+ public:
+  std::uint32_t now() override;
+};
+
+class Win32Calendar : public Calendar {
+ public:
+  Date today() override;
+};
+
+class Win32TextFiles : public TextFiles {
+ public:
+  std::vector<std::string> readLines(const std::string& path) override;
+  std::vector<std::string> readRawLines(const std::string& path) override;
+  void writeLines(const std::string& path, const std::vector<std::string>& lines) override;
+};
+
+class Win32Dialogs : public Dialogs {
+ public:
+  MessageResult messageBox(const std::string& caption, const std::string& text, MessageIcon icon,
+                           MessageButtons buttons) override;
+  std::optional<std::string> openFile(const FileDialogOptions& options) override;
+  std::optional<std::string> saveFile(const FileDialogOptions& options) override;
+};
+
+// The folder of the running program's file, without a trailing backslash (a root keeps it).
+std::string programFolder();
+
+}  // namespace platform::win32

@@ -1,0 +1,135 @@
+#include "settings/registry_page.h"
+
+#include <stdexcept>
+
+#include "platform/errors.h"
+#include "platform/text.h"
+
+namespace settings {
+namespace {
+
+constexpr const char* kQuickDeskRunKey = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr const char* kQuickDeskValue = "Matrox QuickDesk";
+constexpr const char* kPowerDeskKey = "\\Software\\Matrox\\PowerDesk";
+
+constexpr int kRow = 18;      // one check box line
+constexpr int kGroupTop = 18;  // room for the group's caption
+
+}  // namespace
+
+RegistryPage::RegistryPage(ui::TabSheet& TabSheet2, platform::Services& services)
+    : General(&TabSheet2, "General", "一般設定"),
+      Gdi(&TabSheet2, "Gdi", "2D(GDI)の設定"),
+      System(&TabSheet2, "System", "システム設定"),
+      D3DGen(&TabSheet2, "D3DGen", "Direct3D関連の諸設定"),
+      D3DFilter(&TabSheet2, "D3DFilter", "Direct3Dフィルタの設定"),
+      tasktrey(&General, "tasktrey", "タスクトレイにQuickDeskを常駐。"),
+      AGPSpeed(&System, "AGPSpeed", "AGPの速度設定"),
+      StatusBar1(&TabSheet2, "StatusBar1"),
+      Label26(&TabSheet2, "Label26", "Label26"),
+      services_(services) {
+  int rows[5] = {0, 0, 0, 0, 0};
+  for (const auto& option : kDriverOptions) {
+    ui::GroupBox& group = groupOf(option.group);
+    auto box = std::make_unique<ui::CheckBox>(&group, option.control, option.caption);
+    int& row = rows[static_cast<int>(option.group)];
+    box->setBounds(10, kGroupTop + row * kRow, 282, 17);
+    ++row;
+    box->setHint(option.hint, false);
+    const std::string valueName = option.valueName;
+    ui::CheckBox* self = box.get();
+    // AnalogJoyClick, DDCClick, vsyncClick, ...: each box writes its own value.
+    box->onClick = [this, valueName, self] { SetDriverOption(valueName, self->checked()); };
+    boxes_.push_back(std::move(box));
+  }
+  tasktrey.setBounds(10, kGroupTop + rows[0] * kRow, 282, 17);
+  tasktrey.setHint("タスクトレイにQuickdeskを常駐するかどうかの設定", false);
+  tasktrey.onClick = [this] { tasktreyClick(); };
+
+  AGPSpeed.setItems({"AGP 1x", "AGP 2x", "自動設定"});
+  AGPSpeed.setColumns(3);
+  AGPSpeed.setBounds(10, kGroupTop + rows[2] * kRow + 4, 282, 40);
+  AGPSpeed.setHint("AGPの速度を決定する。(Socket7ユーザーで動作が不安定な人は1xでご使用ください)",
+                   false);
+  AGPSpeed.onClick = [this] { AGPSpeedClick(); };
+
+  // Left: 一般設定 over 2D(GDI)の設定. Right: システム設定, Direct3D関連の諸設定, Direct3Dフィルタの設定.
+  auto height = [](int count) { return kGroupTop + count * kRow + 6; };
+  General.setBounds(6, 4, 302, height(rows[0] + 1));
+  Gdi.setBounds(6, 4 + General.bounds().height + 4, 302, height(rows[1]));
+  System.setBounds(314, 4, 302, height(rows[2]) + 46);
+  D3DGen.setBounds(314, 4 + System.bounds().height + 4, 302, height(rows[3]));
+  D3DFilter.setBounds(314, D3DGen.bounds().top + D3DGen.bounds().height + 4, 302,
+                      height(rows[4]));
+
+  StatusBar1.setBounds(0, 428, 624, 20);
+  StatusBar1.addPanel(300, "※設定を変更後は再起動してください。");
+  Label26.setVisible(false);
+}
+
+ui::GroupBox& RegistryPage::groupOf(OptionGroup group) {
+  switch (group) {
+    case OptionGroup::General: return General;
+    case OptionGroup::Gdi: return Gdi;
+    case OptionGroup::System: return System;
+    case OptionGroup::D3DGen: return D3DGen;
+    case OptionGroup::D3DFilter: return D3DFilter;
+  }
+  return General;
+}
+
+ui::CheckBox& RegistryPage::box(const std::string& control) {
+  for (auto& b : boxes_)
+    if (b->name() == control) return *b;
+  throw std::out_of_range("no driver option box " + control);
+}
+
+ui::CheckBox& RegistryPage::boxFor(const std::string& valueName) {
+  const DriverOption* option = findByValueName(valueName);
+  if (!option) throw std::out_of_range("no driver option " + valueName);
+  return box(option->control);
+}
+
+void RegistryPage::LoadOptions(platform::SettingsStore& reg) {
+  for (const char* name : kLoadOrderBeforeAgp) boxFor(name).setChecked(reg.ReadString(name) == "1");
+  AGPSpeed.setItemIndex(agpItemFor(reg.ReadString(kAgpValueName)));
+  for (const char* name : kLoadOrderAfterAgp) boxFor(name).setChecked(reg.ReadString(name) == "1");
+}
+
+void RegistryPage::SetDriverOption(const std::string& valueName, bool on) {
+  platform::SettingsStore reg(services_.registry);
+  reg.SetRootKey(platform::RootKey::LocalMachine);
+  reg.OpenKey(kDriverKey, true);
+  reg.WriteString(valueName, on ? "1" : "0");
+}
+
+void RegistryPage::AGPSpeedClick() {
+  platform::SettingsStore reg(services_.registry);
+  reg.SetRootKey(platform::RootKey::LocalMachine);
+  reg.OpenKey(kDriverKey, true);
+  reg.WriteString(kAgpValueName, agpStoredText(AGPSpeed.itemIndex()));
+}
+
+void RegistryPage::tasktreyClick() {
+  platform::SettingsStore reg(services_.registry);
+  reg.SetRootKey(platform::RootKey::LocalMachine);
+  reg.OpenKey(kPowerDeskKey, true);
+  const std::string folder = reg.ReadString("PDeskPath");
+  Label26.setCaption(folder);
+  reg.SetRootKey(platform::RootKey::CurrentUser);
+  reg.OpenKey(kQuickDeskRunKey, true);
+  if (!tasktrey.checked()) {
+    reg.DeleteValue(kQuickDeskValue);
+    return;
+  }
+  if (folder.empty()) {
+    // Without PowerDesk's folder there is nothing QuickDesk could be started from.
+    tasktrey.setChecked(false);
+    throw platform::UserError("PowerDeskのフォルダが見つかりません。");
+  }
+  const bool endsWithSeparator = folder.back() == '\\' || folder.back() == '/';
+  const std::string program = folder + (endsWithSeparator ? "" : "\\") + "QDesk\\mgaqdesk.exe";
+  reg.WriteString(kQuickDeskValue, platform::quoteIfBlank(program));
+}
+
+}  // namespace settings

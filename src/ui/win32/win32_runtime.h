@@ -1,0 +1,79 @@
+#pragma once
+// The Win32 binding: mirrors the control model into real windows made of standard controls,
+// and routes real input back into the model as user actions. Also the runtime: message loop,
+// modal loops, the end of the program.
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "ui/runtime.h"
+
+namespace ui::win32 {
+
+class NativeControl;
+class Fonts;
+
+class Win32Runtime : public Runtime {
+ public:
+  Win32Runtime(HINSTANCE instance, platform::Dialogs& dialogs);
+  ~Win32Runtime() override;
+
+  void formShown(Form& form) override;
+  void runModal(Form& form) override;
+  void terminate() override;
+
+  // Shows the main form and runs the message loop until the program ends. Returns the exit code.
+  int run(Form& mainForm);
+
+  // Processes the messages waiting now (tests use it to let posted input arrive).
+  void pumpMessages();
+
+  // The window of a control once it exists (tests and automation).
+  HWND windowOf(const Control& control) const;
+  // The model control behind a window, if it is one of ours.
+  Control* controlOf(HWND window) const;
+
+  HINSTANCE instance() const { return instance_; }
+  Fonts& fonts() { return *fonts_; }
+
+  // Called by the window procedures.
+  LRESULT handleMessage(NativeControl& container, HWND hwnd, UINT msg, WPARAM wParam,
+                        LPARAM lParam);
+  void registerWindow(HWND hwnd, NativeControl* native);
+  void forgetWindow(HWND hwnd);
+  bool updating() const { return updating_ > 0; }
+  struct UpdateScope {
+    explicit UpdateScope(Win32Runtime& r) : runtime(r) { ++runtime.updating_; }
+    ~UpdateScope() { --runtime.updating_; }
+    Win32Runtime& runtime;
+  };
+  int nextId() { return nextId_++; }
+  HWND mainWindow() const { return mainWindow_; }
+  // Gives input back to the windows a modal form disabled (just before it is hidden).
+  void releaseModal(Form& form);
+
+ private:
+  void realize(Form& form);
+  void createChildren(Control& parent, HWND window, int dx, int dy, Form& form);
+  bool routeKeyboard(MSG& msg);
+  void trackHover(const MSG& msg);
+
+  HINSTANCE instance_;
+  std::unique_ptr<Fonts> fonts_;
+  std::vector<std::unique_ptr<NativeControl>> natives_;
+  std::map<HWND, NativeControl*> byWindow_;
+  std::map<const Control*, NativeControl*> byControl_;
+  std::vector<std::pair<Form*, std::vector<HWND>>> modalDisabled_;
+  HWND mainWindow_ = nullptr;
+  Control* hovered_ = nullptr;
+  bool terminateRequested_ = false;
+  bool loopRunning_ = false;
+  int updating_ = 0;
+  int nextId_ = 1000;
+};
+
+}  // namespace ui::win32
