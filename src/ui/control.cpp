@@ -14,6 +14,7 @@ Control::Control(Control* parent, std::string name, std::string caption)
 }
 
 Control::~Control() {
+  if (view_) view_->modelGone();
   if (parent_) {
     auto& siblings = parent_->children_;
     siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());

@@ -50,6 +50,8 @@ class ControlView {
  public:
   virtual ~ControlView() = default;
   virtual void changed(unsigned aspects) = 0;
+  // The control is being destroyed: the view lets go of it.
+  virtual void modelGone() = 0;
 };
 
 enum class Kind {

@@ -51,12 +51,25 @@ std::string withCrLf(const std::string& text) {
 }  // namespace
 
 NativeControl::NativeControl(Win32Runtime& runtime, Control& model)
-    : runtime_(runtime), model_(model) {}
+    : runtime_(runtime), model_(model), kind_(model.kind()) {}
 
 NativeControl::~NativeControl() {
-  model_.attachView(nullptr);
+  if (!gone_) model_.attachView(nullptr);
   for (HWND part : parts_) runtime_.forgetWindow(part);
   if (hwnd_) runtime_.forgetWindow(hwnd_);
+}
+
+void NativeControl::modelGone() {
+  if (gone_) return;
+  gone_ = true;
+  for (HWND part : parts_) runtime_.forgetWindow(part);
+  if (hwnd_) runtime_.forgetWindow(hwnd_);
+  runtime_.forgetControl(model_);
+  // A form's window goes with it (its child windows with it); a child's window stays until then.
+  // (No virtual call on the model here: it is already half destroyed.)
+  if (kind_ == Kind::Form && hwnd_) DestroyWindow(hwnd_);
+  parts_.clear();
+  hwnd_ = nullptr;
 }
 
 const char* NativeControl::windowClass() const {
@@ -214,7 +227,7 @@ void NativeControl::create(HWND parent, int dx, int dy) {
 }
 
 void NativeControl::changed(unsigned aspects) {
-  if (!hwnd_ && model_.kind() != Kind::Timer) return;
+  if (gone_ || (!hwnd_ && model_.kind() != Kind::Timer)) return;
   Win32Runtime::UpdateScope quiet(runtime_);
   apply(aspects);
 }

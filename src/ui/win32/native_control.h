@@ -21,6 +21,8 @@ class NativeControl : public ControlView {
   // window's client coordinates (group boxes are not windows of their own for their children).
   void create(HWND parent, int dx, int dy);
   void changed(unsigned aspects) override;
+  void modelGone() override;
+  bool alive() const { return !gone_; }
 
   // WM_COMMAND / WM_NOTIFY / WM_VSCROLL sent by one of our windows.
   void command(HWND from, WORD code);
@@ -51,6 +53,7 @@ class NativeControl : public ControlView {
 
   Win32Runtime& runtime_;
   Control& model_;
+  const Kind kind_;
   HWND parent_ = nullptr;
   HWND hwnd_ = nullptr;
   HWND container_ = nullptr;
@@ -58,6 +61,7 @@ class NativeControl : public ControlView {
   int dx_ = 0;
   int dy_ = 0;
   int id_ = 0;
+  bool gone_ = false;
 };
 
 }  // namespace ui::win32

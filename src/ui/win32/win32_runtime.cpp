@@ -82,9 +82,14 @@ Win32Runtime::Win32Runtime(HINSTANCE instance, platform::Dialogs& dialogs)
 }
 
 Win32Runtime::~Win32Runtime() {
-  for (auto& native : natives_) native->model().attachView(nullptr);
-  for (auto& native : natives_)
-    if (native->model().kind() == Kind::Form && native->hwnd()) DestroyWindow(native->hwnd());
+  // Forms that outlive the runtime keep their state but lose their windows.
+  for (auto& native : natives_) {
+    if (!native->alive()) continue;
+    const bool topLevel = native->model().kind() == Kind::Form;
+    HWND window = native->hwnd();
+    native->model().attachView(nullptr);
+    if (topLevel && window) DestroyWindow(window);
+  }
   natives_.clear();
   if (g_runtime == this) g_runtime = nullptr;
 }

@@ -45,6 +45,7 @@ class Win32Runtime : public Runtime {
                         LPARAM lParam);
   void registerWindow(HWND hwnd, NativeControl* native);
   void forgetWindow(HWND hwnd);
+  void forgetControl(const Control& control) { byControl_.erase(&control); }
   bool updating() const { return updating_ > 0; }
   struct UpdateScope {
     explicit UpdateScope(Win32Runtime& r) : runtime(r) { ++runtime.updating_; }

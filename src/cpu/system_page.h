@@ -1,0 +1,106 @@
+#pragma once
+// The main window's fourth tab, "その他の機能": what the program knows about the processor and
+// the system, the measured processor clock, and the tab's buttons that other windows handle.
+#include <string>
+
+#include "cpu/clock_measurement.h"
+#include "cpu/identify_cpu.h"
+#include "cpu/pentium_mmx.h"
+#include "platform/services.h"
+#include "ui/controls.h"
+
+namespace cpu {
+
+class SystemPage {
+ public:
+  // Creates the tab's controls on `TabSheet4`. `Label38` is the General tab's platform label,
+  // copied here at every showing.
+  SystemPage(ui::TabSheet& TabSheet4, platform::Services& services, TPentiumMMX& PentiumMMX1,
+             const ui::Label& Label38);
+
+  // The whole refresh; the main window runs it from TabSheet4.onShow.
+  void TabSheet4Show();
+  // Measures the clock again (the button "再計算(&R)").
+  void retryClick();
+  // The last measured clock in whole MHz; 0 before the first measurement.
+  int MeasuredMHz() const { return static_cast<int>(Label73.tag()); }
+  // The start-up identification, run at the end of the main window's show step: the platform
+  // label and the availability (not the checked state) of the two processor-specific boxes.
+  void identifyAtStartUp(ui::Label& Label38, ui::CheckBox& comwrite, ui::CheckBox& DNow);
+
+  // The last measurement's readings (overwritten by each measurement).
+  const ClockMeasurement& lastMeasurement() const { return lastMeasurement_; }
+
+ private:
+  ui::TabSheet& TabSheet4;
+
+ public:
+  // ---- the processor and the system ----
+  ui::Label Label64Caption{&TabSheet4, "Label64Caption", "CPU 社名："};
+  ui::Label Label64{&TabSheet4, "Label64", "Unknown CPU Vender"};
+  ui::Label Label62Caption{&TabSheet4, "Label62Caption", "CPU 名："};
+  ui::Label Label62{&TabSheet4, "Label62", "Unknown CPU"};
+  ui::Label Label71Caption{&TabSheet4, "Label71Caption", "CPU詳細："};
+  ui::Label Label71{&TabSheet4, "Label71", std::string(21, ' ')};
+  ui::Label Label40Caption{&TabSheet4, "Label40Caption", "プラットフォーム："};
+  ui::Label Label40{&TabSheet4, "Label40", "不明"};
+  ui::Label Label42Caption{&TabSheet4, "Label42Caption", "OS："};
+  ui::Label Label42{&TabSheet4, "Label42", "不明"};
+  ui::Label Label43Caption{&TabSheet4, "Label43Caption", "Ver."};
+  ui::Label Label43{&TabSheet4, "Label43", "?.??"};
+
+  // ---- raw CPUID values ----
+  ui::Label Label81Caption{&TabSheet4, "Label81Caption", "ベンダーネーム："};
+  ui::Label Label81{&TabSheet4, "Label81", "Unknown Vender"};
+  ui::Label Label78Caption{&TabSheet4, "Label78Caption", "ファミリ："};
+  ui::Label Label78{&TabSheet4, "Label78", "??"};
+  ui::Label Label77Caption{&TabSheet4, "Label77Caption", "モデル："};
+  ui::Label Label77{&TabSheet4, "Label77", "??"};
+  ui::Label Label74Caption{&TabSheet4, "Label74Caption", "ステッピングID："};
+  ui::Label Label74{&TabSheet4, "Label74", "??"};
+
+  // ---- instruction-set features ----
+  ui::Label Label69Caption{&TabSheet4, "Label69Caption", "CPU ID命令："};
+  ui::Label Label69{&TabSheet4, "Label69", "対応"};
+  ui::Label Label70Caption{&TabSheet4, "Label70Caption", "RDTSC 命令："};
+  ui::Label Label70{&TabSheet4, "Label70", "対応"};
+  ui::Label Label60Caption{&TabSheet4, "Label60Caption", "MMX 命令："};
+  ui::Label Label60{&TabSheet4, "Label60", "搭載"};  // bold, navy
+  ui::Label Label82Caption{&TabSheet4, "Label82Caption", "3DNow!!命令："};
+  ui::Label Label82{&TabSheet4, "Label82", "非対応"};  // bold
+  ui::Label Label83Caption{&TabSheet4, "Label83Caption", "ストリーミングSIMD命令："};
+  ui::Label Label83{&TabSheet4, "Label83", "非対応"};  // bold
+
+  // ---- the clock ----
+  ui::Label Label58Caption{&TabSheet4, "Label58Caption", "CPU 動作クロック："};
+  ui::Label Label58{&TabSheet4, "Label58", "---.----MHz"};  // bold, 16 pixels
+  ui::Button retry{&TabSheet4, "retry", "再計算(&R)"};
+  ui::Label Label73{&TabSheet4, "Label73", "0"};  // hidden: MeasuredMHz as text and tag
+
+  // ---- buttons the main window handles ----
+  ui::Button Button15{&TabSheet4, "Button15", "各種ゲーム用設定"};
+  ui::Button PinCButton{&TabSheet4, "PinCButton", "PINファイルウィザード"};  // hidden
+  ui::Button Button5{&TabSheet4, "Button5", "終了(&E)"};
+
+ private:
+  void layOut();
+  void showOperatingSystem();
+  void showFeature(ui::Label& label, bool present, const char* absentText);
+  void showRawValues();
+  void measureClock();
+  void showIdentity(const CpuIdentity& identity);
+
+  platform::Services& services_;
+  TPentiumMMX& PentiumMMX1;
+  const ui::Label& Label38_;
+  std::string OsVersionText;  // computed at the first showing, kept for the run
+  ClockMeasurement lastMeasurement_;
+};
+
+// The vendor text as a label can show it: bytes outside printable ASCII become "?".
+std::string printableVendor(const std::string& vendor);
+
+// "%d.%02d": 4.10 gives "4.10", 4.0 gives "4.00".
+std::string osVersionText(int major, int minor);
+
+}  // namespace cpu

@@ -1,0 +1,331 @@
+#include "overclock/clock_page.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "overclock/clock_report.h"
+#include "overclock/clock_settings.h"
+#include "overclock/clock_tool.h"
+#include "overclock/confirm_form.h"
+#include "overclock/options_form.h"
+#include "platform/errors.h"
+#include "platform/text.h"
+
+namespace overclock {
+namespace {
+
+std::string megahertz(int mhz) { return std::to_string(mhz) + "MHz"; }
+
+const std::vector<std::string> kHelpText = {
+    "G200clk.exe/Mystclk.comの場所を指定してからお使いください。",
+    "※デフォルトはCorvane.exeと同じフォルダ指定になっています。",
+    "",
+    "同じG200搭載ボードでも環境によってベスト設定は変わってくるので",
+    "色々な設定をお試しになってご自分の最適の設定を見つけてください。",
+    "",
+    "起動時の設定を高く設定しすぎた場合WindowsをSafeモードで立ち上げ、",
+    "このプログラムで起動時の設定を解除してください。",
+    "",
+    "「オプション」でデフォルトクロックとOC上限クロックを設定できます。",
+};
+
+}  // namespace
+
+ClockPage::ClockPage(ui::TabSheet& TabSheet3, platform::Services& services)
+    : sheet_(TabSheet3), services_(services) {
+  Label10.setBold(true);
+  Label34.setBold(true);
+  Edit2.setReadOnly(true);
+  SpeedButton1.setTabStop(false);
+  RadioGroup1.setItems({"Intelのチップセット", "その他のチップセット"});
+  Memo1.setLines(kHelpText);
+  Memo1.setReadOnly(true);
+  Memo3.setVisible(false);
+  Label89.setVisible(false);
+  layOut();
+  setHints();
+  wireHandlers();
+}
+
+void ClockPage::layOut() {
+  Label14.setBounds(8, 8, 300, 14);
+  Label15.setBounds(8, 24, 300, 14);
+
+  const std::pair<ui::Label*, ui::Label*> rows[] = {
+      {&Label2, &Label10},  {&Label33, &Label34}, {&Label91, &Label92},
+      {&Label17, &Label25}, {&Label19, &Label28}, {&Label21, &Label32}};
+  int top = 48;
+  for (const auto& [caption, value] : rows) {
+    caption->setBounds(8, top, 96, 14);
+    value->setBounds(108, top, 200, 14);
+    top += 18;
+  }
+
+  Label16.setBounds(8, 166, 96, 14);
+  // The spin sits inside the right end of its box, which keeps the rest for the number.
+  Edit1.setBounds(108, 162, 60, 21);
+  UpDown1.setBounds(151, 162, 17, 21);
+  Label24.setBounds(174, 166, 30, 14);
+  Button3.setBounds(8, 192, 100, 25);
+  Button4.setBounds(116, 192, 100, 25);
+
+  GroupBox1.setBounds(330, 8, 282, 58);
+  Button2.setBounds(12, 22, 124, 25);
+  Button7.setBounds(146, 22, 100, 25);
+  RadioGroup1.setBounds(330, 74, 282, 66);
+  Option.setBounds(330, 150, 110, 25);
+
+  Label18.setBounds(8, 230, 216, 14);
+  Edit2.setBounds(228, 226, 356, 21);
+  SpeedButton1.setBounds(588, 226, 24, 21);
+
+  Memo1.setBounds(8, 256, 500, 156);
+  Button8.setBounds(520, 387, 92, 25);
+  Memo3.setBounds(520, 256, 92, 40);
+  Label89.setBounds(520, 300, 92, 14);
+}
+
+void ClockPage::setHints() {
+  Edit1.setHint("オーバークロックするクロック周波数");
+  UpDown1.setHint("ここでクロックの変更をします。");
+  Button3.setHint("指定のクロックに変更します。");
+  Button4.setHint("G200の初期クロックの89MHzに戻します。");
+  Edit2.setHint("ここに指定したMystclk.comの場所が表示されます。");
+  SpeedButton1.setHint("Mystclk.comの場所を指定する");
+  Button2.setHint("ここでWindows起動時からオーバークロックを実現させます。");
+  Button7.setHint("起動時からのオーバークロックを解除します。");
+  Button8.setHint("Corvaneを終了します。");
+}
+
+void ClockPage::wireHandlers() {
+  sheet_.onShow = [this] { TabSheet3Show(); };
+  Button3.onClick = [this] { Button3Click(); };
+  Button4.onClick = [this] { Button4Click(); };
+  Button2.onClick = [this] { Button2Click(); };
+  Button7.onClick = [this] { Button7Click(); };
+  SpeedButton1.onClick = [this] { Button6Click(); };
+  RadioGroup1.onClick = [this] { RadioGroup1Click(); };
+  Option.onClick = [this] { OptionClick(); };
+}
+
+void ClockPage::attachWindows(TkakuForm& confirmation, TForm2& options) {
+  confirmation_ = &confirmation;
+  options_ = &options;
+}
+
+// ---- Creation steps ---------------------------------------------------------------------------
+
+std::string ClockPage::inProgramFolder(const std::string& fileName) const {
+  const std::string& folder = services_.programFolder;
+  // A drive's root keeps its backslash ("C:\"): add none then.
+  if (folder.empty() || folder.back() == '\\') return folder + fileName;
+  return folder + "\\" + fileName;
+}
+
+void ClockPage::loadMystclkIni() {
+  setIniLines(services_.files.readLines(inProgramFolder("Mystclk.ini")));
+}
+
+void ClockPage::detectStartupEntry(platform::SettingsStore& reg) {
+  openMachineKey(reg, kRunKey);
+  Button7.setEnabled(reg.ValueExists(kStartupEntryValue));
+}
+
+void ClockPage::loadLastClockAndToolPath(platform::SettingsStore& reg) {
+  openMachineKey(reg, kSettingsKey);
+  if (const auto lastClock = readStoredClock(reg, kLastClockValue))
+    UpDown1.setPosition(*lastClock);
+  setToolPath(reg.ValueExists(kToolPathValue) ? reg.ReadString(kToolPathValue)
+                                              : inProgramFolder("G200clk.exe"));
+}
+
+void ClockPage::startBatchFile() {
+  const std::string batchFile = inProgramFolder("clk.bat");
+  Label89.setCaption(batchFile);
+  // A missing batch file only means no clock report: the page copes with that.
+  services_.launcher.run(platform::quoteIfBlank(batchFile), platform::ShowMode::Normal);
+}
+
+// ---- Show step --------------------------------------------------------------------------------
+
+void ClockPage::ClassifyClockTool() {
+  kind_ = classifyToolPath(toolPath_);
+  const ToolDescription tool = describeTool(kind_);
+  Label15.setCaption(tool.version);
+  Label14.setCaption(tool.name);
+  if (kind_ == ClockToolKind::G200clk) {
+    RadioGroup1.setEnabled(false);
+    return;
+  }
+  RadioGroup1.setEnabled(true);
+  // Set from the program: this shows the ini's choice and writes nothing.
+  RadioGroup1.setItemIndex(chipsetRowOf(iniLines_));
+}
+
+std::optional<ClockProfile> ClockPage::activeProfile() const {
+  return chooseClockProfile(Label10.tag(), Label34.caption());
+}
+
+void ClockPage::ApplyClockProfile(platform::SettingsStore& reg) {
+  const auto profile = activeProfile();
+  if (!profile) return;
+  const ClockProfileInfo& info = profileInfo(*profile);
+  openMachineKey(reg, kSettingsKey);
+  if (const auto stored = readStoredClock(reg, info.defaultValueName)) {
+    defaultClock_ = *stored;
+    showLimits();
+  }
+  if (const auto stored = readStoredClock(reg, info.maximumValueName)) maximumClock_ = *stored;
+  showLimits();
+  Label32.setCaption(info.recommendedRange);
+}
+
+void ClockPage::applyClockLimits(const ClockLimits& limits) {
+  const auto profile = activeProfile();
+  if (!profile) return;
+  const bool is89 = *profile == ClockProfile::Mhz89;
+  defaultClock_ = is89 ? limits.default89 : limits.default66;
+  maximumClock_ = is89 ? limits.maximum89 : limits.maximum66;
+  showLimits();
+}
+
+void ClockPage::showLimits() {
+  const int low = std::min(defaultClock_, maximumClock_);
+  const int high = std::max(defaultClock_, maximumClock_);
+  UpDown1.setRange(low, high);
+  UpDown1.setPosition(std::clamp(UpDown1.position(), low, high));
+  Label25.setCaption(megahertz(defaultClock_));
+  Label28.setCaption(megahertz(maximumClock_));
+}
+
+// ---- The chip's current clock -----------------------------------------------------------------
+
+void ClockPage::TabSheet3Show() {
+  int clock = UpDown1.position();
+  if (!currentClockRead_) {
+    const auto reported =
+        clockFromReport(services_.files.readRawLines(inProgramFolder("clk.txt")));
+    if (!reported) return;  // the tool has not finished its report: try again next time
+    clock = *reported;
+    currentClockRead_ = true;
+  }
+  Label92.setCaption(megahertz(clock));
+  UpDown1.setPosition(clock);
+}
+
+// ---- Clock changes ----------------------------------------------------------------------------
+
+std::string ClockPage::BuildClockCommand(int targetMhz) {
+  const auto command = clockCommandLine(kind_, toolPath_, targetMhz);
+  if (!command) throw platform::UserError(clockOutOfRangeMessage(targetMhz));
+  lastClockCommand_ = *command;
+  return *command;
+}
+
+void ClockPage::startTool(const std::string& commandLine) {
+  if (!services_.launcher.run(commandLine, platform::ShowMode::Normal))
+    throw platform::UserError(platform::format1("%s を起動できません", toolPath_));
+}
+
+void ClockPage::rememberClock(int mhz) {
+  platform::SettingsStore reg(services_.registry);
+  openMachineKey(reg, kSettingsKey);
+  reg.WriteInteger(kLastClockValue, mhz);
+  Label92.setCaption(megahertz(mhz));
+  currentClockRead_ = true;
+}
+
+void ClockPage::Button3Click() {
+  if (!confirmation_) throw std::logic_error("the confirmation window is not attached");
+  const int target = UpDown1.position();
+  startTool(BuildClockCommand(target));
+  confirmation_->Label4.setCaption(std::to_string(target));
+  confirmation_->showModal();
+  // The target, or the default clock when the countdown restored it.
+  rememberClock(UpDown1.position());
+}
+
+void ClockPage::Button4Click() {
+  const int clock = defaultClock_;
+  startTool(BuildClockCommand(clock));
+  // Only now: when the tool did not start, the chip (and the spin) keep the clock they had.
+  UpDown1.setPosition(clock);
+  services_.dialogs.messageBox("情報", "G200のクロックを " + std::to_string(clock) +
+                                           "MHz に戻しました。",
+                               platform::MessageIcon::Information, platform::MessageButtons::Ok);
+  rememberClock(clock);
+}
+
+// ---- Start-up entry ---------------------------------------------------------------------------
+
+void ClockPage::Button2Click() {
+  const int target = UpDown1.position();
+  if (!clockArgument(kind_, target)) throw platform::UserError(clockOutOfRangeMessage(target));
+  platform::SettingsStore reg(services_.registry);
+  openMachineKey(reg, kRunKey);
+  services_.dialogs.messageBox("情報", "G200のクロックを" + std::to_string(target) +
+                                           "MHzにして起動設定をします。",
+                               platform::MessageIcon::Information, platform::MessageButtons::Ok);
+  reg.WriteString(kStartupEntryValue, BuildClockCommand(target));
+  Button7.setEnabled(true);
+}
+
+void ClockPage::Button7Click() {
+  platform::SettingsStore reg(services_.registry);
+  openMachineKey(reg, kRunKey);
+  reg.DeleteValue(kStartupEntryValue);
+  // A missing entry is fine; one that is still there would overclock at the next start.
+  if (reg.ValueExists(kStartupEntryValue))
+    throw platform::RegistryError(platform::format1("'%s' の削除に失敗しました", kStartupEntryValue));
+  Button7.setEnabled(false);
+}
+
+// ---- The tool and its ini file ----------------------------------------------------------------
+
+void ClockPage::setToolPath(const std::string& path) {
+  toolPath_ = path;
+  Edit2.setText(path);
+}
+
+void ClockPage::setIniLines(const std::vector<std::string>& lines) {
+  iniLines_ = lines;
+  Memo3.setLines(lines);
+}
+
+void ClockPage::Button6Click() {
+  platform::FileDialogOptions dialog;
+  dialog.title = "G200clk.exe又はMystclk.comを指定";
+  dialog.fileName = "G200clk.exe";
+  dialog.filters = {{"G200clk.exe or Mystclk.com", "G200clk.exe;Mystclk.com"},
+                    {"G200clk.exe", "G200clk.exe"},
+                    {"Mystclk.com", "Mystclk.com"}};
+  const auto chosen = services_.dialogs.openFile(dialog);
+  if (!chosen) return;
+  setToolPath(*chosen);
+  // Classified before it is stored, so a refused write cannot leave the old tool's kind.
+  ClassifyClockTool();
+  platform::SettingsStore reg(services_.registry);
+  openMachineKey(reg, kSettingsKey);
+  reg.WriteString(kToolPathValue, toolPath_);
+}
+
+void ClockPage::RadioGroup1Click() {
+  const int row = RadioGroup1.itemIndex();
+  if (row < 0) return;
+  const std::vector<std::string> lines = withChipsetRow(iniLines_, row);
+  try {
+    services_.files.writeLines(inProgramFolder("Mystclk.ini"), lines);
+  } catch (...) {
+    // The file keeps its old line 1; so does the choice on screen.
+    RadioGroup1.setItemIndex(chipsetRowOf(iniLines_));
+    throw;
+  }
+  setIniLines(lines);
+}
+
+void ClockPage::OptionClick() {
+  if (!options_) throw std::logic_error("the options window is not attached");
+  options_->showModal();
+}
+
+}  // namespace overclock

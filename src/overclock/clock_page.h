@@ -1,0 +1,140 @@
+#pragma once
+// The main window's third tab, "オーバークロック": which clock tool, the chip's clock, immediate
+// changes with their countdown, the restore, the start-up entry and the clock limits.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "overclock/clock_commands.h"
+#include "overclock/clock_profile.h"
+#include "platform/services.h"
+#include "platform/settings_store.h"
+#include "ui/controls.h"
+
+namespace overclock {
+
+class TkakuForm;
+class TForm2;
+
+class ClockPage {
+ private:
+  ui::TabSheet& sheet_;  // first: the controls below are made on it
+  platform::Services& services_;
+
+ public:
+  ClockPage(ui::TabSheet& TabSheet3, platform::Services& services);
+  ClockPage(const ClockPage&) = delete;
+  ClockPage& operator=(const ClockPage&) = delete;
+
+  // The confirmation and options windows are made after the main window; attach them then.
+  void attachWindows(TkakuForm& confirmation, TForm2& options);
+
+  // ---- Main window creation steps, in the order the main window runs them ------------------
+  // Reads Mystclk.ini; throws platform::UserError "ファイル %s は開けません".
+  void loadMystclkIni();
+  // Enables "解除する" exactly when the start-up entry exists.
+  void detectStartupEntry(platform::SettingsStore& reg);
+  // The last clock set into the target spin, and the tool's path.
+  void loadLastClockAndToolPath(platform::SettingsStore& reg);
+  // Starts clk.bat, which has the clock tool write clk.txt.
+  void startBatchFile();
+
+  // ---- Show step of the main window ---------------------------------------------------------
+  void ClassifyClockTool();
+  void ApplyClockProfile(platform::SettingsStore& reg);
+
+  // ---- Handlers -----------------------------------------------------------------------------
+  void TabSheet3Show();
+  void Button3Click();   // クロック変更
+  void Button4Click();   // 初期設定 (also the countdown's restore)
+  void Button2Click();   // 起動時から有効
+  void Button7Click();   // 解除する
+  void Button6Click();   // SpeedButton1: locate the tool
+  void RadioGroup1Click();
+  void OptionClick();
+
+  // The options window's values: the active profile's pair becomes the page's limits.
+  void applyClockLimits(const ClockLimits& limits);
+
+  // The tool's command line for a target; it is also kept as the last one built. Throws
+  // platform::UserError naming the allowed range when the target has no table row.
+  std::string BuildClockCommand(int targetMhz);
+
+  const std::string& toolPath() const { return toolPath_; }
+  ClockToolKind clockToolKind() const { return kind_; }
+  int defaultClock() const { return defaultClock_; }
+  int maximumClock() const { return maximumClock_; }
+  bool currentClockRead() const { return currentClockRead_; }
+  const std::string& lastClockCommand() const { return lastClockCommand_; }
+  const std::vector<std::string>& mystclkIniLines() const { return iniLines_; }
+
+  // ---- Controls -----------------------------------------------------------------------------
+  ui::Label Label14{&sheet_, "Label14", "Matrox MGA-G200 Optimizer"};  // tool name
+  ui::Label Label15{&sheet_, "Label15", "Version 0.20 Beta以降"};       // tool version
+
+  ui::Label Label2{&sheet_, "Label2", "現在の色数："};
+  ui::Label Label10{&sheet_, "Label10", "32Bit"};  // bold; its tag holds the bits per pixel
+  ui::Label Label33{&sheet_, "Label33", "解像度："};
+  ui::Label Label34{&sheet_, "Label34", "1024x768"};  // bold; the resolution text as stored
+  ui::Label Label91{&sheet_, "Label91", "動作クロック："};
+  ui::Label Label92{&sheet_, "Label92", "89MHz"};  // the chip's clock
+  ui::Label Label17{&sheet_, "Label17", "初期設定："};
+  ui::Label Label25{&sheet_, "Label25", "89MHz"};  // default clock
+  ui::Label Label19{&sheet_, "Label19", "最大設定："};
+  ui::Label Label28{&sheet_, "Label28", "135MHｚ"};  // maximum clock
+  ui::Label Label21{&sheet_, "Label21", "ベスト設定："};
+  ui::Label Label32{&sheet_, "Label32", "105-115MHz"};  // recommended range
+
+  ui::Label Label16{&sheet_, "Label16", "クロック指定："};
+  ui::Edit Edit1{&sheet_, "Edit1"};
+  ui::UpDown UpDown1{&sheet_, "UpDown1", Edit1, kInitialDefaultClock, kInitialMaximumClock,
+                     kInitialDefaultClock};  // target clock
+  ui::Label Label24{&sheet_, "Label24", "MHz"};
+  ui::Button Button3{&sheet_, "Button3", "クロック変更"};
+  ui::Button Button4{&sheet_, "Button4", "初期設定"};
+
+  ui::GroupBox GroupBox1{&sheet_, "GroupBox1", "起動時の設定"};
+  ui::Button Button2{&GroupBox1, "Button2", "起動時から有効"};
+  ui::Button Button7{&GroupBox1, "Button7", "解除する"};
+  ui::RadioGroup RadioGroup1{&sheet_, "RadioGroup1", "チップセット選択"};
+  ui::Button Option{&sheet_, "Option", "オプション(&O)"};
+
+  ui::Label Label18{&sheet_, "Label18", "G200clk.exe/Mystclk.comの場所："};
+  ui::Edit Edit2{&sheet_, "Edit2", "G200clk.exe"};  // read-only: the tool's path
+  ui::Button SpeedButton1{&sheet_, "SpeedButton1", "..."};  // locate the tool
+
+  ui::Memo Memo1{&sheet_, "Memo1"};  // help text
+  ui::Button Button8{&sheet_, "Button8", "終了(&E)"};  // wired by the main window
+
+  ui::Memo Memo3{&sheet_, "Memo3"};      // hidden: the lines of Mystclk.ini
+  ui::Label Label89{&sheet_, "Label89", "Label89"};  // hidden: the path of clk.bat
+
+ private:
+  void layOut();
+  void setHints();
+  void wireHandlers();
+
+  std::string inProgramFolder(const std::string& fileName) const;
+  void setToolPath(const std::string& path);
+  void setIniLines(const std::vector<std::string>& lines);
+  // Starts the clock tool; throws when it cannot be started.
+  void startTool(const std::string& commandLine);
+  // The clock now on the chip: stored as "OverClock" and shown.
+  void rememberClock(int mhz);
+  // The target spin takes the limits (in ascending order) and stays inside them; the labels
+  // show them as they are.
+  void showLimits();
+  std::optional<ClockProfile> activeProfile() const;
+
+  std::string toolPath_ = "G200clk.exe";
+  ClockToolKind kind_ = ClockToolKind::G200clk;
+  int defaultClock_ = kInitialDefaultClock;
+  int maximumClock_ = kInitialMaximumClock;
+  bool currentClockRead_ = false;
+  std::string lastClockCommand_;
+  std::vector<std::string> iniLines_;
+  TkakuForm* confirmation_ = nullptr;
+  TForm2* options_ = nullptr;
+};
+
+}  // namespace overclock

@@ -1,0 +1,27 @@
+#include "overclock/clock_profile.h"
+
+namespace overclock {
+
+const ClockProfileInfo& profileInfo(ClockProfile profile) {
+  static const ClockProfileInfo k89{"OverClockDEF89", "OverClockMAX89", "105-115MHz"};
+  static const ClockProfileInfo k66{"OverClockDEF66", "OverClockMAX66", "80-95MHz"};
+  return profile == ClockProfile::Mhz89 ? k89 : k66;
+}
+
+std::optional<ClockProfile> chooseClockProfile(long bitsPerPixel, const std::string& resolution) {
+  switch (bitsPerPixel) {
+    case 8:
+    case 24:
+      return ClockProfile::Mhz66;
+    case 16:
+      return ClockProfile::Mhz89;
+    case 32:
+      if (resolution == "640,480" || resolution == "800,600" || resolution == "1024,768")
+        return ClockProfile::Mhz89;
+      return ClockProfile::Mhz66;
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace overclock

@@ -1,0 +1,40 @@
+#include "overclock/clock_tool.h"
+
+namespace overclock {
+
+const char* const kIntelChipsetLine = "PCIBIOS=1";
+const char* const kOtherChipsetLine = "PCIBIOS=0";
+
+std::string fileNamePart(const std::string& path) {
+  const auto separator = path.find_last_of("\\:");
+  return separator == std::string::npos ? path : path.substr(separator + 1);
+}
+
+ClockToolKind classifyToolPath(const std::string& toolPath) {
+  // File names on this system ignore letter case; only ASCII letters can differ here.
+  static const std::string kG200clk = "g200clk.exe";
+  std::string name = fileNamePart(toolPath);
+  if (name.size() != kG200clk.size()) return ClockToolKind::Mystclk;
+  for (char& c : name)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return name == kG200clk ? ClockToolKind::G200clk : ClockToolKind::Mystclk;
+}
+
+ToolDescription describeTool(ClockToolKind kind) {
+  if (kind == ClockToolKind::G200clk) return {"Matrox MGA-G200 Optimizer", "Version 0.20 Beta以降"};
+  return {"Matrox Mystclk.com", "Version 0.32 Beta以降"};
+}
+
+int chipsetRowOf(const std::vector<std::string>& iniLines) {
+  return !iniLines.empty() && iniLines.front() == kIntelChipsetLine ? kIntelChipsetRow
+                                                                     : kOtherChipsetRow;
+}
+
+std::vector<std::string> withChipsetRow(std::vector<std::string> iniLines, int row) {
+  const std::string line = row == kIntelChipsetRow ? kIntelChipsetLine : kOtherChipsetLine;
+  if (iniLines.empty()) iniLines.push_back(line);
+  else iniLines.front() = line;
+  return iniLines;
+}
+
+}  // namespace overclock

@@ -1,0 +1,95 @@
+#include "overclock/options_form.h"
+
+#include "overclock/clock_settings.h"
+#include "platform/settings_store.h"
+
+namespace overclock {
+namespace {
+
+const ClockProfileInfo& k89 = profileInfo(ClockProfile::Mhz89);
+const ClockProfileInfo& k66 = profileInfo(ClockProfile::Mhz66);
+
+}  // namespace
+
+TForm2::TForm2(ui::Runtime& runtime, platform::Services& services,
+               std::function<void(const ClockLimits&)> applyToPage)
+    : ui::Form(runtime, "Form2", "オーバークロックのオプション"),
+      services_(services),
+      applyToPage_(std::move(applyToPage)) {
+  setBorder(ui::FormBorder::ToolWindow);
+  setPosition(ui::FormPosition::ScreenCenter);
+  layOut();
+  for (ui::Label* warning : {&WarningLine1, &WarningLine2}) {
+    warning->setBold(true);
+    warning->setColour(ui::kRed);
+  }
+  onShow = [this] { FormShow(); };
+  Button1.onClick = [this] { Button1Click(); };
+}
+
+void TForm2::layOut() {
+  setClientSize(508, 232);
+  const int rowLabel = 8, column89 = 136, column66 = 316, columnWidth = 184;
+  Heading89Line1.setBounds(column89, 8, columnWidth, 14);
+  Heading89Line2.setBounds(column89, 24, columnWidth, 14);
+  Heading66Line1.setBounds(column66, 8, columnWidth, 14);
+  Heading66Line2.setBounds(column66, 24, columnWidth, 14);
+
+  auto spinRow = [&](int top, ui::Edit& edit, ui::UpDown& spin, ui::Label& unit, int left) {
+    // The spin sits inside the right end of its box, which keeps the rest for the number.
+    edit.setBounds(left, top, 60, 21);
+    spin.setBounds(left + 43, top, 17, 21);
+    unit.setBounds(left + 66, top + 4, 30, 14);
+  };
+  DefaultRowLine1.setBounds(rowLabel, 50, 124, 14);
+  DefaultRowLine2.setBounds(rowLabel, 66, 124, 14);
+  spinRow(54, Edit1, UpDown1, Edit1Unit, column89);
+  spinRow(54, Edit4, UpDown4, Edit4Unit, column66);
+  MaximumRowLine1.setBounds(rowLabel, 90, 124, 14);
+  MaximumRowLine2.setBounds(rowLabel, 106, 124, 14);
+  spinRow(94, Edit2, UpDown2, Edit2Unit, column89);
+  spinRow(94, Edit3, UpDown3, Edit3Unit, column66);
+
+  LimitRow.setBounds(rowLabel, 134, 124, 14);
+  Limit89.setBounds(column89, 134, 60, 14);
+  Limit66.setBounds(column66, 134, 60, 14);
+  WarningLine1.setBounds(rowLabel, 160, 400, 14);
+  WarningLine2.setBounds(rowLabel, 176, 400, 14);
+  Button1.setBounds(406, 198, 94, 25);
+}
+
+void TForm2::FormShow() {
+  // Spins whose value is not stored keep what they hold.
+  platform::SettingsStore reg(services_.registry);
+  openMachineKey(reg, kSettingsKey);
+  const std::pair<const char*, ui::UpDown*> spins[] = {
+      {k89.defaultValueName, &UpDown1},
+      {k89.maximumValueName, &UpDown2},
+      {k66.maximumValueName, &UpDown3},
+      {k66.defaultValueName, &UpDown4}};
+  for (const auto& [name, spin] : spins)
+    if (const auto stored = readStoredClock(reg, name)) spin->setPosition(*stored);
+}
+
+ClockLimits TForm2::limits() const {
+  ClockLimits l;
+  l.default89 = UpDown1.position();
+  l.maximum89 = UpDown2.position();
+  l.maximum66 = UpDown3.position();
+  l.default66 = UpDown4.position();
+  return l;
+}
+
+void TForm2::Button1Click() {
+  const ClockLimits l = limits();
+  if (applyToPage_) applyToPage_(l);
+  platform::SettingsStore reg(services_.registry);
+  openMachineKey(reg, kSettingsKey);
+  reg.WriteInteger(k89.defaultValueName, l.default89);
+  reg.WriteInteger(k89.maximumValueName, l.maximum89);
+  reg.WriteInteger(k66.maximumValueName, l.maximum66);
+  reg.WriteInteger(k66.defaultValueName, l.default66);
+  close();
+}
+
+}  // namespace overclock

@@ -1,0 +1,154 @@
+#include "settings/presets.h"
+
+#include <initializer_list>
+#include <vector>
+
+namespace settings {
+namespace {
+
+using V = Variant;
+
+// A cell of the preset table: the text written, or nullptr where the preset leaves the value
+// alone; `except` names the platform variants that write something else.
+struct Cell {
+  const char* value;
+  std::vector<std::pair<std::vector<Variant>, const char*>> except = {};
+};
+
+struct PresetRow {
+  const char* valueName;
+  Cell emergency, defaults, game, benchmark;
+};
+
+const std::vector<PresetRow>& presetTable() {
+  static const std::vector<PresetRow> rows = {
+      // value name               emergency  defaults  game   benchmark
+      {"Analog Joystick",         {"0"},     {"1"},    {"1"}, {"0"}},
+      {"Force DDC",               {"0"},     {"0"},    {"0"}, {"0"}},
+      {"HicolorMode",             {"1"},     {"1"},    {"1"}, {"1"}},
+      {"ShowMeAllMatrox",         {"1"},     {"1"},    {"1"}, {"1"}},
+      {"Circles",                 {"1"},     {"1"},    {"1"}, {"1"}},
+      {"Rectangles",              {"1"},     {"1"},    {"1"}, {"1"}},
+      {"Ellipses",                {"1"},     {"1"},    {"1"}, {"1"}},
+      {"FontsCaching",            {"1"},     {"1"},    {"1"}, {"1"}},
+      {"PaletteWriteSync",        {"1"},     {"1"},    {"1"}, {"1"}},
+      {"FastBlit",                {"0"},     {"1"},    {"1"}, {"1"}},
+      {"CursorShapeSync",         {"0"},     {"1"},    {"1"}, {"1"}},
+      {"ColorDithering",          {"1"},     {"1"},    {"1"}, {"1"}},
+      {"Flip On Vblank",          {"1"},     {"1"},    {"1"}, {"0"}},
+      {"Use AGP",                 {"1"},     {"1"},    {"1"}, {"1"}},
+      {"Use MMX",                 {"1"},     {"1"},    {"1"}, {"1"}},
+      {"Bus Mastering",           {"0"},     {"1"},    {"1"},
+                                  {"1", {{{V::Super7, V::Socket7Or5, V::General}, "0"}}}},
+      {"Use Write Combining",     {"0"},     {"1"},    {"1"}, {"1"}},
+      {"DeviceBitmapsCaching",    {"1"},     {"1"},    {"1"}, {"1"}},
+      {"AGPFlags",                {"0"},     {"0"},    {"-1"}, {"-1"}},
+      {"AlternateFillPolygons",   {"1"},     {"1"},    {"1"}, {"1"}},
+      {"SplitMode",               {"0"},     {"0"},    {"1"}, {"1"}},
+      {"YUV Filtering",           {"1"},     {"1"},    {"1"}, {"1"}},
+      {"D3DRendering",            {"0"},     {"0"},    {"1"}, {"1"}},
+      {"32BitZ",                  {"0"},     {"1"},    {"1"}, {"1"}},
+      {"Palettized Textures",     {"0"},     {"1"},    {"1"}, {"1"}},
+      {"Use Subpixel",            {"0"},     {"0"},    {"1"}, {"1"}},
+      {"Anisotropic",             {"0"},     {"0"},    {"1"}, {"0"}},
+      {"Indeo as YUV",            {"0"},     {"0"},    {"1"}, {"1"}},
+      {"Use 3DNow",               {nullptr}, {nullptr},
+                                  {nullptr, {{{V::Super7, V::Socket7Or5}, "1"}}},
+                                  {nullptr, {{{V::Super7}, "1"}}}},
+  };
+  return rows;
+}
+
+// The order in which the boxes follow the written values ("AGPSpeed" is the speed choice).
+const char* const kBoxOrder[] = {
+    "AnalogJoy", "DDC", "Highcolor", "Powerdesk", "Circles", "rect", "Ellipses", "fontcash",
+    "Paletsync", "fastbilt", "cirsor", "dithering", "vsync", "agp", "mmx", "busmaster",
+    "comwrite", "device", "AGPSpeed", "porigon", "toc", "filter", "d3drender", "zbuff",
+    "subpixel", "anisotropic", "palettized", "indeo", "DNow"};
+
+const Cell& cellOf(const PresetRow& row, Preset preset) {
+  switch (preset) {
+    case Preset::Emergency: return row.emergency;
+    case Preset::DriverDefaults: return row.defaults;
+    case Preset::Game: return row.game;
+    case Preset::Benchmark: return row.benchmark;
+  }
+  return row.emergency;
+}
+
+const char* resolve(const Cell& cell, Variant variant) {
+  for (const auto& [variants, value] : cell.except)
+    for (Variant v : variants)
+      if (v == variant) return value;
+  return cell.value;
+}
+
+}  // namespace
+
+Variant variantFor(const std::string& platformLabel) {
+  const std::pair<const char*, Variant> labels[] = {
+      {"SlotM?", V::SlotM},
+      {"Slot1", V::Slot1},
+      {"Slot2", V::Slot2},
+      {"Socket370", V::Socket370},
+      {"Socket7 (Super7)", V::Super7},
+      {"Slot1 / Slot2", V::Slot1Or2},
+      {"Socket7 / Socket5 (Super7)", V::Socket7Or5},
+  };
+  for (const auto& [label, variant] : labels)
+    if (platformLabel == label) return variant;
+  return V::General;
+}
+
+std::string presetMessage(Preset preset, Variant variant) {
+  if (preset == Preset::Emergency) return "レジストリの設定を｢緊急時専用設定｣にしました。";
+  if (preset == Preset::DriverDefaults)
+    return "レジストリの設定を｢ドライバインストール時の初期設定｣にしました。";
+  const char* platform = "";
+  switch (variant) {
+    case V::SlotM: platform = "SlotM用の"; break;
+    case V::Slot1: platform = "Slot1用の"; break;
+    case V::Slot2: platform = "Slot2用の"; break;
+    case V::Socket370: platform = "Socket370用の"; break;
+    case V::Super7: platform = "Super7用の"; break;
+    case V::Slot1Or2: platform = "Slot1/2用の"; break;
+    case V::Socket7Or5: platform = "Socket7/5用の"; break;
+    case V::General: platform = ""; break;
+  }
+  const char* name = preset == Preset::Game ? "｢ゲームに特化した設定｣" : "｢ベストパフォーマンス設定｣";
+  return std::string("レジストリの設定を") + platform + name + "にしました。";
+}
+
+const char* presetValue(Preset preset, Variant variant, const std::string& valueName) {
+  for (const auto& row : presetTable())
+    if (valueName == row.valueName) return resolve(cellOf(row, preset), variant);
+  return nullptr;
+}
+
+void applyPreset(Preset preset, const std::string& platformLabel, RegistryPage& page,
+                 platform::Services& services) {
+  const Variant variant = preset == Preset::Game || preset == Preset::Benchmark
+                              ? variantFor(platformLabel)
+                              : V::General;
+  services.dialogs.messageBox("情報", presetMessage(preset, variant),
+                              platform::MessageIcon::Information, platform::MessageButtons::Ok);
+  {
+    platform::SettingsStore reg(services.registry);
+    reg.SetRootKey(platform::RootKey::LocalMachine);
+    reg.OpenKey(kDriverKey, true);
+    for (const auto& row : presetTable())
+      if (const char* value = resolve(cellOf(row, preset), variant))
+        reg.WriteString(row.valueName, value);
+  }
+  for (const char* control : kBoxOrder) {
+    if (std::string(control) == "AGPSpeed") {
+      page.AGPSpeed.setItemIndex(agpItemFor(presetValue(preset, variant, kAgpValueName)));
+      continue;
+    }
+    const DriverOption* option = findByControl(control);
+    if (const char* value = presetValue(preset, variant, option->valueName))
+      page.box(control).setChecked(std::string(value) == "1");
+  }
+}
+
+}  // namespace settings

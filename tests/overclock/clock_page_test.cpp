@@ -1,0 +1,188 @@
+// The clock page: start-up, the tool and its ini file, the chip's clock, the start-up entry.
+#include "page_fixture.h"
+
+using overclock::ClockToolKind;
+using Strings = std::vector<std::string>;
+
+TEST_F(ClockPageTest, StartsWithTheDefaultToolWhenNothingIsStored) {
+  startUp();
+  const std::string tool = folder.file("G200clk.exe");
+  EXPECT_EQ(page.toolPath(), tool);
+  EXPECT_EQ(page.Edit2.text(), tool);
+  EXPECT_EQ(page.clockToolKind(), ClockToolKind::G200clk);
+  EXPECT_FALSE(page.RadioGroup1.enabled());
+  EXPECT_EQ(page.Label14.caption(), "Matrox MGA-G200 Optimizer");
+  EXPECT_FALSE(page.Button7.enabled());
+  EXPECT_EQ(started(), Strings{folder.file("clk.bat")});
+  EXPECT_EQ(world.launcher.starts[0].show, platform::ShowMode::Normal);
+  // No colour depth known: no profile, the initial limits stay.
+  EXPECT_EQ(page.UpDown1.min(), 89);
+  EXPECT_EQ(page.UpDown1.max(), 135);
+  EXPECT_EQ(page.Label28.caption(), "135MHｚ");
+  EXPECT_EQ(world.registry.journal(), Strings{});
+}
+
+TEST_F(ClockPageTest, StartUpTakesStoredValuesAndShowingTheChipsetWritesNothing) {
+  folder.write("Mystclk.ini", "pcibios=1\r\nKEEP\r\n");
+  world.registry.setInteger(kSettings, "OverClock", 120);
+  world.registry.setString(kSettings, "Mystclk", "C:\\OC\\MYSTCLK.COM");
+  world.registry.setString(kRun, "G200 OverClock", "x");
+  startUp();
+  EXPECT_EQ(page.UpDown1.position(), 120);
+  EXPECT_EQ(page.Edit1.text(), "120");
+  EXPECT_EQ(page.clockToolKind(), ClockToolKind::Mystclk);
+  EXPECT_EQ(page.Label15.caption(), "Version 0.32 Beta以降");
+  EXPECT_TRUE(page.RadioGroup1.enabled());
+  EXPECT_EQ(page.RadioGroup1.itemIndex(), 1);
+  EXPECT_EQ(folder.read("Mystclk.ini"), "pcibios=1\r\nKEEP\r\n");
+  EXPECT_TRUE(page.Button7.enabled());
+
+  world.registry.setInteger(kSettings, "OverClock", 70000);  // no clock of ours: not stored
+  platform::SettingsStore reg(world.registry);
+  page.loadLastClockAndToolPath(reg);
+  EXPECT_EQ(page.UpDown1.position(), 120);
+}
+
+TEST_F(ClockPageTest, FilesBesideTheProgramAreFoundInAnyFolder) {
+  folder.write("Mystclk.ini", "");
+  EXPECT_NO_THROW(page.loadMystclkIni());  // empty is no error
+  page.RadioGroup1.userSelect(1);
+  EXPECT_EQ(folder.read("Mystclk.ini"), "PCIBIOS=0\r\n");
+  services.programFolder = folder.path() + "\\missing";
+  try {
+    page.loadMystclkIni();
+    FAIL() << "no error";
+  } catch (const platform::UserError& e) {
+    EXPECT_EQ(std::string(e.what()), "ファイル " + folder.path() + "\\missing\\Mystclk.ini は開けません");
+  }
+  services.programFolder = "C:\\Program Files\\Corvane";
+  page.startBatchFile();
+  services.programFolder = "C:\\";
+  page.startBatchFile();
+  EXPECT_EQ(started(), (Strings{"\"C:\\Program Files\\Corvane\\clk.bat\"", "C:\\clk.bat"}));
+  EXPECT_EQ(page.Label89.caption(), "C:\\clk.bat");
+}
+
+TEST_F(ClockPageTest, PickingAChipsetRewritesLineOneOnly) {
+  folder.write("Mystclk.ini", "PCIBIOS=1 \r\nA=1\r\n\r\nB\r\nend");
+  world.registry.setString(kSettings, "Mystclk", "Mystclk.com");
+  startUp();
+  EXPECT_EQ(page.RadioGroup1.itemIndex(), 1);
+  page.RadioGroup1.userSelect(0);
+  EXPECT_EQ(folder.read("Mystclk.ini"), "PCIBIOS=1\r\nA=1\r\n\r\nB\r\nend\r\n");
+  page.RadioGroup1.userSelect(1);
+  EXPECT_EQ(folder.read("Mystclk.ini"), "PCIBIOS=0\r\nA=1\r\n\r\nB\r\nend\r\n");
+
+  services.programFolder = folder.path() + "\\gone";  // the file cannot be written any more
+  page.RadioGroup1.userSelect(0);
+  EXPECT_EQ(boxTexts(), Strings{"Matrox Corvane|ファイル " + folder.path() +
+                                "\\gone\\Mystclk.ini を作成できません."});
+  EXPECT_EQ(page.RadioGroup1.itemIndex(), 1);
+  EXPECT_EQ(page.mystclkIniLines()[0], "PCIBIOS=0");
+}
+
+TEST_F(ClockPageTest, TheChipsClockIsReadOnceFromACompleteReportWithDigitsWhereDigitsBelong) {
+  startUp();
+  pages.setActivePage(0);  // no clk.txt yet: the file error, and the next showing tries again
+  ASSERT_EQ(world.dialogs.boxes.size(), 1u);
+  EXPECT_FALSE(page.currentClockRead());
+
+  folder.write("clk.txt", "short\r\n");
+  pages.setActivePage(0);
+  writeReport(" 8?.60");
+  pages.setActivePage(0);
+  EXPECT_EQ(boxTexts().back(), "Matrox Corvane|'?' は数値ではありません.");
+  EXPECT_EQ(world.dialogs.boxes.size(), 2u);  // none for the unfinished report
+  EXPECT_EQ(page.Label92.caption(), "89MHz");
+  EXPECT_FALSE(page.currentClockRead());
+
+  writeReport(" 99.60");
+  pages.setActivePage(0);
+  EXPECT_EQ(page.Label92.caption(), "100MHz");
+  EXPECT_EQ(page.UpDown1.position(), 100);
+  EXPECT_TRUE(page.currentClockRead());
+
+  writeReport("123.45");
+  page.UpDown1.userSetPosition(110);
+  pages.setActivePage(0);
+  EXPECT_EQ(page.Label92.caption(), "110MHz");
+}
+
+TEST_F(ClockPageTest, LocatingTheToolStoresItAndSwitchesTheTable) {
+  startUp();
+  page.SpeedButton1.userClick();  // cancelled
+  ASSERT_EQ(world.dialogs.fileDialogs.size(), 1u);
+  const auto& dialog = world.dialogs.fileDialogs[0];
+  EXPECT_EQ(dialog.title, "G200clk.exe又はMystclk.comを指定");
+  EXPECT_EQ(dialog.fileName, "G200clk.exe");
+  ASSERT_EQ(dialog.filters.size(), 3u);
+  EXPECT_EQ(dialog.filters[0].pattern, "G200clk.exe;Mystclk.com");
+  EXPECT_EQ(dialog.filters[2].description, "Mystclk.com");
+  EXPECT_FALSE(world.registry.valueExists(kSettings, "Mystclk"));
+
+  world.dialogs.fileAnswers.push_back("D:\\Tools\\MYSTCLK.COM");
+  page.SpeedButton1.userClick();
+  EXPECT_EQ(world.registry.stringValue(kSettings, "Mystclk"), "D:\\Tools\\MYSTCLK.COM");
+  EXPECT_EQ(page.BuildClockCommand(120), "D:\\Tools\\MYSTCLK.COM /1 12 108 0");
+  EXPECT_TRUE(page.RadioGroup1.enabled());
+
+  world.registry.refuseWrites(kSettings, "Mystclk");
+  world.dialogs.fileAnswers.push_back("D:\\G200clk.exe");
+  page.SpeedButton1.userClick();
+  EXPECT_EQ(boxTexts(), Strings{"Matrox Corvane|'Mystclk' の設定に失敗しました."});
+  EXPECT_EQ(page.clockToolKind(), ClockToolKind::G200clk);  // the kind follows what is shown
+  EXPECT_EQ(page.Edit2.text(), "D:\\G200clk.exe");
+}
+
+TEST_F(ClockPageTest, TheStartUpEntryHoldsTheCommandOfTheMomentOfRegistration) {
+  world.registry.setString(kSettings, "Mystclk", "C:\\Program Files\\OC\\G200clk.exe");
+  startUp();
+  page.UpDown1.userSetPosition(120);
+  page.Button2.userClick();
+  page.UpDown1.userSetPosition(130);
+  page.Button2.userClick();
+  EXPECT_EQ(world.registry.stringValue(kRun, "G200 OverClock"),
+            "\"C:\\Program Files\\OC\\G200clk.exe\" /1 230");
+  EXPECT_EQ(boxTexts()[0], "情報|G200のクロックを120MHzにして起動設定をします。");
+  EXPECT_EQ(world.dialogs.boxes[0].icon, platform::MessageIcon::Information);
+  EXPECT_TRUE(page.Button7.enabled());
+  EXPECT_EQ(started().size(), 1u);  // clk.bat only: the tool does not run now
+  EXPECT_FALSE(stored("OverClock"));
+
+  world.dialogs.fileAnswers.push_back("C:\\Mystclk.com");
+  page.SpeedButton1.userClick();
+  EXPECT_EQ(world.registry.stringValue(kRun, "G200 OverClock"),
+            "\"C:\\Program Files\\OC\\G200clk.exe\" /1 230");
+
+  page.Button7.userClick();
+  EXPECT_FALSE(world.registry.valueExists(kRun, "G200 OverClock"));
+  EXPECT_FALSE(page.Button7.enabled());
+  page.Button7.setEnabled(true);
+  page.Button7.userClick();  // nothing to remove: no error
+  EXPECT_FALSE(page.Button7.enabled());
+  EXPECT_EQ(world.dialogs.boxes.size(), 2u);
+}
+
+TEST_F(ClockPageTest, AnOutOfRangeTargetOrAStuckEntryChangesNothing) {
+  world.registry.setString(kRun, "G200 OverClock", "old");
+  world.registry.setInteger(kSettings, "OverClockDEF89", 50);  // not written by this program
+  startUp(16);
+  page.UpDown1.setPosition(231);
+  page.Button2.userClick();
+  page.Button3.userClick();
+  page.Button4.userClick();
+  const std::string range = "MHzには変更できません。クロックは66MHzから230MHzの範囲で指定してください.";
+  EXPECT_EQ(boxTexts(), (Strings{"Matrox Corvane|231" + range, "Matrox Corvane|231" + range,
+                                 "Matrox Corvane|50" + range}));
+  EXPECT_EQ(page.UpDown1.position(), 231);
+  EXPECT_EQ(world.registry.stringValue(kRun, "G200 OverClock"), "old");
+  EXPECT_EQ(page.lastClockCommand(), "");
+  EXPECT_EQ(started().size(), 1u);
+  EXPECT_TRUE(world.runtime.modalRuns.empty());
+  EXPECT_FALSE(stored("OverClock"));
+
+  world.registry.refuseWrites(kRun, "G200 OverClock");
+  page.Button7.userClick();
+  EXPECT_EQ(boxTexts().back(), "Matrox Corvane|'G200 OverClock' の削除に失敗しました.");
+  EXPECT_TRUE(page.Button7.enabled());
+}

@@ -1,0 +1,194 @@
+// The clock change with its countdown, the restore, and the options window.
+#include "page_fixture.h"
+
+using Strings = std::vector<std::string>;
+
+namespace {
+const std::string kRestored = "情報|G200のクロックを 89MHz に戻しました。";
+}
+
+TEST_F(ClockPageTest, OkKeepsTheNewClock) {
+  startUp();
+  page.UpDown1.userSetPosition(120);
+  world.runtime.modalScripts.push_back([&](ui::Form&) {
+    EXPECT_EQ(kaku.Label4.caption(), "120");
+    kaku.Timer1.tick();
+    kaku.Timer1.tick();
+    EXPECT_EQ(kaku.Label2.caption(), "3");
+    kaku.Button1.userClick();
+  });
+  page.Button3.userClick();
+  EXPECT_EQ(started(), (Strings{folder.file("clk.bat"), folder.file("G200clk.exe") + " /1 220"}));
+  EXPECT_FALSE(kaku.Timer1.timerEnabled());
+  EXPECT_FALSE(kaku.visible());
+  EXPECT_EQ(stored("OverClock"), 120);
+  EXPECT_EQ(page.Label92.caption(), "120MHz");
+  EXPECT_TRUE(page.currentClockRead());
+  EXPECT_TRUE(world.dialogs.boxes.empty());
+}
+
+TEST_F(ClockPageTest, CancelRestoresTheDefaultClockWhileTheWindowIsOpen) {
+  world.registry.setString(kSettings, "Mystclk", "C:\\Mystclk.com");
+  startUp();
+  page.UpDown1.userSetPosition(120);
+  bool openDuringMessage = false;
+  world.dialogs.whileOpen = [&](const auto&) {
+    openDuringMessage = kaku.visible();
+    kaku.userRequestClose();  // a key pressed meanwhile starts no second restore
+  };
+  world.runtime.modalScripts.push_back([&](ui::Form&) { kaku.Button2.userClick(); });
+  page.Button3.userClick();
+  EXPECT_EQ(started(), (Strings{folder.file("clk.bat"), "C:\\Mystclk.com /1 12 108 0",
+                                "C:\\Mystclk.com /1 19 124 0"}));
+  EXPECT_EQ(boxTexts(), Strings{kRestored});
+  EXPECT_EQ(world.dialogs.boxes[0].icon, platform::MessageIcon::Information);
+  EXPECT_TRUE(openDuringMessage);
+  EXPECT_FALSE(kaku.visible());
+  EXPECT_EQ(page.UpDown1.position(), 89);
+  EXPECT_EQ(stored("OverClock"), 89);
+  EXPECT_EQ(page.Label92.caption(), "89MHz");
+}
+
+TEST_F(ClockPageTest, TheSixthTickRestoresAndEscRestoresOnce) {
+  startUp();
+  page.UpDown1.userSetPosition(100);
+  Strings seconds;
+  std::vector<int> bar;
+  world.runtime.modalScripts.push_back([&](ui::Form&) {
+    EXPECT_EQ(kaku.Label2.caption(), "5");
+    for (int tick = 1; tick <= 5; ++tick) {
+      kaku.Timer1.tick();
+      seconds.push_back(kaku.Label2.caption());
+      bar.push_back(kaku.ProgressBar1.position());
+    }
+    EXPECT_EQ(world.launcher.starts.size(), 2u);  // not restored yet
+    kaku.Timer1.tick();
+  });
+  page.Button3.userClick();
+  EXPECT_EQ(seconds, (Strings{"4", "3", "2", "1", "0"}));
+  EXPECT_EQ(bar, (std::vector<int>{1, 2, 3, 4, 5}));
+  EXPECT_EQ(started().back(), folder.file("G200clk.exe") + " /1 189");
+  EXPECT_FALSE(kaku.visible());
+  EXPECT_FALSE(world.runtime.modalLeftOpen);
+
+  // Shown again, everything starts over; a keyboard close is "キャンセル".
+  world.runtime.modalScripts.push_back([&](ui::Form&) {
+    EXPECT_EQ(kaku.ProgressBar1.position(), 0);
+    EXPECT_EQ(kaku.Label2.caption(), "5");
+    kaku.userRequestClose();
+    kaku.Timer1.tick();
+  });
+  page.Button3.userClick();
+  EXPECT_EQ(started().size(), 5u);
+  EXPECT_EQ(boxTexts(), Strings(2, kRestored));
+  EXPECT_EQ(stored("OverClock"), 89);
+}
+
+TEST_F(ClockPageTest, AToolThatDoesNotStartIsReported) {
+  startUp();
+  page.UpDown1.userSetPosition(120);
+  world.launcher.succeed = false;
+  page.Button3.userClick();
+  page.Button4.userClick();
+  const std::string failed = "Matrox Corvane|" + folder.file("G200clk.exe") + " を起動できません.";
+  EXPECT_EQ(boxTexts(), Strings(2, failed));
+  EXPECT_TRUE(world.runtime.modalRuns.empty());
+  EXPECT_FALSE(stored("OverClock"));
+  EXPECT_EQ(page.UpDown1.position(), 120);
+
+  // The change starts, its restore does not: the window closes and the chip keeps the target.
+  world.launcher.succeed = true;
+  world.runtime.modalScripts.push_back([&](ui::Form&) {
+    world.launcher.succeed = false;
+    kaku.Button2.userClick();
+  });
+  page.Button3.userClick();
+  EXPECT_FALSE(kaku.visible());
+  EXPECT_EQ(boxTexts(), Strings(3, failed));
+  EXPECT_EQ(stored("OverClock"), 120);
+}
+
+TEST_F(ClockPageTest, ProfilesSetTheLimitsTheLabelsAndTheRestoreClock) {
+  world.registry.setInteger(kSettings, "OverClockDEF89", 100);
+  world.registry.setInteger(kSettings, "OverClockMAX89", 180);
+  world.registry.setInteger(kSettings, "OverClockDEF66", 66);  // the other profile's
+  startUp(16, "1600,1200");
+  EXPECT_EQ(page.Label25.caption(), "100MHz");
+  EXPECT_EQ(page.Label28.caption(), "180MHz");
+  EXPECT_EQ(page.UpDown1.min(), 100);
+  EXPECT_EQ(page.UpDown1.max(), 180);
+  EXPECT_EQ(page.UpDown1.position(), 100);  // 89 was below the new range
+  page.Button4.userClick();
+  EXPECT_EQ(started().back(), folder.file("G200clk.exe") + " /1 200");
+}
+
+TEST_F(ClockPageTest, The89ProfileWithNothingStoredThenThe66ProfileWithOddLimits) {
+  world.registry.setInteger(kSettings, "OverClockMAX89", 70000);  // does not fit: not stored
+  startUp(32, "1024,768");
+  EXPECT_EQ(page.Label28.caption(), "135MHz");
+  EXPECT_EQ(page.Label32.caption(), "105-115MHz");
+  EXPECT_EQ(page.UpDown1.max(), 135);
+
+  world.registry.setInteger(kSettings, "OverClockDEF66", 200);
+  world.registry.setInteger(kSettings, "OverClockMAX66", 135);
+  page.Label10.setTag(32);
+  page.Label34.setCaption("1152,864");
+  platform::SettingsStore reg(world.registry);
+  page.ApplyClockProfile(reg);
+  EXPECT_EQ(page.Label32.caption(), "80-95MHz");
+  EXPECT_EQ(page.Label25.caption(), "200MHz");
+  EXPECT_EQ(page.Label28.caption(), "135MHz");
+  EXPECT_EQ(page.UpDown1.min(), 135);  // the spin takes them in ascending order
+  EXPECT_EQ(page.UpDown1.max(), 200);
+  EXPECT_EQ(page.defaultClock(), 200);
+  EXPECT_EQ(page.UpDown1.position(), 135);
+}
+
+TEST_F(ClockPageTest, TheOptionsWindowShowsStoresAndAppliesItsValues) {
+  world.registry.setInteger(kSettings, "OverClockMAX66", 150);
+  world.registry.setInteger(kSettings, "OverClockMAX89", 160);
+  startUp(8);
+  world.runtime.modalScripts.push_back([&](ui::Form&) {
+    EXPECT_EQ(options.limits().default89, 89);
+    EXPECT_EQ(options.limits().maximum89, 160);
+    EXPECT_EQ(options.limits().maximum66, 150);
+    EXPECT_EQ(options.limits().default66, 66);
+    options.Edit4.userSetText("70");
+    options.UpDown3.userSetPosition(180);
+    world.registry.clearJournal();
+    options.Button1.userClick();
+  });
+  page.Option.userClick();
+  EXPECT_EQ(world.registry.journal(), (Strings{"set OverClockDEF89", "set OverClockMAX89",
+                                               "set OverClockMAX66", "set OverClockDEF66"}));
+  EXPECT_EQ(stored("OverClockDEF66"), 70);
+  EXPECT_EQ(stored("OverClockMAX66"), 180);
+  EXPECT_EQ(page.defaultClock(), 70);
+  EXPECT_EQ(page.Label28.caption(), "180MHz");
+  EXPECT_EQ(page.Label32.caption(), "80-95MHz");
+  EXPECT_FALSE(options.visible());
+
+  // A refused write: the page has the values, those before it are stored, the window stays.
+  world.registry.refuseWrites(kSettings, "OverClockMAX66");
+  world.runtime.modalScripts.push_back([&](ui::Form&) {
+    options.UpDown4.userSetPosition(80);
+    options.UpDown2.userSetPosition(200);
+    options.Button1.userClick();
+    EXPECT_TRUE(options.visible());
+  });
+  page.Option.userClick();
+  EXPECT_EQ(page.defaultClock(), 80);
+  EXPECT_EQ(stored("OverClockMAX89"), 200);
+  EXPECT_EQ(stored("OverClockDEF66"), 70);
+  EXPECT_EQ(boxTexts(), Strings{"Matrox Corvane|'OverClockMAX66' の設定に失敗しました."});
+}
+
+TEST_F(ClockPageTest, WithoutAProfileTheOptionsAreStoredButThePageStays) {
+  startUp(15);
+  world.runtime.modalScripts.push_back([&](ui::Form&) { options.Button1.userClick(); });
+  page.Option.userClick();
+  EXPECT_EQ(stored("OverClockMAX66"), 110);
+  EXPECT_EQ(page.Label25.caption(), "89MHz");
+  EXPECT_EQ(page.Label28.caption(), "135MHｚ");
+  EXPECT_EQ(page.UpDown1.max(), 135);
+}

@@ -1,0 +1,84 @@
+#pragma once
+// The clock page on a main window of its own, its two windows, and the doubles around them.
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+#include "overclock/clock_page.h"
+#include "overclock/confirm_form.h"
+#include "overclock/options_form.h"
+#include "platform/errors.h"
+#include "platform/settings_store.h"
+
+namespace overclock_test {
+
+const char* const kSettings = "HKLM\\Software\\Matrox\\PowerDesk\\Current Settings";
+const char* const kRun = "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+struct ClockPageTest : ::testing::Test {
+  doubles::World world;
+  doubles::TempFolder folder;
+  platform::Services services = servicesIn(folder.path());
+  ui::Form form1{world.runtime, "Form1", "Corvane"};
+  ui::PageControl pages{&form1, "PageControl1"};
+  ui::TabSheet sheet{&pages, "TabSheet3", "オーバークロック"};
+  overclock::ClockPage page{sheet, services};
+  overclock::TkakuForm kaku{world.runtime, services, [this] { page.Button4Click(); }};
+  overclock::TForm2 options{world.runtime, services,
+                            [this](const overclock::ClockLimits& l) { page.applyClockLimits(l); }};
+
+  ClockPageTest() {
+    page.attachWindows(kaku, options);
+    folder.write("Mystclk.ini", "PCIBIOS=1\r\n");
+  }
+
+  platform::Services servicesIn(const std::string& programFolder) {
+    world.programFolder = programFolder;
+    return world.services();
+  }
+
+  // The main window's creation and show steps, as far as they touch the page.
+  void startUp(long bitsPerPixel = 0, const std::string& resolution = "1024,768") {
+    page.loadMystclkIni();
+    {
+      platform::SettingsStore reg(world.registry);
+      page.detectStartupEntry(reg);
+      page.loadLastClockAndToolPath(reg);
+      page.startBatchFile();
+    }
+    page.Label10.setTag(bitsPerPixel);
+    page.Label34.setCaption(resolution);
+    platform::SettingsStore reg(world.registry);
+    page.ClassifyClockTool();
+    page.ApplyClockProfile(reg);
+  }
+
+  // A clk.txt with the clock text at positions 32 onwards of line 14.
+  void writeReport(const std::string& clock) {
+    std::string text;
+    for (int line = 1; line <= 16; ++line)
+      text += (line == 14 ? std::string(31, ' ') + clock + " MHz" : "line") + std::string("\r\n");
+    folder.write("clk.txt", text);
+  }
+
+  std::vector<std::string> started() const {
+    std::vector<std::string> out;
+    for (const auto& s : world.launcher.starts) out.push_back(s.commandLine);
+    return out;
+  }
+
+  std::vector<std::string> boxTexts() const {
+    std::vector<std::string> out;
+    for (const auto& b : world.dialogs.boxes) out.push_back(b.caption + "|" + b.text);
+    return out;
+  }
+
+  std::optional<std::int32_t> stored(const std::string& name) const {
+    return world.registry.integerValue(kSettings, name);
+  }
+};
+
+}  // namespace overclock_test
+
+using overclock_test::ClockPageTest;
+using overclock_test::kRun;
+using overclock_test::kSettings;

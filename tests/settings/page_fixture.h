@@ -1,0 +1,33 @@
+#pragma once
+// A registry tab on a bare form, with every outside thing doubled.
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+#include "settings/registry_page.h"
+#include "ui/controls.h"
+#include "ui/form.h"
+
+namespace testing_settings {
+
+inline const std::string kDriverKey = "HKLM\\Software\\Matrox\\PowerDesk\\Current Settings";
+
+struct PageFixture : ::testing::Test {
+  doubles::World world;
+  platform::Services services = world.services();
+  ui::Form form{world.runtime, "Form1", "Corvane"};
+  ui::PageControl pages{&form, "PageControl1"};
+  ui::TabSheet sheet{&pages, "TabSheet2", "レジストリ"};
+  settings::RegistryPage page{sheet, services};
+
+  std::optional<std::string> stored(const std::string& name) {
+    return world.registry.stringValue(kDriverKey, name);
+  }
+  void load() {
+    platform::SettingsStore reg(world.registry);
+    reg.SetRootKey(platform::RootKey::LocalMachine);
+    reg.OpenKey("\\Software\\Matrox\\PowerDesk\\Current Settings", true);
+    page.LoadOptions(reg);
+  }
+};
+
+}  // namespace testing_settings

@@ -1,0 +1,107 @@
+// The real seams under Wine: the registry against the same rules as the in-memory double, the
+// text files, the launcher and the version.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+#include "memory_registry.h"
+#include "platform/errors.h"
+#include "platform/win32/ansi.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_seams.h"
+#include "store_conformance.h"
+
+namespace {
+
+void deleteTree(HKEY root, const char* path) {
+  HKEY key;
+  if (RegOpenKeyExA(root, path, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
+  char name[256];
+  while (RegEnumKeyA(key, 0, name, sizeof name) == ERROR_SUCCESS) {
+    const std::string child = std::string(path) + "\\" + name;
+    deleteTree(root, child.c_str());
+  }
+  RegCloseKey(key);
+  RegDeleteKeyA(root, path);
+}
+
+std::shared_ptr<platform::RegistryBackend> freshWin32Registry() {
+  deleteTree(HKEY_CURRENT_USER, "Software\\CorvaneConformance");
+  deleteTree(HKEY_LOCAL_MACHINE, "Software\\CorvaneConformance");
+  return std::make_shared<platform::win32::Win32Registry>();
+}
+
+}  // namespace
+
+INSTANTIATE_TEST_SUITE_P(
+    Both, StoreConformance,
+    ::testing::Values(
+        StoreBackendMaker{"Memory", [] { return std::make_shared<doubles::MemoryRegistry>(); }},
+        StoreBackendMaker{"Win32", freshWin32Registry}),
+    makerName);
+
+TEST(Win32TextFiles, LinesRoundTripInTheAnsiCodePageWithCrLf) {
+  doubles::TempFolder folder;
+  platform::win32::Win32TextFiles files;
+  const std::string path = folder.file("日本語 フォルダ.txt");
+  files.writeLines(path, {"PCIBIOS=1", "周波数", ""});
+  EXPECT_EQ(files.readLines(path), (std::vector<std::string>{"PCIBIOS=1", "周波数", ""}));
+  const auto raw = files.readRawLines(path);
+  ASSERT_EQ(raw.size(), 3u);
+  EXPECT_EQ(raw[1], platform::win32::toAnsi("周波数"));
+  EXPECT_EQ(raw[1].size(), 6u) << "code page 932: two bytes a character";
+}
+
+TEST(Win32TextFiles, AFailedReplaceLeavesTheOldFileWhole) {
+  doubles::TempFolder folder;
+  platform::win32::Win32TextFiles files;
+  const std::string path = folder.file("Mystclk.ini");
+  files.writeLines(path, {"PCIBIOS=0", "keep"});
+  // A folder in the way of the new file's name makes the write fail.
+  CreateDirectoryA((platform::win32::toAnsi(path) + ".$$$").c_str(), nullptr);
+  try {
+    files.writeLines(path, {"PCIBIOS=1"});
+    FAIL() << "the write went through";
+  } catch (const platform::UserError& e) {
+    EXPECT_EQ(std::string(e.what()), "ファイル " + path + " を作成できません");
+  }
+  EXPECT_EQ(files.readLines(path), (std::vector<std::string>{"PCIBIOS=0", "keep"}));
+  try {
+    files.readLines(folder.file("missing.txt"));
+    FAIL() << "a missing file was read";
+  } catch (const platform::UserError& e) {
+    EXPECT_EQ(std::string(e.what()), "ファイル " + folder.file("missing.txt") + " は開けません");
+  }
+}
+
+TEST(Win32Launcher, ShellCommandsRunInTheirFolderWithRedirection) {
+  doubles::TempFolder folder;
+  platform::win32::Win32Launcher launcher;
+  ASSERT_TRUE(launcher.runThroughShell("echo hello> out.txt", folder.path(),
+                                       platform::ShowMode::Hidden));
+  for (int i = 0; i < 100 && !folder.exists("out.txt"); ++i) Sleep(50);
+  Sleep(200);
+  EXPECT_EQ(folder.read("out.txt").substr(0, 5), "hello");
+  EXPECT_FALSE(launcher.run("Z:\\no\\such\\program.exe", platform::ShowMode::Normal));
+}
+
+TEST(Win32OsVersion, TheTestPrefixIsWindows98) {
+  platform::win32::Win32OsVersion os;
+  const auto version = os.query();
+  ASSERT_TRUE(version);
+  EXPECT_EQ(version->platform, platform::OsPlatform::Windows9x);
+  EXPECT_EQ(version->major, 4);
+  EXPECT_EQ(version->minor, 10);
+}
+
+TEST(Win32Clock, TimerAdvancesAndTheDateIsPlausible) {
+  platform::win32::Win32MilliTimer timer;
+  const auto start = timer.now();
+  Sleep(30);
+  EXPECT_GE(timer.now() - start, 20u);
+  const auto today = platform::win32::Win32Calendar().today();
+  EXPECT_GE(today.year, 2024);
+  EXPECT_GE(today.month, 1);
+  EXPECT_LE(today.month, 12);
+}
