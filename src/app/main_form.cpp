@@ -1,27 +1,34 @@
 #include "app/main_form.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/about_box.h"
+#include "pins/wiz_form.h"
 #include "platform/errors.h"
 #include "settings/driver_options.h"
+#include "settings/game_form.h"
+#include "settings/presets.h"
+#include "settings/removal.h"
 
 namespace {
 
 constexpr const char* kDisplayClassKey = "\\System\\CurrentControlSet\\Services\\Class\\Display\\";
+constexpr const char* kDisplaySettingsKey = "\\Display\\Settings";
 constexpr const char* kPowerDeskUninstallKey =
     "\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\MGA PowerDesk";
 constexpr const char* kUserRunKey = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-// "16" → 16; anything that is not a whole number is the conversion error the user sees.
-int wholeNumber(const std::string& text) {
+// "16" is 16; anything that is not a whole number is the conversion error the user sees.
+long wholeNumber(const std::string& text) {
   errno = 0;
   char* end = nullptr;
   const long value = std::strtol(text.c_str(), &end, 10);
-  if (text.empty() || *end != '\0' || errno != 0 || value < INT32_MIN || value > INT32_MAX)
+  if (text.empty() || *end != '\0' || errno != 0 || value < INT_MIN || value > INT_MAX)
     throw platform::UserError(platform::format1("'%s' は数値ではありません", text));
-  return static_cast<int>(value);
+  return value;
 }
 
 }  // namespace
@@ -35,31 +42,68 @@ TForm1::TForm1(ui::Runtime& runtime, platform::Services& services)
       TabSheet4(&PageControl1, "TabSheet4", "その他の機能"),
       general(TabSheet1),
       registry(TabSheet2, services),
+      clock(TabSheet3, services),
+      PentiumMMX1(services.processor),
+      system(TabSheet4, services, PentiumMMX1, general.Label38),
       services_(services) {
   setClientSize(640, 490);
   setBorder(ui::FormBorder::Single);
   setPosition(ui::FormPosition::ScreenCenter);
+  setMainForm(true);
   PageControl1.setBounds(4, 4, 632, 482);
   setHintBar(&registry.StatusBar1);
+
   onShow = [this] { FormShow(); };
-  general.Button1.onClick = [this] { Button1Click(); };
+  TabSheet3.onShow = [this] { clock.TabSheet3Show(); };
+  TabSheet4.onShow = [this] { system.TabSheet4Show(); };
+  for (ui::Button* exit : {&general.Button1, &clock.Button8, &system.Button5})
+    exit->onClick = [this] { Button1Click(); };
+  general.Button25.onClick = [this] { Button25Click(); };
+  system.Button15.onClick = [this] { Button15Click(); };
+  system.PinCButton.onClick = [this] { PinCButtonClick(); };
+  general.Button9.onClick = [this] { Button9Click(); };
+  general.Button11.onClick = [this] { Button11Click(); };
+  general.Button10.onClick = [this] { Button10Click(); };
+  general.Button12.onClick = [this] { Button12Click(); };
+  general.uninstall.onClick = [this] { uninstallClick(); };
+}
+
+void TForm1::attachWindows(const Windows& windows) {
+  windows_ = std::make_unique<Windows>(windows);
 }
 
 void TForm1::FormCreate() {
+  // The clock tool's ini file comes first; without it nothing else is detected or loaded.
+  bool iniLoaded = true;
+  try {
+    clock.loadMystclkIni();
+  } catch (const std::exception& e) {
+    runtime().showError(e.what());
+    iniLoaded = false;
+  }
+  // The platform is checked in any case, so that a missing ini never lets the program work on
+  // the wrong system.
+  checkPlatform();
+  if (!iniLoaded || refused_) return;
   runtime().dispatch([this] {
-    // TODO(integration): Mystclk.ini is loaded first; its failure skips the rest.
-    checkPlatform();
-    if (refused_) return;
     platform::SettingsStore reg(services_.registry);
-    detectDisplayAdapter(reg);
-    reg.SetRootKey(platform::RootKey::LocalMachine);
-    reg.OpenKey(settings::kDriverKey, true);
-    if (reg.ValueExists("Win98Virtual")) reg.DeleteValue("Win98Virtual");
-    registry.LoadOptions(reg);
-    detectDisplayMode(reg);
-    detectQuickDesk(reg);
-    detectPowerDeskAndMonitor(reg);
+    detect(reg);
   });
+}
+
+void TForm1::detect(platform::SettingsStore& reg) {
+  clock.detectStartupEntry(reg);
+  detectDisplayAdapter(reg);
+  clock.loadLastClockAndToolPath(reg);
+  clock.startBatchFile();
+  reg.SetRootKey(platform::RootKey::LocalMachine);
+  reg.OpenKey(settings::kDriverKey, true);
+  // The old spelling of the virtual-desktop option ("Win98 Virtual" is the one in use).
+  if (reg.ValueExists("Win98Virtual")) reg.DeleteValue("Win98Virtual");
+  registry.LoadOptions(reg);
+  detectDisplayMode(reg);
+  detectQuickDesk(reg);
+  detectPowerDeskAndMonitor(reg);
 }
 
 void TForm1::checkPlatform() {
@@ -94,8 +138,20 @@ void TForm1::detectDisplayAdapter(platform::SettingsStore& reg) {
   general.Label12.setCaption(reg.ReadString("DriverDesc"));
 }
 
-void TForm1::detectDisplayMode(platform::SettingsStore& /*reg*/) {
-  // TODO(integration): colour depth and resolution go to the clock page's labels.
+void TForm1::detectDisplayMode(platform::SettingsStore& reg) {
+  reg.SetRootKey(platform::RootKey::CurrentConfig);
+  reg.OpenKey(kDisplaySettingsKey, true);
+  if (reg.ValueExists("BitsPerPixel")) {
+    const std::string bits = reg.ReadString("BitsPerPixel");
+    clock.Label10.setCaption(bits + "Bit");
+    clock.Label10.setTag(wholeNumber(bits));
+  } else {
+    clock.Label10.setCaption("Unknown");
+  }
+  reg.SetRootKey(platform::RootKey::CurrentConfig);
+  reg.OpenKey(kDisplaySettingsKey, true);
+  clock.Label34.setCaption(reg.ValueExists("Resolution") ? reg.ReadString("Resolution")
+                                                         : "Unknown");
 }
 
 void TForm1::detectQuickDesk(platform::SettingsStore& reg) {
@@ -115,7 +171,48 @@ void TForm1::detectPowerDeskAndMonitor(platform::SettingsStore& reg) {
 }
 
 void TForm1::FormShow() {
-  // TODO(integration): ClassifyClockTool, ApplyClockProfile, then the start-up identification.
+  if (refused_) return;  // the program is ending; nothing on this system is touched
+  {
+    platform::SettingsStore reg(services_.registry);
+    reg.SetRootKey(platform::RootKey::LocalMachine);
+    reg.OpenKey(settings::kDriverKey, true);
+    clock.ClassifyClockTool();
+    clock.ApplyClockProfile(reg);
+  }
+  system.identifyAtStartUp(general.Label38, registry.box("comwrite"), registry.box("DNow"));
 }
 
 void TForm1::Button1Click() { close(); }
+
+void TForm1::Button25Click() {
+  if (windows_) windows_->AboutBox.showModal();
+}
+
+void TForm1::Button15Click() {
+  if (windows_) windows_->GameForm.show();
+}
+
+void TForm1::PinCButtonClick() {
+  if (windows_) windows_->WizForm.showModal();
+}
+
+void TForm1::Button9Click() {
+  settings::applyPreset(settings::Preset::Emergency, general.Label38.caption(), registry,
+                        services_);
+}
+
+void TForm1::Button11Click() {
+  settings::applyPreset(settings::Preset::DriverDefaults, general.Label38.caption(), registry,
+                        services_);
+}
+
+void TForm1::Button10Click() {
+  settings::applyPreset(settings::Preset::Game, general.Label38.caption(), registry, services_);
+}
+
+void TForm1::Button12Click() {
+  settings::applyPreset(settings::Preset::Benchmark, general.Label38.caption(), registry,
+                        services_);
+}
+
+void TForm1::uninstallClick() { settings::removeDriverSettings(registry, services_); }

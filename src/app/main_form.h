@@ -4,10 +4,17 @@
 #include <memory>
 
 #include "app/general_page.h"
+#include "cpu/pentium_mmx.h"
+#include "cpu/system_page.h"
+#include "overclock/clock_page.h"
 #include "platform/services.h"
 #include "settings/registry_page.h"
 #include "ui/controls.h"
 #include "ui/form.h"
+
+namespace settings { class TGameForm; }
+namespace pins { class TWizForm; }
+class TAboutBox;
 
 class TForm1 : public ui::Form {
  public:
@@ -18,7 +25,23 @@ class TForm1 : public ui::Form {
   // Runs when the window is first shown.
   void FormShow();
 
-  void Button1Click();  // "終了(&E)" on every tab
+  // The windows the program makes after this one, which its buttons open.
+  struct Windows {
+    settings::TGameForm& GameForm;
+    TAboutBox& AboutBox;
+    pins::TWizForm& WizForm;
+  };
+  void attachWindows(const Windows& windows);
+
+  void Button1Click();     // "終了(&E)" on every tab
+  void Button25Click();    // "バージョン情報"
+  void Button15Click();    // "各種ゲーム用設定"
+  void PinCButtonClick();  // "PINファイルウィザード" (hidden)
+  void Button9Click();     // "緊急時専用モード"
+  void Button11Click();    // "初期設定"
+  void Button10Click();    // "ゲームモード"
+  void Button12Click();    // "ベンチマークモード"
+  void uninstallClick();   // "アンインストールする"
 
   ui::PageControl PageControl1;
   ui::TabSheet TabSheet1;  // "一般"
@@ -27,8 +50,15 @@ class TForm1 : public ui::Form {
   ui::TabSheet TabSheet4;  // "その他の機能"
   GeneralPage general;
   settings::RegistryPage registry;
+  overclock::ClockPage clock;
+  cpu::TPentiumMMX PentiumMMX1;
+  cpu::SystemPage system;
+
+  // True when this is not a Windows 95/98 system: the program changes nothing and ends.
+  bool refused() const { return refused_; }
 
  private:
+  void detect(platform::SettingsStore& reg);
   void checkPlatform();
   void detectDisplayAdapter(platform::SettingsStore& reg);
   void detectDisplayMode(platform::SettingsStore& reg);
@@ -36,5 +66,6 @@ class TForm1 : public ui::Form {
   void detectPowerDeskAndMonitor(platform::SettingsStore& reg);
 
   platform::Services& services_;
-  bool refused_ = false;  // not a Windows 95/98 system: change nothing
+  bool refused_ = false;
+  std::unique_ptr<Windows> windows_;
 };

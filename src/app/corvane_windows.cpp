@@ -1,0 +1,14 @@
+#include "app/corvane_windows.h"
+
+CorvaneWindows::CorvaneWindows(ui::Runtime& runtime, platform::Services& services)
+    : main_(runtime, services),
+      GameForm(runtime, services),
+      kakuForm(runtime, services, [this] { Form1.clock.Button4Click(); }),
+      AboutBox(runtime, services),
+      PINForm(runtime),
+      WizForm(runtime, services, PINForm, [this] { return Form1.clock.Edit2.text(); }),
+      Form2(runtime, services,
+            [this](const overclock::ClockLimits& limits) { Form1.clock.applyClockLimits(limits); }) {
+  Form1.clock.attachWindows(kakuForm, Form2);
+  Form1.attachWindows({GameForm, AboutBox, WizForm});
+}

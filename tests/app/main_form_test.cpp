@@ -1,0 +1,168 @@
+// The main window's start-up: what the creation step detects and loads, the refusal on other
+// systems, and the show step's order.
+#include <gtest/gtest.h>
+
+#include "app/main_form.h"
+#include "fakes.h"
+
+namespace {
+
+const std::string kDriverKey = "HKLM\\Software\\Matrox\\PowerDesk\\Current Settings";
+const std::string kDisplay = "HKLM\\System\\CurrentControlSet\\Services\\Class\\Display\\";
+
+struct MainFormFixture : ::testing::Test {
+  doubles::TempFolder folder;
+  doubles::World world;
+  platform::Services services = [this] {
+    world.programFolder = folder.path();
+    return world.services();
+  }();
+  TForm1 form{world.runtime, services};
+
+  void SetUp() override { folder.write("Mystclk.ini", "PCIBIOS=1\r\n"); }
+  void create() { form.FormCreate(); }
+  std::vector<std::string> boxTexts() {
+    std::vector<std::string> texts;
+    for (const auto& b : world.dialogs.boxes) texts.push_back(b.text);
+    return texts;
+  }
+};
+
+}  // namespace
+
+TEST_F(MainFormFixture, DetectionFillsTheLabelsFromTheRegistry) {
+  world.registry.setString(kDisplay + "0000", "DriverDesc", "Standard VGA");
+  world.registry.setString(kDisplay + "0002", "DriverDesc", "Matrox Millennium G200 AGP");
+  world.registry.setString("HKCC\\Display\\Settings", "BitsPerPixel", "16");
+  world.registry.setString("HKCC\\Display\\Settings", "Resolution", "800,600");
+  world.registry.setString(
+      "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\MGA PowerDesk",
+      "DisplayName", "Matrox PowerDesk Ver4.51");
+  world.registry.setString(kDriverKey, "OrgMonName", "NANAO FlexScan");
+  world.registry.setString(kDriverKey, "Flip On Vblank", "1");
+  world.registry.setString(kDriverKey, "Win98Virtual", "1");
+  world.registry.setInteger(kDriverKey, "OverClock", 120);
+  create();
+  EXPECT_TRUE(world.dialogs.boxes.empty()) << boxTexts().front();
+  EXPECT_EQ(form.general.Label22.caption(), "Windows95/98");
+  EXPECT_EQ(form.general.Label12.caption(), "Matrox Millennium G200 AGP");
+  EXPECT_EQ(form.clock.Label10.caption(), "16Bit");
+  EXPECT_EQ(form.clock.Label10.tag(), 16);
+  EXPECT_EQ(form.clock.Label34.caption(), "800,600");
+  EXPECT_EQ(form.general.Label31.caption(), "Matrox PowerDesk Ver4.51");
+  EXPECT_EQ(form.general.Label29.caption(), "NANAO FlexScan");
+  EXPECT_TRUE(form.registry.box("vsync").checked());
+  EXPECT_FALSE(world.registry.valueExists(kDriverKey, "Win98Virtual"));
+  EXPECT_FALSE(world.registry.valueExists(kDriverKey, "AGPFlags"));
+  EXPECT_EQ(form.clock.toolPath(), folder.path() + "\\G200clk.exe");
+  EXPECT_EQ(form.clock.Edit2.text(), folder.path() + "\\G200clk.exe");
+  EXPECT_FALSE(form.clock.Button7.enabled());
+  ASSERT_EQ(world.launcher.starts.size(), 1u);
+  EXPECT_EQ(world.launcher.starts[0].commandLine, folder.path() + "\\clk.bat");
+  EXPECT_EQ(world.launcher.starts[0].show, platform::ShowMode::Normal);
+}
+
+TEST_F(MainFormFixture, MissingValuesShowUnknownAndAMissingAdapterKeyIsMadeEmpty) {
+  create();
+  EXPECT_TRUE(world.registry.keyExists(kDisplay + "0000"));
+  EXPECT_EQ(form.general.Label12.caption(), "");
+  EXPECT_EQ(form.clock.Label10.caption(), "Unknown");
+  EXPECT_EQ(form.clock.Label10.tag(), 0);
+  EXPECT_EQ(form.clock.Label34.caption(), "Unknown");
+  EXPECT_EQ(form.general.Label31.caption(), "Unknown");
+  EXPECT_EQ(form.general.Label29.caption(), "Unknown");
+  EXPECT_TRUE(world.registry.keyExists("HKCC\\Display\\Settings"));
+}
+
+TEST_F(MainFormFixture, WithoutTheIniOnlyTheFileErrorAndThePlatformCheckRun) {
+  doubles::TempFolder empty;
+  world.programFolder = empty.path();
+  platform::Services bare = world.services();
+  TForm1 other(world.runtime, bare);
+  world.registry.setString(kDriverKey, "Circles", "1");
+  other.FormCreate();
+  EXPECT_EQ(boxTexts(), std::vector<std::string>{"ファイル " + empty.path() +
+                                                 "\\Mystclk.ini は開けません."});
+  EXPECT_EQ(other.general.Label22.caption(), "Windows95/98");
+  EXPECT_FALSE(other.registry.box("Circles").checked());
+  EXPECT_EQ(other.registry.AGPSpeed.itemIndex(), -1);
+  EXPECT_TRUE(world.launcher.starts.empty());
+}
+
+TEST_F(MainFormFixture, OtherSystemsAreRefusedAndNothingChanges) {
+  world.os.info = platform::OsVersionInfo{platform::OsPlatform::WindowsNT, 5, 1};
+  world.registry.setString(kDriverKey, "Win98Virtual", "1");
+  const std::string before = world.registry.dump();
+  create();
+  form.show();
+  ASSERT_EQ(world.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(world.dialogs.boxes[0].caption, "エラー");
+  EXPECT_EQ(world.dialogs.boxes[0].text, "Windows95/98専用のプログラムです。");
+  EXPECT_EQ(world.dialogs.boxes[0].icon, platform::MessageIcon::None);
+  EXPECT_EQ(form.general.Label22.caption(), "WindowsNT");
+  EXPECT_TRUE(world.runtime.terminated);
+  EXPECT_TRUE(form.refused());
+  EXPECT_EQ(world.registry.dump(), before);
+  EXPECT_TRUE(world.launcher.starts.empty());
+}
+
+TEST_F(MainFormFixture, AValueOfTheWrongTypeEndsTheCreationStepThere) {
+  world.registry.setInteger(kDisplay + "0001", "DriverDesc", 7);
+  world.registry.setString(kDriverKey, "Circles", "1");
+  create();
+  EXPECT_EQ(boxTexts(), std::vector<std::string>{"'DriverDesc' のデータ型が不正です."});
+  EXPECT_FALSE(form.registry.box("Circles").checked());
+  EXPECT_TRUE(world.launcher.starts.empty()) << "clk.bat comes after the adapter";
+}
+
+TEST_F(MainFormFixture, ColourDepthThatIsNoNumberStopsBeforeTheResolution) {
+  world.registry.setString("HKCC\\Display\\Settings", "BitsPerPixel", "High");
+  world.registry.setString("HKCC\\Display\\Settings", "Resolution", "800,600");
+  create();
+  EXPECT_EQ(boxTexts(), std::vector<std::string>{"'High' は数値ではありません."});
+  EXPECT_EQ(form.clock.Label34.caption(), "1024x768");
+  EXPECT_EQ(form.general.Label31.caption(), "Powerdesk Ver4.50");
+}
+
+TEST_F(MainFormFixture, QuickDeskEntryTicksTheBoxAndStaysAsItWas) {
+  const std::string run = "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+  world.registry.setString(run, "Matrox QuickDesk", "C:\\PD\\QDesk\\mgaqdesk.exe /x");
+  create();
+  EXPECT_TRUE(form.registry.tasktrey.checked());
+  EXPECT_EQ(world.registry.stringValue(run, "Matrox QuickDesk"), "C:\\PD\\QDesk\\mgaqdesk.exe /x");
+}
+
+TEST_F(MainFormFixture, ShowStepIdentifiesTheProcessorLastWithoutTouchingCheckedStates) {
+  world.processor = doubles::RecordedProcessor::from("AuthenticAMD", 1, 0x58C, 0x008021BF);
+  world.registry.setString(kDriverKey, "Use Write Combining", "1");
+  create();
+  form.show();
+  EXPECT_EQ(form.general.Label38.caption(), "Socket7 (Super7)");
+  EXPECT_FALSE(form.registry.box("comwrite").enabled());
+  EXPECT_TRUE(form.registry.box("comwrite").checked());
+  EXPECT_TRUE(form.registry.box("DNow").enabled());
+}
+
+TEST_F(MainFormFixture, AProfileValueOfTheWrongTypeKeepsTheProcessorUnidentified) {
+  world.processor = doubles::RecordedProcessor::from("AuthenticAMD", 1, 0x58C, 0x008021BF);
+  world.registry.setString("HKCC\\Display\\Settings", "BitsPerPixel", "16");
+  world.registry.setString(kDriverKey, "OverClockDEF89", "100");
+  create();
+  form.show();
+  EXPECT_EQ(boxTexts(), std::vector<std::string>{"'OverClockDEF89' のデータ型が不正です."});
+  EXPECT_EQ(form.general.Label38.caption(), "Unknown");
+  EXPECT_TRUE(form.registry.box("comwrite").enabled());
+  EXPECT_TRUE(form.registry.box("DNow").enabled());
+}
+
+TEST_F(MainFormFixture, EveryExitButtonEndsTheProgram) {
+  for (ui::Button* exit : {&form.general.Button1, &form.clock.Button8, &form.system.Button5}) {
+    world.runtime.terminated = false;
+    form.show();
+    exit->userClick();
+    EXPECT_TRUE(world.runtime.terminated) << exit->name();
+    EXPECT_EQ(exit->caption(), "終了(&E)");
+    EXPECT_EQ(exit->hint(), "Corvaneを終了します。");
+  }
+  EXPECT_FALSE(form.system.PinCButton.visible());
+}

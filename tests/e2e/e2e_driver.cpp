@@ -1,0 +1,222 @@
+#include "e2e_driver.h"
+
+#include <cstdio>
+#include <stdexcept>
+
+#include "platform/win32/ansi.h"
+
+using platform::win32::fromAnsi;
+using platform::win32::toAnsi;
+
+#ifndef CORVANE_SHIPPING_BUILD
+#error "the end-to-end tests need the shipping build's folder"
+#endif
+
+namespace e2e {
+namespace {
+
+std::string shipping(const std::string& relative) {
+  std::string path = std::string("Z:") + CORVANE_SHIPPING_BUILD + "/" + relative;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
+}
+
+void copy(const std::string& from, const std::string& to) {
+  if (!CopyFileA(from.c_str(), to.c_str(), FALSE))
+    throw std::runtime_error("cannot copy " + from + " to " + to);
+}
+
+void writeFile(const std::string& path, const std::string& bytes) {
+  FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) throw std::runtime_error("cannot write " + path);
+  std::fwrite(bytes.data(), 1, bytes.size(), f);
+  std::fclose(f);
+}
+
+struct Search {
+  std::string text;
+  std::string className;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK collect(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<Search*>(data);
+  if (!search->className.empty()) {
+    char cls[64] = {};
+    GetClassNameA(window, cls, sizeof cls);
+    if (lstrcmpiA(cls, search->className.c_str()) == 0) search->found.push_back(window);
+  } else if (textOf(window) == search->text) {
+    search->found.push_back(window);
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK collectTop(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<Search*>(data);
+  if (IsWindowVisible(window) && textOf(window) == search->text) search->found.push_back(window);
+  return TRUE;
+}
+
+}  // namespace
+
+ProgramFolder::ProgramFolder(const std::string& exeName) {
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  static int serial = 0;
+  char name[MAX_PATH];
+  std::snprintf(name, sizeof name, "%sCorvane e2e %lu-%d", temp, GetCurrentProcessId(), ++serial);
+  path_ = name;
+  CreateDirectoryA(path_.c_str(), nullptr);
+  exe_ = file(exeName);
+  copy(shipping("src/app/corvane.exe"), exe_);
+  copy(shipping("demo/g200clk/G200clk.exe"), file("G200clk.exe"));
+  writeFile(file("Mystclk.ini"), "PCIBIOS=1\r\n");
+  writeFile(file("clk.bat"), "@echo off\r\n\"%~dp0G200clk.exe\" /r\r\n");
+}
+
+ProgramFolder::~ProgramFolder() {
+  WIN32_FIND_DATAA entry;
+  HANDLE find = FindFirstFileA((path_ + "\\*").c_str(), &entry);
+  if (find != INVALID_HANDLE_VALUE) {
+    do DeleteFileA(file(entry.cFileName).c_str());
+    while (FindNextFileA(find, &entry));
+    FindClose(find);
+  }
+  RemoveDirectoryA(path_.c_str());
+}
+
+std::string ProgramFolder::read(const std::string& name) const {
+  FILE* f = std::fopen(file(name).c_str(), "rb");
+  if (!f) return {};
+  std::string bytes;
+  char chunk[512];
+  size_t got;
+  while ((got = std::fread(chunk, 1, sizeof chunk, f)) > 0) bytes.append(chunk, got);
+  std::fclose(f);
+  return bytes;
+}
+
+bool ProgramFolder::exists(const std::string& name) const {
+  return GetFileAttributesA(file(name).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void ProgramFolder::remove(const std::string& name) const { DeleteFileA(file(name).c_str()); }
+
+Corvane::Corvane(const ProgramFolder& folder) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  std::string line = "\"" + folder.exe() + "\"";
+  std::vector<char> writable(line.begin(), line.end());
+  writable.push_back('\0');
+  if (!CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.path().c_str(), &startup, &process_))
+    throw std::runtime_error("cannot start " + folder.exe());
+}
+
+Corvane::~Corvane() {
+  if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+    TerminateProcess(process_.hProcess, 1);
+    WaitForSingleObject(process_.hProcess, 5000);
+  }
+  CloseHandle(process_.hThread);
+  CloseHandle(process_.hProcess);
+}
+
+bool Corvane::waitForMainWindow(int milliseconds) {
+  main_ = waitForWindow("Corvane", milliseconds);
+  return main_ != nullptr;
+}
+
+bool Corvane::waitForExit(int milliseconds) {
+  return WaitForSingleObject(process_.hProcess, static_cast<DWORD>(milliseconds)) == WAIT_OBJECT_0;
+}
+
+HWND waitForWindow(const std::string& caption, int milliseconds) {
+  HWND found = nullptr;
+  waitUntil(
+      [&] {
+        Search search{caption, "", {}};
+        EnumWindows(collectTop, reinterpret_cast<LPARAM>(&search));
+        found = search.found.empty() ? nullptr : search.found.front();
+        return found != nullptr;
+      },
+      milliseconds);
+  return found;
+}
+
+HWND child(HWND top, const std::string& text) {
+  Search search{text, "", {}};
+  EnumChildWindows(top, collect, reinterpret_cast<LPARAM>(&search));
+  return search.found.empty() ? nullptr : search.found.front();
+}
+
+std::vector<HWND> children(HWND top, const std::string& className) {
+  Search search{"", className, {}};
+  EnumChildWindows(top, collect, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::string textOf(HWND window) {
+  char buffer[1024] = {};
+  SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer),
+                      SMTO_ABORTIFHUNG, 2000, nullptr);
+  return fromAnsi(buffer);
+}
+
+void setText(HWND edit, const std::string& text) {
+  SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(toAnsi(text).c_str()));
+}
+
+void click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+
+bool checked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void pause(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
+
+std::string readString(HKEY root, const std::string& key, const std::string& name, bool* found) {
+  if (found) *found = false;
+  HKEY k;
+  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS) return {};
+  char data[1024] = {};
+  DWORD size = sizeof data - 1;
+  DWORD type = 0;
+  const bool ok = RegQueryValueExA(k, name.c_str(), nullptr, &type,
+                                   reinterpret_cast<BYTE*>(data), &size) == ERROR_SUCCESS;
+  RegCloseKey(k);
+  if (found) *found = ok;
+  return ok ? fromAnsi(data) : std::string();
+}
+
+bool readInteger(HKEY root, const std::string& key, const std::string& name, DWORD* value) {
+  HKEY k;
+  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS) return false;
+  DWORD size = sizeof *value;
+  DWORD type = 0;
+  const bool ok = RegQueryValueExA(k, name.c_str(), nullptr, &type,
+                                   reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS &&
+                  type == REG_DWORD;
+  RegCloseKey(k);
+  return ok;
+}
+
+void writeString(HKEY root, const std::string& key, const std::string& name,
+                 const std::string& text) {
+  HKEY k;
+  RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k, nullptr);
+  const std::string ansi = toAnsi(text);
+  RegSetValueExA(k, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(ansi.c_str()),
+                 static_cast<DWORD>(ansi.size() + 1));
+  RegCloseKey(k);
+}
+
+void deleteTree(HKEY root, const std::string& key) {
+  HKEY k;
+  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_ALL_ACCESS, &k) != ERROR_SUCCESS) return;
+  char name[256];
+  while (RegEnumKeyA(k, 0, name, sizeof name) == ERROR_SUCCESS) deleteTree(root, key + "\\" + name);
+  RegCloseKey(k);
+  RegDeleteKeyA(root, key.c_str());
+}
+
+}  // namespace e2e

@@ -1,0 +1,73 @@
+#pragma once
+// Drives the real corvane.exe as a user would, from another process: starts it in a program
+// folder of its own, finds its windows and controls by their captions, clicks, types, reads.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// A program folder with a blank in its name, holding corvane.exe, the stand-in clock tool and
+// the clock tool's files.
+class ProgramFolder {
+ public:
+  explicit ProgramFolder(const std::string& exeName = "corvane.exe");
+  ~ProgramFolder();
+  const std::string& path() const { return path_; }
+  std::string file(const std::string& name) const { return path_ + "\\" + name; }
+  std::string read(const std::string& name) const;
+  bool exists(const std::string& name) const;
+  void remove(const std::string& name) const;
+  const std::string& exe() const { return exe_; }
+
+ private:
+  std::string path_;
+  std::string exe_;
+};
+
+class Corvane {
+ public:
+  explicit Corvane(const ProgramFolder& folder);
+  ~Corvane();  // ends the program if it still runs
+  // Waits for the main window; false when it never came.
+  bool waitForMainWindow(int milliseconds = 20000);
+  // True once the process has ended.
+  bool waitForExit(int milliseconds);
+  HWND main() const { return main_; }
+
+ private:
+  PROCESS_INFORMATION process_{};
+  HWND main_ = nullptr;
+};
+
+// A visible top-level window of another process with this caption (UTF-8), waiting for it.
+HWND waitForWindow(const std::string& caption, int milliseconds = 10000);
+// A descendant window whose text is `text`, or nullptr.
+HWND child(HWND top, const std::string& text);
+// All descendants of a class ("Button", "Static", "Edit").
+std::vector<HWND> children(HWND top, const std::string& className);
+std::string textOf(HWND window);
+void setText(HWND edit, const std::string& text);
+// Clicks without waiting for what the click starts (a modal window, a message box).
+void click(HWND button);
+bool checked(HWND box);
+// Lets the other process work for a while.
+void pause(int milliseconds);
+// Waits until `condition` holds or the time is up.
+template <typename F>
+bool waitUntil(F condition, int milliseconds = 10000) {
+  for (int waited = 0; waited < milliseconds; waited += 50) {
+    if (condition()) return true;
+    Sleep(50);
+  }
+  return condition();
+}
+
+// The registry as the 32-bit program sees it.
+std::string readString(HKEY root, const std::string& key, const std::string& name, bool* found = nullptr);
+bool readInteger(HKEY root, const std::string& key, const std::string& name, DWORD* value);
+void writeString(HKEY root, const std::string& key, const std::string& name, const std::string& text);
+void deleteTree(HKEY root, const std::string& key);
+
+}  // namespace e2e

@@ -1,0 +1,173 @@
+// The real corvane.exe on a Windows 98 machine under Wine, operated through its windows.
+#include <gtest/gtest.h>
+
+#include "e2e_driver.h"
+
+using namespace e2e;
+
+namespace {
+
+const std::string kDriverKey = "Software\\Matrox\\PowerDesk\\Current Settings";
+const std::string kMachineRun = "Software\\Microsoft\\Windows\\CurrentVersion\\run";
+const std::string kDisplayClass = "System\\CurrentControlSet\\Services\\Class\\Display";
+
+struct EndToEnd : ::testing::Test {
+  void SetUp() override {
+    deleteTree(HKEY_LOCAL_MACHINE, "Software\\Matrox");
+    deleteTree(HKEY_LOCAL_MACHINE, kDisplayClass);
+    deleteTree(HKEY_CURRENT_CONFIG, "Display\\Settings");
+    HKEY run;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kMachineRun.c_str(), 0, KEY_ALL_ACCESS, &run) ==
+        ERROR_SUCCESS) {
+      RegDeleteValueA(run, "G200 OverClock");
+      RegCloseKey(run);
+    }
+    writeString(HKEY_LOCAL_MACHINE, kDisplayClass + "\\0000", "DriverDesc", "Standard VGA");
+    writeString(HKEY_LOCAL_MACHINE, kDisplayClass + "\\0002", "DriverDesc",
+                "Matrox Millennium G200 AGP");
+    writeString(HKEY_CURRENT_CONFIG, "Display\\Settings", "BitsPerPixel", "16");
+    writeString(HKEY_CURRENT_CONFIG, "Display\\Settings", "Resolution", "800,600");
+    writeString(HKEY_LOCAL_MACHINE, kDriverKey, "Flip On Vblank", "1");
+  }
+
+  DWORD integer(const std::string& name) {
+    DWORD value = 0;
+    return readInteger(HKEY_LOCAL_MACHINE, kDriverKey, name, &value) ? value : 0xFFFFFFFF;
+  }
+
+  // The edit box of the target clock: the one that shows a number.
+  HWND clockBox(HWND main) {
+    for (HWND edit : children(main, "Edit")) {
+      const std::string text = textOf(edit);
+      if (!text.empty() && text.find_first_not_of("0123456789") == std::string::npos) return edit;
+    }
+    return nullptr;
+  }
+
+  // Presses OK in the message box with this caption; returns its text.
+  std::string answerMessage(const std::string& caption) {
+    HWND box = waitForWindow(caption);
+    if (!box) return "(no message box)";
+    std::string text;
+    for (HWND s : children(box, "Static"))
+      if (!textOf(s).empty()) text = textOf(s);
+    click(child(box, "OK"));
+    waitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); });
+    return text;
+  }
+};
+
+}  // namespace
+
+TEST_F(EndToEnd, StartUpShowsWhatTheRegistryHoldsAndWritesNothing) {
+  ProgramFolder folder;
+  Corvane corvane(folder);
+  ASSERT_TRUE(corvane.waitForMainWindow());
+  HWND main = corvane.main();
+  EXPECT_NE(child(main, "Matrox Millennium G200 AGP"), nullptr);
+  EXPECT_NE(child(main, "16Bit"), nullptr);
+  EXPECT_NE(child(main, "800,600"), nullptr) << "the resolution is shown as stored";
+  EXPECT_NE(child(main, folder.path() + "\\G200clk.exe"), nullptr);
+  ASSERT_NE(child(main, "垂直回期中にページフリップする"), nullptr);
+  EXPECT_TRUE(checked(child(main, "垂直回期中にページフリップする")));
+  EXPECT_FALSE(checked(child(main, "DDCの影響を強くする")));
+  bool agpCreated = true;
+  readString(HKEY_LOCAL_MACHINE, kDriverKey, "AGPFlags", &agpCreated);
+  EXPECT_FALSE(agpCreated) << "showing the window created a value";
+  EXPECT_TRUE(waitUntil([&] { return folder.exists("clk.txt"); })) << "clk.bat was not started";
+
+  click(child(main, "終了(&E)"));
+  EXPECT_TRUE(corvane.waitForExit(10000));
+}
+
+TEST_F(EndToEnd, BoxesAndTheAgpChoiceWriteTheirValuesAtOnce) {
+  ProgramFolder folder;
+  Corvane corvane(folder);
+  ASSERT_TRUE(corvane.waitForMainWindow());
+  click(child(corvane.main(), "DDCの影響を強くする"));
+  EXPECT_TRUE(waitUntil([&] { return readString(HKEY_LOCAL_MACHINE, kDriverKey, "Force DDC") == "1"; }));
+  click(child(corvane.main(), "垂直回期中にページフリップする"));
+  EXPECT_TRUE(waitUntil([&] { return readString(HKEY_LOCAL_MACHINE, kDriverKey, "Flip On Vblank") == "0"; }));
+  click(child(corvane.main(), "AGP 2x"));
+  EXPECT_TRUE(waitUntil([&] { return readString(HKEY_LOCAL_MACHINE, kDriverKey, "AGPFlags") == "-1"; }));
+}
+
+TEST_F(EndToEnd, ClockChangeKeptWithOk) {
+  ProgramFolder folder;
+  Corvane corvane(folder);
+  ASSERT_TRUE(corvane.waitForMainWindow());
+  HWND box = clockBox(corvane.main());
+  ASSERT_NE(box, nullptr);
+  setText(box, "120");
+  click(child(corvane.main(), "クロック変更"));
+  HWND confirm = waitForWindow("確認");
+  ASSERT_NE(confirm, nullptr);
+  EXPECT_NE(child(confirm, "120"), nullptr);
+  EXPECT_NE(child(confirm, "5秒でクロックを89MHzに戻します。"), nullptr);
+  click(child(confirm, "OK"));
+  EXPECT_TRUE(waitUntil([&] { return integer("OverClock") == 120; }));
+  EXPECT_NE(folder.read("clocktool.log").find("\"" + folder.path() + "\\G200clk.exe\" /1 220"),
+            std::string::npos)
+      << folder.read("clocktool.log");
+  EXPECT_NE(child(corvane.main(), "120MHz"), nullptr);
+}
+
+TEST_F(EndToEnd, CountdownRestoresTheDefaultClockOnTheSixthTick) {
+  ProgramFolder folder;
+  Corvane corvane(folder);
+  ASSERT_TRUE(corvane.waitForMainWindow());
+  setText(clockBox(corvane.main()), "120");
+  click(child(corvane.main(), "クロック変更"));
+  ASSERT_NE(waitForWindow("確認"), nullptr);
+  EXPECT_EQ(answerMessage("情報"), "G200のクロックを 89MHz に戻しました。");
+  EXPECT_TRUE(waitUntil([&] { return integer("OverClock") == 89; }));
+  const std::string log = folder.read("clocktool.log");
+  EXPECT_LT(log.find(" /1 220"), log.find(" /1 189")) << log;
+}
+
+TEST_F(EndToEnd, StartUpEntryIsWrittenAndRemoved) {
+  ProgramFolder folder;
+  Corvane corvane(folder);
+  ASSERT_TRUE(corvane.waitForMainWindow());
+  HWND remove = child(corvane.main(), "解除する");
+  EXPECT_FALSE(IsWindowEnabled(remove));
+  setText(clockBox(corvane.main()), "120");
+  click(child(corvane.main(), "起動時から有効"));
+  EXPECT_EQ(answerMessage("情報"), "G200のクロックを120MHzにして起動設定をします。");
+  EXPECT_TRUE(waitUntil([&] {
+    return readString(HKEY_LOCAL_MACHINE, kMachineRun, "G200 OverClock") ==
+           "\"" + folder.path() + "\\G200clk.exe\" /1 220";
+  }));
+  EXPECT_TRUE(waitUntil([&] { return IsWindowEnabled(remove) != FALSE; }));
+  click(remove);
+  bool found = true;
+  EXPECT_TRUE(waitUntil([&] {
+    readString(HKEY_LOCAL_MACHINE, kMachineRun, "G200 OverClock", &found);
+    return !found;
+  }));
+}
+
+TEST_F(EndToEnd, WithoutTheIniTheFileErrorComesFirstAndNothingIsLoaded) {
+  ProgramFolder folder;
+  folder.remove("Mystclk.ini");
+  Corvane corvane(folder);
+  EXPECT_EQ(answerMessage("Matrox Corvane"),
+            "ファイル " + folder.path() + "\\Mystclk.ini は開けません.");
+  ASSERT_TRUE(corvane.waitForMainWindow());
+  EXPECT_FALSE(checked(child(corvane.main(), "垂直回期中にページフリップする")));
+}
+
+TEST_F(EndToEnd, OnAnNtSystemTheProgramRefusesAndEndsByItselfChangingNothing) {
+  // Wine lets one program see another Windows version.
+  writeString(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\corvane-nt.exe", "Version", "winxp");
+  writeString(HKEY_LOCAL_MACHINE, kDriverKey, "Win98Virtual", "1");
+  ProgramFolder folder("corvane-nt.exe");
+  Corvane corvane(folder);
+  EXPECT_EQ(answerMessage("エラー"), "Windows95/98専用のプログラムです。");
+  EXPECT_TRUE(corvane.waitForExit(15000)) << "the program did not end by itself";
+  bool kept = false;
+  readString(HKEY_LOCAL_MACHINE, kDriverKey, "Win98Virtual", &kept);
+  EXPECT_TRUE(kept);
+  EXPECT_FALSE(folder.exists("clk.txt")) << "clk.bat ran on a refused system";
+  deleteTree(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\corvane-nt.exe");
+}
