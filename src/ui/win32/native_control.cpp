@@ -179,7 +179,7 @@ void NativeControl::create(HWND parent, int dx, int dy) {
       break;
     case Kind::Panel:
       exStyle = WS_EX_CONTROLPARENT;
-      if (static_cast<Panel&>(model_).bevel() == Bevel::Lowered) exStyle |= WS_EX_STATICEDGE;
+      if (static_cast<Panel&>(model_).bevel() == Bevel::Lowered) exStyle |= WS_EX_CLIENTEDGE;
       if (static_cast<Panel&>(model_).bevel() == Bevel::Raised) exStyle |= WS_EX_WINDOWEDGE;
       break;
     case Kind::TabSheet: exStyle = WS_EX_CONTROLPARENT; break;

@@ -24,11 +24,10 @@ bool isWindowContainer(Kind k) {
 
 LRESULT CALLBACK containerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (g_runtime) {
-    if (Control* control = g_runtime->controlOf(hwnd)) {
-      (void)control;
+    Control* control = g_runtime->controlOf(hwnd);
+    if (auto* native = control ? static_cast<NativeControl*>(control->view()) : nullptr) {
       try {
-        return g_runtime->handleMessage(*static_cast<NativeControl*>(control->view()), hwnd, msg,
-                                        wParam, lParam);
+        return g_runtime->handleMessage(*native, hwnd, msg, wParam, lParam);
       } catch (...) {
         // No exception may cross into Windows; handlers already report their own errors.
       }
@@ -82,14 +81,17 @@ Win32Runtime::Win32Runtime(HINSTANCE instance, platform::Dialogs& dialogs)
 }
 
 Win32Runtime::~Win32Runtime() {
-  // Forms that outlive the runtime keep their state but lose their windows.
+  // Forms that outlive the runtime keep their state but lose their windows; the messages that
+  // destroying the windows sends find nothing of ours any more.
+  std::vector<HWND> topLevel;
   for (auto& native : natives_) {
     if (!native->alive()) continue;
-    const bool topLevel = native->model().kind() == Kind::Form;
-    HWND window = native->hwnd();
+    if (native->model().kind() == Kind::Form && native->hwnd()) topLevel.push_back(native->hwnd());
     native->model().attachView(nullptr);
-    if (topLevel && window) DestroyWindow(window);
   }
+  byWindow_.clear();
+  byControl_.clear();
+  for (HWND window : topLevel) DestroyWindow(window);
   natives_.clear();
   if (g_runtime == this) g_runtime = nullptr;
 }
@@ -116,7 +118,8 @@ void Win32Runtime::formShown(Form& form) {
 }
 
 void Win32Runtime::realize(Form& form) {
-  DWORD style = WS_CAPTION | WS_CLIPCHILDREN;
+  // No WS_CLIPCHILDREN: group boxes do not paint their own background, the form does.
+  DWORD style = WS_CAPTION;
   DWORD exStyle = WS_EX_CONTROLPARENT;
   switch (form.border()) {
     case FormBorder::Single: style |= WS_OVERLAPPED | WS_SYSMENU | WS_MINIMIZEBOX; break;

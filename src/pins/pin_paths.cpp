@@ -1,0 +1,35 @@
+// File names of the PIN wizard. Paths are UTF-8, where no byte of a Japanese character can be
+// taken for "\" (as a Shift-JIS trail byte could).
+#include "pins/pin_paths.h"
+
+#include "platform/text.h"
+
+namespace pins {
+
+std::string toolFolderOf(const std::string& toolPath) {
+  const auto cut = toolPath.find_last_of("\\:");
+  if (cut == std::string::npos) return {};
+  if (toolPath[cut] == ':') return toolPath.substr(0, cut + 1);  // "E:G200clk.exe"
+  const bool driveRoot = cut == 2 && toolPath[1] == ':';
+  return toolPath.substr(0, driveRoot ? cut + 1 : cut);
+}
+
+std::string extractionCommandLine(const std::string& toolFolder) {
+  return platform::quoteIfBlank(toolFolder + "\\PROGBIOS.EXE") + " -d > mypins.txt";
+}
+
+std::string dumpPathIn(const std::string& toolFolder) { return toolFolder + "\\mypins.txt"; }
+
+std::string extractionWorkingFolder(const std::string& toolFolder) {
+  return toolFolder.empty() ? std::string("\\") : toolFolder;
+}
+
+std::string withTxtExtension(const std::string& path) {
+  const auto nameStart = path.find_last_of("\\/:");
+  const auto dot = path.find_last_of('.');
+  const bool hasExtension =
+      dot != std::string::npos && (nameStart == std::string::npos || dot > nameStart);
+  return hasExtension ? path : path + ".txt";
+}
+
+}  // namespace pins
