@@ -3,6 +3,8 @@
 
 #include "e2e_driver.h"
 
+#include <commctrl.h>
+
 using namespace e2e;
 
 namespace {
@@ -170,4 +172,110 @@ TEST_F(EndToEnd, OnAnNtSystemTheProgramRefusesAndEndsByItselfChangingNothing) {
   EXPECT_TRUE(kept);
   EXPECT_FALSE(folder.exists("clk.txt")) << "clk.bat ran on a refused system";
   deleteTree(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\corvane-nt.exe");
+}
+
+namespace {
+
+// Clicks a tab header, as a user does (the tab control's own mouse handling); true once that
+// tab is the selected one.
+bool selectTab(HWND main, int index) {
+  HWND tabs = children(main, "SysTabControl32").at(0);
+  const int centres[] = {20, 86, 166, 254};
+  PostMessageA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(centres[index], 10));
+  PostMessageA(tabs, WM_LBUTTONUP, 0, MAKELPARAM(centres[index], 10));
+  return waitUntil([&] { return SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == index; });
+}
+
+HWND visibleButton(HWND main, const std::string& caption) {
+  for (HWND b : children(main, "Button"))
+    if (IsWindowVisible(b) && textOf(b) == caption) return b;
+  return nullptr;
+}
+
+}  // namespace
+
+TEST_F(EndToEnd, EmergencyPresetWritesItsColumnAndRemovalTakesItBackOut) {
+  writeString(HKEY_LOCAL_MACHINE, kDriverKey, "TVOutput", "1");
+  ProgramFolder folder;
+  Corvane corvane(folder);
+  ASSERT_TRUE(corvane.waitForMainWindow());
+  HWND main = corvane.main();
+  click(child(main, "緊急時専用モード"));
+  EXPECT_EQ(answerMessage("情報"), "レジストリの設定を｢緊急時専用設定｣にしました。");
+  EXPECT_TRUE(waitUntil([&] { return readString(HKEY_LOCAL_MACHINE, kDriverKey, "FastBlit") == "0"; }));
+  EXPECT_EQ(readString(HKEY_LOCAL_MACHINE, kDriverKey, "HicolorMode"), "1");
+  EXPECT_EQ(readString(HKEY_LOCAL_MACHINE, kDriverKey, "AGPFlags"), "0");
+  bool touched = true;
+  readString(HKEY_LOCAL_MACHINE, kDriverKey, "Use 3DNow", &touched);
+  EXPECT_FALSE(touched);
+  EXPECT_FALSE(checked(child(main, "高速転送を使用する")));
+  EXPECT_TRUE(checked(child(main, "ハイカラーモード")));
+  EXPECT_TRUE(checked(child(main, "AGP 1x")));
+
+  // Removal, first declined.
+  click(child(main, "アンインストールする"));
+  HWND question = waitForWindow("どうする？");
+  ASSERT_NE(question, nullptr);
+  PostMessageA(question, WM_COMMAND, IDCANCEL, 0);
+  pause(500);
+  EXPECT_EQ(readString(HKEY_LOCAL_MACHINE, kDriverKey, "HicolorMode"), "1");
+  // Then done.
+  click(child(main, "アンインストールする"));
+  EXPECT_EQ(answerMessage("どうする？"), "レジストリの設定をアンインストールしますか？");
+  EXPECT_EQ(answerMessage("情報"), "レジストリの設定をアンインストールしました。");
+  bool present = true;
+  EXPECT_TRUE(waitUntil([&] {
+    readString(HKEY_LOCAL_MACHINE, kDriverKey, "HicolorMode", &present);
+    return !present;
+  }));
+  EXPECT_EQ(readString(HKEY_LOCAL_MACHINE, kDriverKey, "SplitMode"), "0");
+  EXPECT_EQ(readString(HKEY_LOCAL_MACHINE, kDriverKey, "TVOutput"), "1");
+  EXPECT_TRUE(checked(child(main, "TV Outを使用する。")));
+  EXPECT_FALSE(checked(child(main, "ハイカラーモード")));
+}
+
+TEST_F(EndToEnd, TheGamesWindowOpensBesideTheMainWindowAndCreatesNoKey) {
+  deleteTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\UnrealD3D");
+  ProgramFolder folder;
+  Corvane corvane(folder);
+  ASSERT_TRUE(corvane.waitForMainWindow());
+  ASSERT_TRUE(selectTab(corvane.main(), 3));
+  click(visibleButton(corvane.main(), "各種ゲーム用設定"));
+  HWND games = waitForWindow("各種ゲーム用設定");
+  ASSERT_NE(games, nullptr);
+  EXPECT_FALSE(IsWindowEnabled(child(games, "32Bitカラーで動作させる")));
+  EXPECT_TRUE(IsWindowEnabled(corvane.main())) << "the games window must not block";
+  HKEY key;
+  EXPECT_NE(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\UnrealD3D", 0, KEY_READ, &key),
+            ERROR_SUCCESS);
+  click(child(games, "閉じる(&C)"));
+  EXPECT_TRUE(waitUntil([&] { return !IsWindowVisible(games); }));
+}
+
+TEST_F(EndToEnd, TheAboutBoxIsModalAndClosesWithOk) {
+  ProgramFolder folder;
+  Corvane corvane(folder);
+  ASSERT_TRUE(corvane.waitForMainWindow());
+  click(child(corvane.main(), "バージョン情報"));
+  HWND about = waitForWindow("バージョン情報");
+  ASSERT_NE(about, nullptr);
+  EXPECT_NE(child(about, "Matrox Corvane"), nullptr);
+  EXPECT_NE(child(about, "1.43"), nullptr);
+  EXPECT_FALSE(IsWindowEnabled(corvane.main()));
+  click(child(about, "OK"));
+  EXPECT_TRUE(waitUntil([&] { return IsWindowEnabled(corvane.main()) != FALSE; }));
+  EXPECT_FALSE(IsWindowVisible(about));
+}
+
+TEST_F(EndToEnd, EveryExitButtonEndsTheProgramFromItsTab) {
+  for (int tab : {2, 3}) {
+    ProgramFolder folder;
+    Corvane corvane(folder);
+    ASSERT_TRUE(corvane.waitForMainWindow());
+    ASSERT_TRUE(selectTab(corvane.main(), tab));
+    HWND exit = visibleButton(corvane.main(), "終了(&E)");
+    ASSERT_NE(exit, nullptr) << "tab " << tab;
+    click(exit);
+    EXPECT_TRUE(corvane.waitForExit(10000)) << "tab " << tab;
+  }
 }
