@@ -54,7 +54,6 @@ TForm1::TForm1(ui::Runtime& runtime, platform::Services& services)
   setHintBar(&registry.StatusBar1);
 
   onShow = [this] { FormShow(); };
-  TabSheet3.onShow = [this] { clock.TabSheet3Show(); };
   TabSheet4.onShow = [this] { system.TabSheet4Show(); };
   for (ui::Button* exit : {&general.Button1, &clock.Button8, &system.Button5})
     exit->onClick = [this] { Button1Click(); };

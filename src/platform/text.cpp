@@ -84,6 +84,26 @@ std::string utf16ToUtf8(const std::u16string& utf16) {
   return codePointsToUtf8(chars);
 }
 
+std::vector<std::string> splitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::string line;
+  bool pending = false;  // characters since the last break
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' || c == '\n') {
+      lines.push_back(line);
+      line.clear();
+      pending = false;
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      line.push_back(c);
+      pending = true;
+    }
+  }
+  if (pending) lines.push_back(line);
+  return lines;
+}
+
 bool hasBlank(const std::string& text) {
   return text.find_first_of(" \t") != std::string::npos;
 }

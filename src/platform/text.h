@@ -1,6 +1,7 @@
 #pragma once
 // UTF-8 is the program's text everywhere but at the Win32 boundary.
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -9,6 +10,9 @@ std::string codePointsToUtf8(const std::u32string& chars);
 // UTF-16 as the Win32 layer needs it for MultiByteToWideChar/WideCharToMultiByte.
 std::u16string utf8ToUtf16(const std::string& utf8);
 std::string utf16ToUtf8(const std::u16string& utf16);
+
+// Lines of a text split at CR LF, CR or LF; a final line break starts no further line.
+std::vector<std::string> splitLines(const std::string& text);
 
 // True when the text has a blank (space or tab) in it.
 bool hasBlank(const std::string& text);

@@ -42,6 +42,9 @@ RegistryPage::RegistryPage(ui::TabSheet& TabSheet2, platform::Services& services
     box->onClick = [this, valueName, self] { SetDriverOption(valueName, self->checked()); };
     boxes_.push_back(std::move(box));
   }
+  // The QuickDesk box and the AGP choice come last in their groups, for the keyboard too.
+  tasktrey.moveToEndOfTabOrder();
+  AGPSpeed.moveToEndOfTabOrder();
   tasktrey.setBounds(10, kGroupTop + rows[0] * kRow, 282, 17);
   tasktrey.setHint("タスクトレイにQuickdeskを常駐するかどうかの設定", false);
   tasktrey.onClick = [this] { tasktreyClick(); };

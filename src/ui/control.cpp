@@ -91,6 +91,13 @@ void Control::setBounds(int left, int top, int width, int height) {
   notify(kBounds);
 }
 
+void Control::moveToEndOfTabOrder() {
+  if (!parent_) return;
+  auto& siblings = parent_->children_;
+  siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+  siblings.push_back(this);
+}
+
 void Control::userHover() {
   Form* f = form();
   if (!f || !f->hintBar()) return;

@@ -102,6 +102,10 @@ class Control {
   const Bounds& bounds() const { return bounds_; }
   void setBounds(int left, int top, int width, int height);
 
+  // The keyboard visits a container's controls in the order they were made; this puts the
+  // control after its current siblings (before the window is made).
+  void moveToEndOfTabOrder();
+
   bool tabStop() const { return tabStop_; }
   void setTabStop(bool tabStop) { tabStop_ = tabStop; }
   bool handCursor() const { return handCursor_; }

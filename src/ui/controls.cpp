@@ -1,5 +1,7 @@
 #include "ui/controls.h"
 
+#include "platform/text.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -108,22 +110,7 @@ void ComboBox::userSelect(int index) {
   fire(onChange);
 }
 
-std::vector<std::string> Memo::lines() const {
-  std::vector<std::string> out;
-  std::string line;
-  for (std::size_t i = 0; i < text_.size(); ++i) {
-    const char c = text_[i];
-    if (c == '\r' || c == '\n') {
-      out.push_back(line);
-      line.clear();
-      if (c == '\r' && i + 1 < text_.size() && text_[i + 1] == '\n') ++i;
-    } else {
-      line.push_back(c);
-    }
-  }
-  if (!line.empty()) out.push_back(line);
-  return out;
-}
+std::vector<std::string> Memo::lines() const { return platform::splitLines(text_); }
 
 void Memo::setLines(const std::vector<std::string>& lines) {
   std::string text;

@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "platform/errors.h"
+#include "platform/text.h"
 
 #ifdef _WIN32
 #include <direct.h>
@@ -66,34 +67,14 @@ std::string slurp(const std::string& path) {
   return all.str();
 }
 
-std::vector<std::string> splitLines(const std::string& bytes) {
-  std::vector<std::string> lines;
-  std::string line;
-  bool pending = false;
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    const char c = bytes[i];
-    if (c == '\r' || c == '\n') {
-      lines.push_back(line);
-      line.clear();
-      pending = false;
-      if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-    } else {
-      line.push_back(c);
-      pending = true;
-    }
-  }
-  if (pending) lines.push_back(line);
-  return lines;
-}
-
 }  // namespace
 
 std::vector<std::string> PlainTextFiles::readLines(const std::string& path) {
-  return splitLines(slurp(path));
+  return platform::splitLines(slurp(path));
 }
 
 std::vector<std::string> PlainTextFiles::readRawLines(const std::string& path) {
-  return splitLines(slurp(path));
+  return platform::splitLines(slurp(path));
 }
 
 void PlainTextFiles::writeLines(const std::string& path, const std::vector<std::string>& lines) {

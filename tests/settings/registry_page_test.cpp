@@ -28,6 +28,10 @@ TEST_F(PageFixture, EveryOptionHasItsBoxInItsGroupAndLoadReadsItOnlyWhenExactlyO
     EXPECT_EQ(page.box(option.control).checked(), expected) << name;
   }
   EXPECT_EQ(world.registry.dump(), before) << "loading wrote to the registry";
+  // Top to bottom for the keyboard too: the QuickDesk box and the AGP choice come last.
+  EXPECT_EQ(page.General.children().front()->name(), "AnalogJoy");
+  EXPECT_EQ(page.General.children().back(), &page.tasktrey);
+  EXPECT_EQ(page.System.children().back(), &page.AGPSpeed);
 }
 
 TEST_F(PageFixture, AgpChoiceShowsWhatIsStoredAndMissingMeansOneX) {

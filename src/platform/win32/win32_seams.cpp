@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/errors.h"
+#include "platform/text.h"
 #include "platform/win32/ansi.h"
 
 namespace platform::win32 {
@@ -103,26 +104,6 @@ std::string readAll(const std::string& path) {
   return bytes;
 }
 
-std::vector<std::string> splitLines(const std::string& bytes) {
-  std::vector<std::string> lines;
-  std::string line;
-  bool pending = false;
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    const char c = bytes[i];
-    if (c == '\r' || c == '\n') {
-      lines.push_back(line);
-      line.clear();
-      pending = false;
-      if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-    } else {
-      line.push_back(c);
-      pending = true;
-    }
-  }
-  if (pending) lines.push_back(line);
-  return lines;
-}
-
 bool writeFile(const std::string& ansiPath, const std::string& bytes) {
   HANDLE file = CreateFileA(ansiPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -141,13 +122,13 @@ bool exists(const std::string& ansiPath) {
 }  // namespace
 
 std::vector<std::string> Win32TextFiles::readLines(const std::string& path) {
-  std::vector<std::string> lines = splitLines(readAll(path));
+  std::vector<std::string> lines = platform::splitLines(readAll(path));
   for (auto& line : lines) line = fromAnsi(line);
   return lines;
 }
 
 std::vector<std::string> Win32TextFiles::readRawLines(const std::string& path) {
-  return splitLines(readAll(path));
+  return platform::splitLines(readAll(path));
 }
 
 void Win32TextFiles::writeLines(const std::string& path, const std::vector<std::string>& lines) {
