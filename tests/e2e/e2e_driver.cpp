@@ -54,7 +54,11 @@ BOOL CALLBACK collect(HWND window, LPARAM data) {
 
 BOOL CALLBACK collectTop(HWND window, LPARAM data) {
   auto* search = reinterpret_cast<Search*>(data);
-  if (IsWindowVisible(window) && textOf(window) == search->text) search->found.push_back(window);
+  if (!IsWindowVisible(window) || textOf(window) != search->text) return TRUE;
+  char cls[64] = {};
+  GetClassNameA(window, cls, sizeof cls);
+  if (search->className.empty() || lstrcmpiA(cls, search->className.c_str()) == 0)
+    search->found.push_back(window);
   return TRUE;
 }
 
@@ -132,11 +136,11 @@ bool Corvane::waitForExit(int milliseconds) {
   return WaitForSingleObject(process_.hProcess, static_cast<DWORD>(milliseconds)) == WAIT_OBJECT_0;
 }
 
-HWND waitForWindow(const std::string& caption, int milliseconds) {
+HWND waitForWindow(const std::string& caption, int milliseconds, const std::string& className) {
   HWND found = nullptr;
   waitUntil(
       [&] {
-        Search search{caption, "", {}};
+        Search search{caption, className, {}};
         EnumWindows(collectTop, reinterpret_cast<LPARAM>(&search));
         found = search.found.empty() ? nullptr : search.found.front();
         return found != nullptr;

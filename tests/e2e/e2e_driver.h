@@ -41,8 +41,10 @@ class Corvane {
   HWND main_ = nullptr;
 };
 
-// A visible top-level window of another process with this caption (UTF-8), waiting for it.
-HWND waitForWindow(const std::string& caption, int milliseconds = 10000);
+// A visible top-level window of another process with this caption (UTF-8), waiting for it;
+// with a class name, only windows of that class (message boxes are "#32770").
+HWND waitForWindow(const std::string& caption, int milliseconds = 10000,
+                   const std::string& className = "");
 // A descendant window whose text is `text`, or nullptr.
 HWND child(HWND top, const std::string& text);
 // All descendants of a class ("Button", "Static", "Edit").

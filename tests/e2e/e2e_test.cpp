@@ -48,7 +48,7 @@ struct EndToEnd : ::testing::Test {
 
   // Presses OK in the message box with this caption; returns its text.
   std::string answerMessage(const std::string& caption) {
-    HWND box = waitForWindow(caption);
+    HWND box = waitForWindow(caption, 10000, "#32770");
     if (!box) return "(no message box)";
     std::string text;
     for (HWND s : children(box, "Static"))
@@ -214,7 +214,7 @@ TEST_F(EndToEnd, EmergencyPresetWritesItsColumnAndRemovalTakesItBackOut) {
 
   // Removal, first declined.
   click(child(main, "アンインストールする"));
-  HWND question = waitForWindow("どうする？");
+  HWND question = waitForWindow("どうする？", 10000, "#32770");
   ASSERT_NE(question, nullptr);
   PostMessageA(question, WM_COMMAND, IDCANCEL, 0);
   pause(500);

@@ -251,3 +251,16 @@ TEST_F(BindingTest, HoveringAControlPutsItsHintInTheHintBar) {
   runtime.pumpMessages();
   EXPECT_EQ(form.bar.panels()[0].text, "休憩中");
 }
+
+TEST_F(BindingTest, TheMainWindowBelongsToTheApplicationWindowWithTheApplicationTitle) {
+  ui::Form main(runtime, "Main", "Corvane");
+  main.setMainForm(true);
+  main.show();
+  HWND owner = GetWindow(runtime.windowOf(main), GW_OWNER);
+  ASSERT_NE(owner, nullptr);
+  EXPECT_EQ(owner, runtime.applicationWindow());
+  EXPECT_EQ(textOf(owner), "Matrox Corvane");
+  EXPECT_EQ(textOf(runtime.windowOf(main)), "Corvane");
+  SendMessageA(runtime.windowOf(main), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  EXPECT_TRUE(IsIconic(owner) || !IsWindowVisible(owner)) << "minimising the main window minimises the program";
+}

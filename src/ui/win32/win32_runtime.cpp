@@ -14,6 +14,7 @@ namespace ui::win32 {
 namespace {
 
 const char kFormClass[] = "CorvaneForm";
+const char kApplicationClass[] = "CorvaneApplication";
 const char kPaneClass[] = "CorvanePane";
 
 Win32Runtime* g_runtime = nullptr;  // window procedures have no other way back to us
@@ -36,6 +37,34 @@ LRESULT CALLBACK containerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
   return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
+// The application window: never seen itself (it has no size), it carries the task bar button
+// with the application title and owns the main window. Minimising the main window minimises it
+// (and so hides every window of the program); a click on the task bar button comes back here.
+LRESULT CALLBACK applicationProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  HWND main = g_runtime ? g_runtime->mainWindow() : nullptr;
+  switch (msg) {
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE && main && !IsIconic(hwnd))
+        SetActiveWindow(GetLastActivePopup(main));
+      return 0;
+    case WM_SETFOCUS:
+      if (main && !IsIconic(hwnd)) SetActiveWindow(GetLastActivePopup(main));
+      return 0;
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == SC_RESTORE && main) {
+        const LRESULT result = DefWindowProcA(hwnd, msg, wParam, lParam);
+        SetActiveWindow(GetLastActivePopup(main));
+        return result;
+      }
+      break;
+    case WM_CLOSE:
+      if (main) PostMessageA(main, WM_CLOSE, 0, 0);
+      return 0;
+    default: break;
+  }
+  return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
 void registerClasses(HINSTANCE instance) {
   WNDCLASSA form{};
   form.lpfnWndProc = containerProc;
@@ -50,6 +79,10 @@ void registerClasses(HINSTANCE instance) {
   pane.hIcon = nullptr;
   pane.lpszClassName = kPaneClass;
   RegisterClassA(&pane);
+  WNDCLASSA application = form;
+  application.lpfnWndProc = applicationProc;
+  application.lpszClassName = kApplicationClass;
+  RegisterClassA(&application);
 }
 
 HWND topLevelOf(HWND hwnd) {
@@ -78,6 +111,12 @@ Win32Runtime::Win32Runtime(HINSTANCE instance, platform::Dialogs& dialogs)
   InitCommonControlsEx(&controls);
   registerClasses(instance_);
   fonts_ = std::make_unique<Fonts>();
+  application_ = CreateWindowExA(0, kApplicationClass, toAnsi(applicationTitle()).c_str(),
+                                 WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU |
+                                     WS_MINIMIZEBOX,
+                                 GetSystemMetrics(SM_CXSCREEN) / 2,
+                                 GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr, nullptr,
+                                 instance_, nullptr);
 }
 
 Win32Runtime::~Win32Runtime() {
@@ -92,6 +131,7 @@ Win32Runtime::~Win32Runtime() {
   byWindow_.clear();
   byControl_.clear();
   for (HWND window : topLevel) DestroyWindow(window);
+  if (application_) DestroyWindow(application_);
   natives_.clear();
   if (g_runtime == this) g_runtime = nullptr;
 }
@@ -148,7 +188,7 @@ void Win32Runtime::realize(Form& form) {
     x = std::max<int>(work.left, work.left + (work.right - work.left - width) / 2);
     y = std::max<int>(work.top, work.top + (work.bottom - work.top - height) / 2);
   }
-  HWND owner = form.isMainForm() ? nullptr : mainWindow_;
+  HWND owner = form.isMainForm() ? application_ : mainWindow_;
   HWND hwnd = CreateWindowExA(exStyle, kFormClass, toAnsi(form.caption()).c_str(), style, x, y,
                               width, height, owner, nullptr, instance_, nullptr);
   if (!hwnd) return;
@@ -266,6 +306,14 @@ LRESULT Win32Runtime::handleMessage(NativeControl& container, HWND hwnd, UINT ms
     case WM_CLOSE:
       if (model.kind() == Kind::Form) static_cast<Form&>(model).userRequestClose();
       return 0;
+    case WM_SYSCOMMAND:
+      // The main window minimises the whole program, task bar button and all.
+      if ((wParam & 0xFFF0) == SC_MINIMIZE && model.kind() == Kind::Form &&
+          static_cast<Form&>(model).isMainForm() && application_) {
+        ShowWindow(application_, SW_MINIMIZE);
+        return 0;
+      }
+      break;
     default: break;
   }
   return DefWindowProcA(hwnd, msg, wParam, lParam);
@@ -353,6 +401,7 @@ void Win32Runtime::terminate() {
 
 int Win32Runtime::run(Form& mainForm) {
   mainForm.setMainForm(true);
+  if (application_) ShowWindow(application_, SW_SHOWNORMAL);  // the task bar button
   mainForm.show();
   if (terminateRequested_) {
     // The program was told to end before the loop started: the window appears, then it ends.

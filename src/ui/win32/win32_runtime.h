@@ -54,6 +54,7 @@ class Win32Runtime : public Runtime {
   };
   int nextId() { return nextId_++; }
   HWND mainWindow() const { return mainWindow_; }
+  HWND applicationWindow() const { return application_; }
   // Gives input back to the windows a modal form disabled (just before it is hidden).
   void releaseModal(Form& form);
 
@@ -69,6 +70,7 @@ class Win32Runtime : public Runtime {
   std::map<HWND, NativeControl*> byWindow_;
   std::map<const Control*, NativeControl*> byControl_;
   std::vector<std::pair<Form*, std::vector<HWND>>> modalDisabled_;
+  HWND application_ = nullptr;  // "Matrox Corvane" on the task bar; owns the main window
   HWND mainWindow_ = nullptr;
   Control* hovered_ = nullptr;
   bool terminateRequested_ = false;
