@@ -1,13 +1,11 @@
 #include "app/main_form.h"
 
-#include <cerrno>
-#include <climits>
 #include <cstdio>
-#include <cstdlib>
 
 #include "app/about_box.h"
 #include "pins/wiz_form.h"
 #include "platform/errors.h"
+#include "platform/text.h"
 #include "settings/driver_options.h"
 #include "settings/game_form.h"
 #include "settings/presets.h"
@@ -22,13 +20,10 @@ constexpr const char* kPowerDeskUninstallKey =
 constexpr const char* kUserRunKey = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 // "16" is 16; anything that is not a whole number is the conversion error the user sees.
-long wholeNumber(const std::string& text) {
-  errno = 0;
-  char* end = nullptr;
-  const long value = std::strtol(text.c_str(), &end, 10);
-  if (text.empty() || *end != '\0' || errno != 0 || value < INT_MIN || value > INT_MAX)
-    throw platform::UserError(platform::format1("'%s' は数値ではありません", text));
-  return value;
+int colourDepth(const std::string& text) {
+  const auto value = platform::wholeNumber(text);
+  if (!value) throw platform::UserError(platform::format1("'%s' は数値ではありません", text));
+  return *value;
 }
 
 }  // namespace
@@ -143,7 +138,7 @@ void TForm1::detectDisplayMode(platform::SettingsStore& reg) {
   if (reg.ValueExists("BitsPerPixel")) {
     const std::string bits = reg.ReadString("BitsPerPixel");
     clock.Label10.setCaption(bits + "Bit");
-    clock.Label10.setTag(wholeNumber(bits));
+    clock.Label10.setTag(colourDepth(bits));
   } else {
     clock.Label10.setCaption("Unknown");
   }

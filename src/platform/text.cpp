@@ -1,6 +1,9 @@
 #include "platform/text.h"
 
+#include <cerrno>
+#include <climits>
 #include <cstdint>
+#include <cstdlib>
 
 namespace platform {
 
@@ -102,6 +105,15 @@ std::vector<std::string> splitLines(const std::string& text) {
   }
   if (pending) lines.push_back(line);
   return lines;
+}
+
+std::optional<int> wholeNumber(const std::string& text) {
+  if (text.empty()) return std::nullopt;
+  errno = 0;
+  char* end = nullptr;
+  const long value = std::strtol(text.c_str(), &end, 10);
+  if (*end != '\0' || errno != 0 || value < INT_MIN || value > INT_MAX) return std::nullopt;
+  return static_cast<int>(value);
 }
 
 bool hasBlank(const std::string& text) {

@@ -1,5 +1,6 @@
 #pragma once
 // UTF-8 is the program's text everywhere but at the Win32 boundary.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,9 @@ std::string utf16ToUtf8(const std::u16string& utf16);
 
 // Lines of a text split at CR LF, CR or LF; a final line break starts no further line.
 std::vector<std::string> splitLines(const std::string& text);
+
+// The text as a whole number that fits an int, or nothing ("16" is 16; "", "16 ", "x" are not).
+std::optional<int> wholeNumber(const std::string& text);
 
 // True when the text has a blank (space or tab) in it.
 bool hasBlank(const std::string& text);

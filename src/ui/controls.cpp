@@ -3,8 +3,6 @@
 #include "platform/text.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdlib>
 
 namespace ui {
 
@@ -78,13 +76,9 @@ void UpDown::userSetPosition(int position) {
 void UpDown::followText(const std::string& text) {
   // Like the spin control itself: a whole number within the range becomes the position;
   // anything else leaves the position as it was.
-  if (text.empty()) return;
-  errno = 0;
-  char* end = nullptr;
-  const long value = std::strtol(text.c_str(), &end, 10);
-  if (errno != 0 || *end != '\0') return;
-  if (value < std::min(min_, max_) || value > std::max(min_, max_)) return;
-  position_ = static_cast<int>(value);
+  const auto value = platform::wholeNumber(text);
+  if (!value || *value < std::min(min_, max_) || *value > std::max(min_, max_)) return;
+  position_ = *value;
   notify(kValue);
 }
 
