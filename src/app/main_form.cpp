@@ -5,19 +5,16 @@
 #include "app/about_box.h"
 #include "pins/wiz_form.h"
 #include "platform/errors.h"
+#include "platform/registry_locations.h"
 #include "platform/text.h"
-#include "settings/driver_options.h"
 #include "settings/game_form.h"
 #include "settings/presets.h"
 #include "settings/removal.h"
 
 namespace {
 
-constexpr const char* kDisplayClassKey = "\\System\\CurrentControlSet\\Services\\Class\\Display\\";
-constexpr const char* kDisplaySettingsKey = "\\Display\\Settings";
-constexpr const char* kPowerDeskUninstallKey =
-    "\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\MGA PowerDesk";
-constexpr const char* kUserRunKey = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+using platform::KeyAccess;
+namespace keys = platform::keys;
 
 // "16" is 16; anything that is not a whole number is the conversion error the user sees.
 int colourDepth(const std::string& text) {
@@ -90,8 +87,7 @@ void TForm1::detect(platform::SettingsStore& reg) {
   detectDisplayAdapter(reg);
   clock.loadLastClockAndToolPath(reg);
   clock.startBatchFile();
-  reg.SetRootKey(platform::RootKey::LocalMachine);
-  reg.OpenKey(settings::kDriverKey, true);
+  platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
   // The old spelling of the virtual-desktop option ("Win98 Virtual" is the one in use).
   if (reg.ValueExists("Win98Virtual")) reg.DeleteValue("Win98Virtual");
   registry.LoadOptions(reg);
@@ -118,23 +114,21 @@ void TForm1::checkPlatform() {
 }
 
 void TForm1::detectDisplayAdapter(platform::SettingsStore& reg) {
-  reg.SetRootKey(platform::RootKey::LocalMachine);
   // The highest display class key that exists names the adapter, whoever it belongs to.
   for (int number = 10; number >= 0; --number) {
     char key[8];
     std::snprintf(key, sizeof key, "%04d", number);
-    if (reg.OpenKeyReadOnly(std::string(kDisplayClassKey) + key)) {
+    if (platform::openLocation(reg, keys::kDisplayClass, KeyAccess::ExistingReadOnly, key)) {
       general.Label12.setCaption(reg.ReadString("DriverDesc"));
       return;
     }
   }
-  reg.OpenKey(std::string(kDisplayClassKey) + "0000", true);
+  platform::openLocation(reg, keys::kDisplayClass, KeyAccess::CreateIfMissing, "0000");
   general.Label12.setCaption(reg.ReadString("DriverDesc"));
 }
 
 void TForm1::detectDisplayMode(platform::SettingsStore& reg) {
-  reg.SetRootKey(platform::RootKey::CurrentConfig);
-  reg.OpenKey(kDisplaySettingsKey, true);
+  platform::openLocation(reg, keys::kDisplaySettings, KeyAccess::CreateIfMissing);
   if (reg.ValueExists("BitsPerPixel")) {
     const std::string bits = reg.ReadString("BitsPerPixel");
     clock.Label10.setCaption(bits + "Bit");
@@ -142,24 +136,21 @@ void TForm1::detectDisplayMode(platform::SettingsStore& reg) {
   } else {
     clock.Label10.setCaption("Unknown");
   }
-  reg.SetRootKey(platform::RootKey::CurrentConfig);
-  reg.OpenKey(kDisplaySettingsKey, true);
+  platform::openLocation(reg, keys::kDisplaySettings, KeyAccess::CreateIfMissing);
   clock.Label34.setCaption(reg.ValueExists("Resolution") ? reg.ReadString("Resolution")
                                                          : "Unknown");
 }
 
 void TForm1::detectQuickDesk(platform::SettingsStore& reg) {
-  reg.SetRootKey(platform::RootKey::CurrentUser);
-  reg.OpenKey(kUserRunKey, true);
-  registry.tasktrey.setChecked(reg.ValueExists("Matrox QuickDesk"));
+  platform::openLocation(reg, keys::kUserRun, KeyAccess::CreateIfMissing);
+  registry.tasktrey.setChecked(reg.ValueExists(keys::kQuickDeskRunValue));
 }
 
 void TForm1::detectPowerDeskAndMonitor(platform::SettingsStore& reg) {
-  reg.SetRootKey(platform::RootKey::LocalMachine);
-  reg.OpenKey(kPowerDeskUninstallKey, true);
+  platform::openLocation(reg, keys::kPowerDeskUninstall, KeyAccess::CreateIfMissing);
   general.Label31.setCaption(reg.ValueExists("DisplayName") ? reg.ReadString("DisplayName")
                                                             : "Unknown");
-  reg.OpenKey(settings::kDriverKey, true);
+  platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
   general.Label29.setCaption(reg.ValueExists("OrgMonName") ? reg.ReadString("OrgMonName")
                                                            : "Unknown");
 }
@@ -168,8 +159,7 @@ void TForm1::FormShow() {
   if (refused_) return;  // the program is ending; nothing on this system is touched
   {
     platform::SettingsStore reg(services_.registry);
-    reg.SetRootKey(platform::RootKey::LocalMachine);
-    reg.OpenKey(settings::kDriverKey, true);
+    platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
     clock.ClassifyClockTool();
     clock.ApplyClockProfile(reg);
   }

@@ -9,9 +9,14 @@
 #include "overclock/confirm_form.h"
 #include "overclock/options_form.h"
 #include "platform/errors.h"
+#include "platform/registry_locations.h"
 #include "platform/text.h"
 
 namespace overclock {
+
+using platform::KeyAccess;
+namespace keys = platform::keys;
+
 namespace {
 
 std::string megahertz(int mhz) { return std::to_string(mhz) + "MHz"; }
@@ -127,12 +132,12 @@ void ClockPage::loadMystclkIni() {
 }
 
 void ClockPage::detectStartupEntry(platform::SettingsStore& reg) {
-  openMachineKey(reg, kRunKey);
+  platform::openLocation(reg, keys::kMachineRun, KeyAccess::CreateIfMissing);
   Button7.setEnabled(reg.ValueExists(kStartupEntryValue));
 }
 
 void ClockPage::loadLastClockAndToolPath(platform::SettingsStore& reg) {
-  openMachineKey(reg, kSettingsKey);
+  platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
   if (const auto lastClock = readStoredClock(reg, kLastClockValue))
     UpDown1.setPosition(*lastClock);
   setToolPath(reg.ValueExists(kToolPathValue) ? reg.ReadString(kToolPathValue)
@@ -170,7 +175,7 @@ void ClockPage::ApplyClockProfile(platform::SettingsStore& reg) {
   const auto profile = activeProfile();
   if (!profile) return;
   const ClockProfileInfo& info = profileInfo(*profile);
-  openMachineKey(reg, kSettingsKey);
+  platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
   if (const auto stored = readStoredClock(reg, info.defaultValueName)) {
     defaultClock_ = *stored;
     showLimits();
@@ -229,7 +234,7 @@ void ClockPage::startTool(const std::string& commandLine) {
 
 void ClockPage::rememberClock(int mhz) {
   platform::SettingsStore reg(services_.registry);
-  openMachineKey(reg, kSettingsKey);
+  platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
   reg.WriteInteger(kLastClockValue, mhz);
   Label92.setCaption(megahertz(mhz));
   currentClockRead_ = true;
@@ -262,7 +267,7 @@ void ClockPage::Button2Click() {
   const int target = UpDown1.position();
   if (!clockArgument(kind_, target)) throw platform::UserError(clockOutOfRangeMessage(target));
   platform::SettingsStore reg(services_.registry);
-  openMachineKey(reg, kRunKey);
+  platform::openLocation(reg, keys::kMachineRun, KeyAccess::CreateIfMissing);
   services_.dialogs.messageBox("情報", "G200のクロックを" + std::to_string(target) +
                                            "MHzにして起動設定をします。",
                                platform::MessageIcon::Information, platform::MessageButtons::Ok);
@@ -272,7 +277,7 @@ void ClockPage::Button2Click() {
 
 void ClockPage::Button7Click() {
   platform::SettingsStore reg(services_.registry);
-  openMachineKey(reg, kRunKey);
+  platform::openLocation(reg, keys::kMachineRun, KeyAccess::CreateIfMissing);
   reg.DeleteValue(kStartupEntryValue);
   // A missing entry is fine; one that is still there would overclock at the next start.
   if (reg.ValueExists(kStartupEntryValue))
@@ -305,7 +310,7 @@ void ClockPage::Button6Click() {
   // Classified before it is stored, so a refused write cannot leave the old tool's kind.
   ClassifyClockTool();
   platform::SettingsStore reg(services_.registry);
-  openMachineKey(reg, kSettingsKey);
+  platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
   reg.WriteString(kToolPathValue, toolPath_);
 }
 

@@ -4,17 +4,9 @@
 
 namespace overclock {
 
-const char* const kSettingsKey = "\\Software\\Matrox\\PowerDesk\\Current Settings";
-const char* const kRunKey = "\\Software\\Microsoft\\Windows\\CurrentVersion\\run";
-
 const char* const kLastClockValue = "OverClock";
 const char* const kToolPathValue = "Mystclk";
 const char* const kStartupEntryValue = "G200 OverClock";
-
-void openMachineKey(platform::SettingsStore& reg, const char* path) {
-  reg.SetRootKey(platform::RootKey::LocalMachine);
-  reg.OpenKey(path, true);
-}
 
 std::optional<int> readStoredClock(platform::SettingsStore& reg, const std::string& name) {
   if (!reg.ValueExists(name)) return std::nullopt;

@@ -1,9 +1,14 @@
 #include "overclock/options_form.h"
 
 #include "overclock/clock_settings.h"
+#include "platform/registry_locations.h"
 #include "platform/settings_store.h"
 
 namespace overclock {
+
+using platform::KeyAccess;
+namespace keys = platform::keys;
+
 namespace {
 
 const ClockProfileInfo& k89 = profileInfo(ClockProfile::Mhz89);
@@ -61,7 +66,7 @@ void TForm2::layOut() {
 void TForm2::FormShow() {
   // Spins whose value is not stored keep what they hold.
   platform::SettingsStore reg(services_.registry);
-  openMachineKey(reg, kSettingsKey);
+  platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
   const std::pair<const char*, ui::UpDown*> spins[] = {
       {k89.defaultValueName, &UpDown1},
       {k89.maximumValueName, &UpDown2},
@@ -84,7 +89,7 @@ void TForm2::Button1Click() {
   const ClockLimits l = limits();
   if (applyToPage_) applyToPage_(l);
   platform::SettingsStore reg(services_.registry);
-  openMachineKey(reg, kSettingsKey);
+  platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
   reg.WriteInteger(k89.defaultValueName, l.default89);
   reg.WriteInteger(k89.maximumValueName, l.maximum89);
   reg.WriteInteger(k66.maximumValueName, l.maximum66);

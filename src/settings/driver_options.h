@@ -6,9 +6,6 @@
 
 namespace settings {
 
-// The driver's key: every option value lives here, as the text "1" (on) or "0" (off).
-constexpr const char* kDriverKey = "\\Software\\Matrox\\PowerDesk\\Current Settings";
-
 enum class OptionGroup { General, Gdi, System, D3DGen, D3DFilter };
 
 struct DriverOption {

@@ -1,13 +1,14 @@
 #include "settings/game_form.h"
 
+#include "platform/registry_locations.h"
 #include "platform/settings_store.h"
 
 namespace settings {
 namespace {
 
-constexpr const char* kUnrealKey = "\\SOFTWARE\\Microsoft\\UnrealD3D";
-constexpr const char* kNfs3Key = "\\Software\\Electronic Arts\\Need For Speed III";
-constexpr const char* kForsakenKey = "\\Software\\Acclaim Entertainment\\Forsaken\\1.00";
+using platform::KeyAccess;
+using platform::RegistryLocation;
+namespace keys = platform::keys;
 
 // A stored switch: 0 clears the box, 1 ticks it, any other number leaves it as it is.
 void showSwitch(platform::SettingsStore& reg, const char* name, ui::CheckBox& box) {
@@ -16,10 +17,10 @@ void showSwitch(platform::SettingsStore& reg, const char* name, ui::CheckBox& bo
   if (value == 1) box.setChecked(true);
 }
 
-void writeInteger(platform::Services& services, const char* key, const char* name, int value) {
+void writeInteger(platform::Services& services, const RegistryLocation& key, const char* name,
+                  int value) {
   platform::SettingsStore reg(services.registry);
-  reg.SetRootKey(platform::RootKey::LocalMachine);
-  reg.OpenKey(key, true);
+  platform::openLocation(reg, key, KeyAccess::CreateIfMissing);
   reg.WriteInteger(name, value);
 }
 
@@ -71,14 +72,13 @@ TGameForm::TGameForm(ui::Runtime& runtime, platform::Services& services)
 
 void TGameForm::FormShow() {
   platform::SettingsStore reg(services_.registry);
-  reg.SetRootKey(platform::RootKey::LocalMachine);
 
   // A game whose key is missing has none of its values (never read another game's key instead).
-  bool open = reg.OpenKeyReadOnly(kNfs3Key);
+  bool open = platform::openLocation(reg, keys::kNeedForSpeed3, KeyAccess::ExistingReadOnly);
   if (open && reg.ValueExists("Triple Buffer")) showSwitch(reg, "Triple Buffer", TriBufferNFS3);
   else TriBufferNFS3.setEnabled(false);
 
-  open = reg.OpenKeyReadOnly(kUnrealKey);
+  open = platform::openLocation(reg, keys::kUnreal, KeyAccess::ExistingReadOnly);
   auto exists = [&](const char* name) { return open && reg.ValueExists(name); };
   if (exists("Truecolor")) showSwitch(reg, "Truecolor", Truecolor);
   else Truecolor.setEnabled(false);
@@ -98,7 +98,7 @@ void TGameForm::FormShow() {
   if (exists("DoTrilinear")) showSwitch(reg, "DoTrilinear", DoTrilinear);
   else DoTrilinear.setEnabled(false);
 
-  open = reg.OpenKeyReadOnly(kForsakenKey);
+  open = platform::openLocation(reg, keys::kForsaken, KeyAccess::ExistingReadOnly);
   if (open && reg.ValueExists("ScreenWidth")) {
     const auto width = reg.ReadBinaryData("ScreenWidth", 2);
     VGAMode.setChecked(width.size() == 2 && width[1] == 0x80);  // the low byte of 640
@@ -108,7 +108,7 @@ void TGameForm::FormShow() {
 }
 
 void TGameForm::writeUnreal(const char* name, int value) {
-  writeInteger(services_, kUnrealKey, name, value);
+  writeInteger(services_, keys::kUnreal, name, value);
 }
 
 void TGameForm::TruecolorClick() { writeUnreal("Truecolor", Truecolor.checked() ? 1 : 0); }
@@ -116,7 +116,7 @@ void TGameForm::TruecolorClick() { writeUnreal("Truecolor", Truecolor.checked() 
 void TGameForm::DoTrilinearClick() { writeUnreal("DoTrilinear", DoTrilinear.checked() ? 1 : 0); }
 
 void TGameForm::TriBufferNFS3Click() {
-  writeInteger(services_, kNfs3Key, "Triple Buffer", TriBufferNFS3.checked() ? 1 : 0);
+  writeInteger(services_, keys::kNeedForSpeed3, "Triple Buffer", TriBufferNFS3.checked() ? 1 : 0);
 }
 
 void TGameForm::DoFlipClick() {
@@ -142,8 +142,7 @@ void TGameForm::VGAModeClick() {
   // Only 640 by 480 is defined; clearing the box stores nothing.
   if (!VGAMode.checked()) return;
   platform::SettingsStore reg(services_.registry);
-  reg.SetRootKey(platform::RootKey::LocalMachine);
-  reg.OpenKey(kForsakenKey, true);
+  platform::openLocation(reg, keys::kForsaken, KeyAccess::CreateIfMissing);
   reg.WriteBinaryData("ScreenWidth", {0x02, 0x80});
   reg.WriteBinaryData("ScreenHeight", {0x01, 0xE0});
 }

@@ -3,6 +3,8 @@
 #include <initializer_list>
 #include <vector>
 
+#include "platform/registry_locations.h"
+
 namespace settings {
 namespace {
 
@@ -134,8 +136,8 @@ void applyPreset(Preset preset, const std::string& platformLabel, RegistryPage& 
                               platform::MessageIcon::Information, platform::MessageButtons::Ok);
   {
     platform::SettingsStore reg(services.registry);
-    reg.SetRootKey(platform::RootKey::LocalMachine);
-    reg.OpenKey(kDriverKey, true);
+    platform::openLocation(reg, platform::keys::kDriverSettings,
+                           platform::KeyAccess::CreateIfMissing);
     for (const auto& row : presetTable())
       if (const char* value = resolve(cellOf(row, preset), variant))
         reg.WriteString(row.valueName, value);

@@ -3,14 +3,15 @@
 #include <stdexcept>
 
 #include "platform/errors.h"
+#include "platform/registry_locations.h"
 #include "platform/text.h"
 
 namespace settings {
 namespace {
 
-constexpr const char* kQuickDeskRunKey = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr const char* kQuickDeskValue = "Matrox QuickDesk";
-constexpr const char* kPowerDeskKey = "\\Software\\Matrox\\PowerDesk";
+using platform::KeyAccess;
+using platform::keys::kQuickDeskRunValue;
+namespace keys = platform::keys;
 
 constexpr int kRow = 18;      // one check box line
 constexpr int kGroupTop = 18;  // room for the group's caption
@@ -101,28 +102,24 @@ void RegistryPage::LoadOptions(platform::SettingsStore& reg) {
 
 void RegistryPage::SetDriverOption(const std::string& valueName, bool on) {
   platform::SettingsStore reg(services_.registry);
-  reg.SetRootKey(platform::RootKey::LocalMachine);
-  reg.OpenKey(kDriverKey, true);
+  platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
   reg.WriteString(valueName, on ? "1" : "0");
 }
 
 void RegistryPage::AGPSpeedClick() {
   platform::SettingsStore reg(services_.registry);
-  reg.SetRootKey(platform::RootKey::LocalMachine);
-  reg.OpenKey(kDriverKey, true);
+  platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
   reg.WriteString(kAgpValueName, agpStoredText(AGPSpeed.itemIndex()));
 }
 
 void RegistryPage::tasktreyClick() {
   platform::SettingsStore reg(services_.registry);
-  reg.SetRootKey(platform::RootKey::LocalMachine);
-  reg.OpenKey(kPowerDeskKey, true);
+  platform::openLocation(reg, keys::kPowerDesk, KeyAccess::CreateIfMissing);
   const std::string folder = reg.ReadString("PDeskPath");
   Label26.setCaption(folder);
-  reg.SetRootKey(platform::RootKey::CurrentUser);
-  reg.OpenKey(kQuickDeskRunKey, true);
+  platform::openLocation(reg, keys::kUserRun, KeyAccess::CreateIfMissing);
   if (!tasktrey.checked()) {
-    reg.DeleteValue(kQuickDeskValue);
+    reg.DeleteValue(kQuickDeskRunValue);
     return;
   }
   if (folder.empty()) {
@@ -132,7 +129,7 @@ void RegistryPage::tasktreyClick() {
   }
   const bool endsWithSeparator = folder.back() == '\\' || folder.back() == '/';
   const std::string program = folder + (endsWithSeparator ? "" : "\\") + "QDesk\\mgaqdesk.exe";
-  reg.WriteString(kQuickDeskValue, platform::quoteIfBlank(program));
+  reg.WriteString(kQuickDeskRunValue, platform::quoteIfBlank(program));
 }
 
 }  // namespace settings

@@ -1,5 +1,7 @@
 #include "settings/removal.h"
 
+#include "platform/registry_locations.h"
+
 namespace settings {
 namespace {
 
@@ -40,8 +42,8 @@ void removeDriverSettings(RegistryPage& page, platform::Services& services) {
                               platform::MessageIcon::Information, platform::MessageButtons::Ok);
   {
     platform::SettingsStore reg(services.registry);
-    reg.SetRootKey(platform::RootKey::LocalMachine);
-    reg.OpenKey(kDriverKey, true);
+    platform::openLocation(reg, platform::keys::kDriverSettings,
+                           platform::KeyAccess::CreateIfMissing);
     for (const char* name : kDeleted) reg.DeleteValue(name);
     for (const auto& [name, value] : kWritten) reg.WriteString(name, value);
   }
