@@ -88,8 +88,15 @@ void TForm1::detect(platform::SettingsStore& reg) {
   clock.loadLastClockAndToolPath(reg);
   clock.startBatchFile();
   platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
-  // The old spelling of the virtual-desktop option ("Win98 Virtual" is the one in use).
-  if (reg.ValueExists("Win98Virtual")) reg.DeleteValue("Win98Virtual");
+  // The old spelling of the virtual-desktop option ("Win98 Virtual" is the one in use). The
+  // driver ignores it, so a refused deletion is said and the start-up goes on.
+  if (reg.ValueExists("Win98Virtual")) {
+    try {
+      reg.RemoveValue("Win98Virtual");
+    } catch (const platform::RegistryError& e) {
+      runtime().showError(e.what());
+    }
+  }
   registry.LoadOptions(reg);
   detectDisplayMode(reg);
   detectQuickDesk(reg);

@@ -50,6 +50,7 @@ ClockPage::ClockPage(ui::TabSheet& TabSheet3, platform::Services& services)
   layOut();
   setHints();
   wireHandlers();
+  iniRefusal_ = platform::format1("ファイル %s は開けません", inProgramFolder("Mystclk.ini"));
 }
 
 void ClockPage::layOut() {
@@ -128,7 +129,15 @@ std::string ClockPage::inProgramFolder(const std::string& fileName) const {
 }
 
 void ClockPage::loadMystclkIni() {
-  setIniLines(services_.files.readLines(inProgramFolder("Mystclk.ini")));
+  try {
+    iniLines_ = services_.files.readLines(inProgramFolder("Mystclk.ini"));
+    iniRefusal_.clear();
+  } catch (const std::exception& e) {
+    // A file that could not be read is never replaced: its lines are not known.
+    iniLines_.clear();
+    iniRefusal_ = e.what();
+    throw;
+  }
 }
 
 void ClockPage::detectStartupEntry(platform::SettingsStore& reg) {
@@ -278,10 +287,8 @@ void ClockPage::Button2Click() {
 void ClockPage::Button7Click() {
   platform::SettingsStore reg(services_.registry);
   platform::openLocation(reg, keys::kMachineRun, KeyAccess::CreateIfMissing);
-  reg.DeleteValue(kStartupEntryValue);
   // A missing entry is fine; one that is still there would overclock at the next start.
-  if (reg.ValueExists(kStartupEntryValue))
-    throw platform::RegistryError(platform::format1("'%s' の削除に失敗しました", kStartupEntryValue));
+  reg.RemoveValue(kStartupEntryValue);
   Button7.setEnabled(false);
 }
 
@@ -290,11 +297,6 @@ void ClockPage::Button7Click() {
 void ClockPage::setToolPath(const std::string& path) {
   toolPath_ = path;
   Edit2.setText(path);
-}
-
-void ClockPage::setIniLines(const std::vector<std::string>& lines) {
-  iniLines_ = lines;
-  Memo3.setLines(lines);
 }
 
 void ClockPage::Button6Click() {
@@ -319,13 +321,14 @@ void ClockPage::RadioGroup1Click() {
   if (row < 0) return;
   const std::vector<std::string> lines = withChipsetRow(iniLines_, row);
   try {
+    if (!iniRefusal_.empty()) throw platform::UserError(iniRefusal_);
     services_.files.writeLines(inProgramFolder("Mystclk.ini"), lines);
   } catch (...) {
     // The file keeps its old line 1; so does the choice on screen.
     RadioGroup1.setItemIndex(chipsetRowOf(iniLines_));
     throw;
   }
-  setIniLines(lines);
+  iniLines_ = lines;
 }
 
 void ClockPage::OptionClick() {

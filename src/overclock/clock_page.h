@@ -30,7 +30,8 @@ class ClockPage {
   void attachWindows(TkakuForm& confirmation, TForm2& options);
 
   // ---- Main window creation steps, in the order the main window runs them ------------------
-  // Reads Mystclk.ini; throws platform::UserError "ファイル %s は開けません".
+  // Reads Mystclk.ini; throws platform::UserError "ファイル %s は開けません" (or the one for a
+  // file too large to be an ini). A file that could not be read is never written afterwards.
   void loadMystclkIni();
   // Enables "解除する" exactly when the start-up entry exists.
   void detectStartupEntry(platform::SettingsStore& reg);
@@ -106,7 +107,9 @@ class ClockPage {
   ui::Memo Memo1{&sheet_, "Memo1"};  // help text
   ui::Button Button8{&sheet_, "Button8", "終了(&E)"};  // wired by the main window
 
-  ui::Memo Memo3{&sheet_, "Memo3"};      // hidden: the lines of Mystclk.ini
+  // Hidden and left empty: the ini's lines live in mystclkIniLines(). Mirroring them into an
+  // edit control made every load and chipset pick as slow as the control is with the file.
+  ui::Memo Memo3{&sheet_, "Memo3"};
   ui::Label Label89{&sheet_, "Label89", "Label89"};  // hidden: the path of clk.bat
 
  private:
@@ -116,7 +119,6 @@ class ClockPage {
 
   std::string inProgramFolder(const std::string& fileName) const;
   void setToolPath(const std::string& path);
-  void setIniLines(const std::vector<std::string>& lines);
   // Starts the clock tool; throws when it cannot be started.
   void startTool(const std::string& commandLine);
   // The clock now on the chip: stored as "OverClock" and shown.
@@ -133,6 +135,7 @@ class ClockPage {
   bool currentClockRead_ = false;
   std::string lastClockCommand_;
   std::vector<std::string> iniLines_;
+  std::string iniRefusal_;  // why the ini's lines are not known; empty once it is read
   TkakuForm* confirmation_ = nullptr;
   TForm2* options_ = nullptr;
 };

@@ -68,7 +68,8 @@ class TextFiles {
  public:
   virtual ~TextFiles() = default;
   // Lines converted from the ANSI code page to UTF-8, split at CR LF, CR or LF. A final line
-  // break does not start another line. Throws UserError "ファイル %s は開けません".
+  // break does not start another line. Throws UserError "ファイル %s は開けません", and for a
+  // file beyond platform::kMaxTextFileBytes the one of platform/file_limits.h, before reading.
   virtual std::vector<std::string> readLines(const std::string& path) = 0;
   // The same lines as the file's own bytes, unconverted, for callers that count byte positions.
   virtual std::vector<std::string> readRawLines(const std::string& path) = 0;

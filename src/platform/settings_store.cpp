@@ -8,6 +8,7 @@ namespace {
 const char* const kWrongType = "'%s' のデータ型が不正です";
 const char* const kReadFailed = "'%s' の取得に失敗しました";
 const char* const kWriteFailed = "'%s' の設定に失敗しました";
+const char* const kDeleteFailed = "'%s' の削除に失敗しました";
 
 }  // namespace
 
@@ -107,6 +108,14 @@ void SettingsStore::WriteBinaryData(const std::string& name,
 
 bool SettingsStore::DeleteValue(const std::string& name) {
   return key_ != 0 && backend_.deleteValue(key_, name);
+}
+
+void SettingsStore::RemoveValue(const std::string& name) {
+  // A refused deletion and a missing value both answer false: only a second look tells them
+  // apart. Without an open key the value may well be there, out of reach.
+  if (key_ == 0) throw RegistryError(format1(kDeleteFailed, name));
+  if (!backend_.deleteValue(key_, name) && backend_.queryValue(key_, name))
+    throw RegistryError(format1(kDeleteFailed, name));
 }
 
 }  // namespace platform

@@ -30,6 +30,10 @@ class SettingsStore {
   void WriteInteger(const std::string& name, std::int32_t value);
   void WriteBinaryData(const std::string& name, const std::vector<std::uint8_t>& bytes);
   bool DeleteValue(const std::string& name);
+  // Deletes a value the program means to be gone. A value that was not there is fine; one that
+  // is still there afterwards, or no open key to delete it from, is the RegistryError
+  // "'%s' の削除に失敗しました".
+  void RemoveValue(const std::string& name);
 
   RootKey rootKey() const { return root_; }
   bool hasOpenKey() const { return key_ != 0; }

@@ -119,7 +119,14 @@ void RegistryPage::tasktreyClick() {
   Label26.setCaption(folder);
   platform::openLocation(reg, keys::kUserRun, KeyAccess::CreateIfMissing);
   if (!tasktrey.checked()) {
-    reg.DeleteValue(kQuickDeskRunValue);
+    try {
+      reg.RemoveValue(kQuickDeskRunValue);
+    } catch (const platform::RegistryError&) {
+      // The entry is still there, and QuickDesk still starts with Windows: the box says so.
+      platform::openLocation(reg, keys::kUserRun, KeyAccess::ExistingReadOnly);
+      tasktrey.setChecked(reg.hasOpenKey() && reg.ValueExists(kQuickDeskRunValue));
+      throw;
+    }
     return;
   }
   if (folder.empty()) {

@@ -44,7 +44,7 @@ void removeDriverSettings(RegistryPage& page, platform::Services& services) {
     platform::SettingsStore reg(services.registry);
     platform::openLocation(reg, platform::keys::kDriverSettings,
                            platform::KeyAccess::CreateIfMissing);
-    for (const char* name : kDeleted) reg.DeleteValue(name);
+    for (const char* name : kDeleted) reg.RemoveValue(name);
     for (const auto& [name, value] : kWritten) reg.WriteString(name, value);
   }
   for (const auto& [control, on] : kBoxes) page.box(control).setChecked(on);

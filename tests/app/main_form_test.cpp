@@ -89,6 +89,16 @@ TEST_F(MainFormFixture, WithoutTheIniOnlyTheFileErrorAndThePlatformCheckRun) {
   EXPECT_TRUE(world.launcher.starts.empty());
 }
 
+TEST_F(MainFormFixture, AnIniTooLargeIsRefusedLikeAMissingOne) {
+  folder.write("Mystclk.ini", "PCIBIOS=1\r\n" + std::string(200 * 1024, ';'));
+  world.registry.setString(kDriverKey, "Circles", "1");
+  create();
+  EXPECT_EQ(boxTexts(), std::vector<std::string>{"ファイル " + folder.path() +
+                                                 "\\Mystclk.ini は大きすぎます（64KBまで）."});
+  EXPECT_FALSE(form.registry.box("Circles").checked());
+  EXPECT_TRUE(world.launcher.starts.empty());
+}
+
 TEST_F(MainFormFixture, OtherSystemsAreRefusedAndNothingChanges) {
   world.os.info = platform::OsVersionInfo{platform::OsPlatform::WindowsNT, 5, 1};
   world.registry.setString(kDriverKey, "Win98Virtual", "1");
@@ -122,6 +132,16 @@ TEST_F(MainFormFixture, ColourDepthThatIsNoNumberStopsBeforeTheResolution) {
   EXPECT_EQ(boxTexts(), std::vector<std::string>{"'High' は数値ではありません."});
   EXPECT_EQ(form.clock.Label34.caption(), "1024x768");
   EXPECT_EQ(form.general.Label31.caption(), "Powerdesk Ver4.50");
+}
+
+TEST_F(MainFormFixture, ARefusedDeletionOfTheOldVirtualDesktopValueIsSaidAndStartUpGoesOn) {
+  world.registry.setString(kDriverKey, "Win98Virtual", "1");
+  world.registry.setString(kDriverKey, "Circles", "1");
+  world.registry.refuseWrites(kDriverKey, "Win98Virtual");
+  create();
+  EXPECT_EQ(boxTexts(), std::vector<std::string>{"'Win98Virtual' の削除に失敗しました."});
+  EXPECT_TRUE(form.registry.box("Circles").checked());
+  EXPECT_EQ(form.general.Label29.caption(), "Unknown") << "the start-up stopped early";
 }
 
 TEST_F(MainFormFixture, QuickDeskEntryTicksTheBoxAndStaysAsItWas) {

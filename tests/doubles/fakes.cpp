@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "platform/errors.h"
+#include "platform/file_limits.h"
 #include "platform/text.h"
 
 #ifdef _WIN32
@@ -62,6 +63,9 @@ std::string hostPath(std::string path) {
 std::string slurp(const std::string& path) {
   std::ifstream in(hostPath(path), std::ios::binary);
   if (!in) throw platform::UserError(platform::format1("ファイル %s は開けません", path));
+  in.seekg(0, std::ios::end);
+  platform::refuseOversizedFile(path, static_cast<std::uint64_t>(in.tellg()));
+  in.seekg(0, std::ios::beg);
   std::ostringstream all;
   all << in.rdbuf();
   return all.str();

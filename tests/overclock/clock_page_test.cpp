@@ -81,6 +81,52 @@ TEST_F(ClockPageTest, PickingAChipsetRewritesLineOneOnly) {
   EXPECT_EQ(page.mystclkIniLines()[0], "PCIBIOS=0");
 }
 
+TEST_F(ClockPageTest, AnIniTooLargeOrMissingIsRefusedAndNeverWritten) {
+  // Exactly at the bound is still an ini.
+  folder.write("Mystclk.ini", "PCIBIOS=1\r\n" + std::string(64 * 1024 - 11, 'x'));
+  EXPECT_NO_THROW(page.loadMystclkIni());
+  EXPECT_EQ(page.mystclkIniLines().size(), 2u);
+
+  const std::string huge = "PCIBIOS=1\r\n" + std::string(64 * 1024 - 10, 'x');
+  folder.write("Mystclk.ini", huge);
+  world.registry.setString(kSettings, "Mystclk", "Mystclk.com");
+  const std::string tooLarge =
+      "ファイル " + folder.path() + "\\Mystclk.ini は大きすぎます（64KBまで）";
+  try {
+    page.loadMystclkIni();
+    FAIL() << "a file beyond the bound was read";
+  } catch (const platform::UserError& e) {
+    EXPECT_EQ(std::string(e.what()), tooLarge);
+  }
+  // Its lines are unknown, so a chipset pick must not replace them with one line.
+  page.ClassifyClockTool();
+  page.RadioGroup1.userSelect(0);
+  EXPECT_EQ(boxTexts(), Strings{"Matrox Corvane|" + tooLarge + "."});
+  EXPECT_EQ(page.RadioGroup1.itemIndex(), 1);
+  EXPECT_EQ(folder.read("Mystclk.ini"), huge);
+
+  // Nor is a missing one made from nothing.
+  doubles::TempFolder empty;
+  services.programFolder = empty.path();
+  EXPECT_THROW(page.loadMystclkIni(), platform::UserError);
+  page.RadioGroup1.userSelect(0);
+  EXPECT_FALSE(empty.exists("Mystclk.ini"));
+  EXPECT_EQ(boxTexts().back(),
+            "Matrox Corvane|ファイル " + empty.path() + "\\Mystclk.ini は開けません.");
+}
+
+TEST_F(ClockPageTest, AClockReportTooLargeIsRefusedLikeAMissingOne) {
+  startUp();
+  writeReport(" 99.60");
+  folder.write("clk.txt", folder.read("clk.txt") + std::string(70 * 1024, ' '));
+  pages.setActivePage(0);
+  ASSERT_EQ(boxTexts().size(), 1u);
+  EXPECT_EQ(boxTexts()[0],
+            "Matrox Corvane|ファイル " + folder.path() + "\\clk.txt は大きすぎます（64KBまで）.");
+  EXPECT_FALSE(page.currentClockRead());
+  EXPECT_EQ(page.Label92.caption(), "89MHz");
+}
+
 TEST_F(ClockPageTest, TheChipsClockIsReadOnceFromACompleteReportWithDigitsWhereDigitsBelong) {
   startUp();
   pages.setActivePage(0);  // no clk.txt yet: the file error, and the next showing tries again

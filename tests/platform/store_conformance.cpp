@@ -130,6 +130,20 @@ TEST_P(StoreConformance, DeletingAMissingValueIsSilentlyNothing) {
   EXPECT_FALSE(store.DeleteValue("Matrox QuickDesk"));
 }
 
+TEST_P(StoreConformance, RemovingAMissingValueIsNoErrorButWithoutAKeyItIs) {
+  SettingsStore store(*backend);
+  store.SetRootKey(RootKey::CurrentUser);
+  ASSERT_TRUE(store.OpenKey(kBase + "\\Run", true));
+  store.WriteString("Matrox QuickDesk", "C:\\PDesk\\QDesk\\mgaqdesk.exe");
+  store.RemoveValue("Matrox QuickDesk");
+  EXPECT_FALSE(store.ValueExists("Matrox QuickDesk"));
+  store.RemoveValue("Matrox QuickDesk");  // already gone: nothing to say
+  store.CloseKey();
+  // The key could not be opened: the value may be there, out of reach.
+  EXPECT_EQ(errorOf([&] { store.RemoveValue("Matrox QuickDesk"); }),
+            "'Matrox QuickDesk' の削除に失敗しました");
+}
+
 TEST_P(StoreConformance, ReadStringEndsAtTheFirstZeroByte) {
   SettingsStore store(*backend);
   store.SetRootKey(RootKey::LocalMachine);

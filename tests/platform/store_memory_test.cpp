@@ -26,6 +26,26 @@ TEST(MemoryRegistryRefusals, RefusedWritesRaiseTheStoresErrorAndChangeNothing) {
   EXPECT_EQ(reg.stringValue("HKLM\\Software\\Matrox\\PowerDesk\\Current Settings", "Circles"), "0");
 }
 
+TEST(MemoryRegistryRefusals, ARefusedDeletionIsTheStoresErrorAndTheValueStays) {
+  const std::string run = "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+  doubles::MemoryRegistry reg;
+  reg.setString(run, "Matrox QuickDesk", "x");
+  reg.refuseWrites(run, "Matrox QuickDesk");
+  platform::SettingsStore store(reg);
+  store.SetRootKey(platform::RootKey::CurrentUser);
+  ASSERT_TRUE(store.OpenKey("\\Software\\Microsoft\\Windows\\CurrentVersion\\Run", true));
+  EXPECT_FALSE(store.DeleteValue("Matrox QuickDesk"));  // the plain deletion cannot tell
+  try {
+    store.RemoveValue("Matrox QuickDesk");
+    FAIL() << "the refusal went unsaid";
+  } catch (const platform::RegistryError& e) {
+    EXPECT_STREQ(e.what(), "'Matrox QuickDesk' の削除に失敗しました");
+  }
+  EXPECT_EQ(reg.stringValue(run, "Matrox QuickDesk"), "x");
+  reg.refuseWrites(run, "Other");
+  store.RemoveValue("Other");  // refused, but there is nothing to delete: no error
+}
+
 TEST(MemoryRegistryRefusals, HandlesAreReleasedWithTheStore) {
   doubles::MemoryRegistry reg;
   {

@@ -143,6 +143,18 @@ TEST_F(PageFixture, ClearingQuickDeskWhenNoEntryExistsIsNoError) {
   EXPECT_TRUE(world.dialogs.boxes.empty());
 }
 
+TEST_F(PageFixture, ARefusedQuickDeskDeletionIsSaidAndTheBoxShowsTheEntryAgain) {
+  world.registry.setString(kRunKey, "Matrox QuickDesk", "C:\\PD\\QDesk\\mgaqdesk.exe");
+  world.registry.refuseWrites(kRunKey, "Matrox QuickDesk");
+  page.tasktrey.setChecked(true);
+  page.tasktrey.userClick();
+  ASSERT_EQ(world.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(world.dialogs.boxes[0].text, "'Matrox QuickDesk' の削除に失敗しました.");
+  EXPECT_EQ(world.dialogs.boxes[0].icon, platform::MessageIcon::Error);
+  EXPECT_TRUE(page.tasktrey.checked()) << "the entry is still there";
+  EXPECT_TRUE(world.registry.valueExists(kRunKey, "Matrox QuickDesk"));
+}
+
 TEST_F(PageFixture, PowerDeskFolderOfTheWrongTypeStopsBeforeAnythingIsWritten) {
   world.registry.setInteger(kPowerDesk, "PDeskPath", 3);
   page.tasktrey.userClick();

@@ -90,3 +90,15 @@ TEST_F(RemovalFixture, ARefusedWriteStopsThereAfterTheSuccessMessageAndLeavesThe
   EXPECT_FALSE(world.registry.valueExists(kDriverKey, "SplitMode"));
   EXPECT_TRUE(page.box("agp").checked());
 }
+
+TEST_F(RemovalFixture, ARefusedDeletionIsSaidAndStopsThere) {
+  world.registry.setString(kDriverKey, "Analog Joystick", "1");
+  world.registry.setString(kDriverKey, "Bus Mastering", "1");
+  world.registry.refuseWrites(kDriverKey, "Bus Mastering");
+  remove();
+  ASSERT_EQ(world.dialogs.boxes.size(), 3u);
+  EXPECT_EQ(world.dialogs.boxes[2].text, "'Bus Mastering' の削除に失敗しました.");
+  EXPECT_FALSE(world.registry.valueExists(kDriverKey, "Analog Joystick"));
+  EXPECT_TRUE(world.registry.valueExists(kDriverKey, "Bus Mastering"));
+  EXPECT_FALSE(world.registry.valueExists(kDriverKey, "Circles")) << "went on after the refusal";
+}

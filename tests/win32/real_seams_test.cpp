@@ -75,6 +75,27 @@ TEST(Win32TextFiles, AFailedReplaceLeavesTheOldFileWhole) {
   }
 }
 
+TEST(Win32TextFiles, AFileBeyondTheBoundIsRefusedAndLeftAsItWas) {
+  doubles::TempFolder folder;
+  platform::win32::Win32TextFiles files;
+  const std::string bound(64 * 1024, 'x');
+  folder.write("at the bound.txt", bound);
+  EXPECT_EQ(files.readRawLines(folder.file("at the bound.txt")).at(0).size(), bound.size());
+  // 10 MB: refused by its size, before a byte of it is held.
+  folder.write("huge.ini", std::string(10 * 1024 * 1024, '\n'));
+  for (bool raw : {false, true}) {
+    try {
+      if (raw) files.readRawLines(folder.file("huge.ini"));
+      else files.readLines(folder.file("huge.ini"));
+      FAIL() << "a file beyond the bound was read";
+    } catch (const platform::UserError& e) {
+      EXPECT_EQ(std::string(e.what()),
+                "ファイル " + folder.file("huge.ini") + " は大きすぎます（64KBまで）");
+    }
+  }
+  EXPECT_EQ(folder.read("huge.ini").size(), 10u * 1024 * 1024);
+}
+
 TEST(Win32Launcher, ShellCommandsRunInTheirFolderWithRedirection) {
   doubles::TempFolder folder;
   platform::win32::Win32Launcher launcher;

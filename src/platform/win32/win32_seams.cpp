@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/errors.h"
+#include "platform/file_limits.h"
 #include "platform/text.h"
 #include "platform/win32/ansi.h"
 
@@ -93,14 +94,27 @@ std::string readAll(const std::string& path) {
   HANDLE file = CreateFileA(ansiPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) throw UserError(format1("ファイル %s は開けません", path));
+  // The size is asked first, so that a huge file is refused before any of it is read; the
+  // count while reading catches one that grows meanwhile.
+  DWORD high = 0;
+  const DWORD low = GetFileSize(file, &high);
+  const bool sizeKnown = !(low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR);
+  const std::uint64_t size = (std::uint64_t(high) << 32) | low;
+  if (sizeKnown && size > kMaxTextFileBytes) {
+    CloseHandle(file);
+    throw UserError(fileTooLargeMessage(path));
+  }
   std::string bytes;
   char chunk[4096];
   DWORD got = 0;
   bool ok = true;
-  while ((ok = ReadFile(file, chunk, sizeof chunk, &got, nullptr) != FALSE) && got > 0)
+  while ((ok = ReadFile(file, chunk, sizeof chunk, &got, nullptr) != FALSE) && got > 0) {
     bytes.append(chunk, got);
+    if (bytes.size() > kMaxTextFileBytes) break;
+  }
   CloseHandle(file);
   if (!ok) throw UserError(format1("ファイル %s は開けません", path));
+  refuseOversizedFile(path, bytes.size());
   return bytes;
 }
 

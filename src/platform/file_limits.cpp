@@ -1,0 +1,15 @@
+#include "platform/file_limits.h"
+
+#include "platform/errors.h"
+
+namespace platform {
+
+std::string fileTooLargeMessage(const std::string& path) {
+  return format1("ファイル %s は大きすぎます（64KBまで）", path);
+}
+
+void refuseOversizedFile(const std::string& path, std::uint64_t size) {
+  if (size > kMaxTextFileBytes) throw UserError(fileTooLargeMessage(path));
+}
+
+}  // namespace platform
