@@ -12,6 +12,8 @@
 #include "processor_report.h"
 
 #ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 #endif
 
@@ -134,6 +136,10 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+#ifdef _WIN32
+  // Bytes as they are: in text mode the runtime would end the input at a 0x1A byte and drop CRs.
+  _setmode(_fileno(stdin), _O_BINARY);
+#endif
   int status = 0;
   std::string text;
   unsigned long lineNumber = 0;

@@ -26,6 +26,16 @@ function(expect_refused code)
   endif()
 endfunction()
 
+# A date the calendar has: accepted, and written as entry 4.
+function(expect_dated written)
+  execute_process(COMMAND ${EMULATOR} ${TOOL} ${ARGN}
+    OUTPUT_FILE ${WORK}/dated.txt ERROR_FILE ${WORK}/stderr.txt RESULT_VARIABLE rc)
+  file(READ ${WORK}/dated.txt out)
+  if(NOT rc EQUAL 0 OR NOT out MATCHES "\n  4: ${written}[^0-9/]")
+    message(SEND_ERROR "pin-text ${ARGN}: expected entry 4 to read ${written}, got exit ${rc}")
+  endif()
+endfunction()
+
 # The wizard's start values: every option left out but the date, then every option given.
 expect_golden(start-values.txt --date 6/12/2026)
 expect_golden(start-values.txt --product 0 --model 201 --sale 0 --country 0 --serial XXX00000
@@ -54,6 +64,14 @@ expect_refused(2 --clocks 131,66)
 expect_refused(2 --clocks 89,65)
 expect_refused(2 --date 6/12/26)
 expect_refused(2 --date 32/1/2026)
+# Days the calendar does not have.
+expect_refused(2 --date 31/2/2026)
+expect_refused(2 --date 29/2/2025)
+expect_refused(2 --date 29/2/1900)
+expect_refused(2 --date 31/4/2026)
+expect_dated("29/2/2000" --date 29/2/2000)
+expect_dated("29/2/2024" --date 29/02/2024)
+expect_dated("30/4/2026" --date 30/4/2026)
 expect_refused(2 --sale)
 expect_refused(2 --colour red)
 if(NOT WINDOWS)

@@ -66,6 +66,12 @@ std::vector<int> parseList(const std::string& text, const std::string& what, std
   return values;
 }
 
+int daysInMonth(int month, int year) {
+  static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
 platform::Date parseDate(const std::string& text) {
   const auto parts = split(text, '/');
   if (parts.size() != 3 || parts[2].size() != 4)
@@ -74,6 +80,9 @@ platform::Date parseDate(const std::string& text) {
   date.day = parseInRange(parts[0], "--date day", 1, 31);
   date.month = parseInRange(parts[1], "--date month", 1, 12);
   date.year = parseInRange(parts[2], "--date year", 1000, 9999);
+  if (date.day > daysInMonth(date.month, date.year))
+    fail("--date: '" + text + "' is not a day of the calendar (" + parts[1] + "/" + parts[2] +
+         " has " + std::to_string(daysInMonth(date.month, date.year)) + " days)");
   return date;
 }
 
