@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstdint>
 #include <cstdlib>
 
 namespace platform {
@@ -14,16 +13,20 @@ std::u32string utf8ToCodePoints(const std::string& utf8) {
     const unsigned char lead = static_cast<unsigned char>(utf8[i]);
     size_t extra = 0;
     char32_t cp = lead;
-    if (lead >= 0xF0) { extra = 3; cp = lead & 0x07; }
-    else if (lead >= 0xE0) { extra = 2; cp = lead & 0x0F; }
-    else if (lead >= 0xC0) { extra = 1; cp = lead & 0x1F; }
-    else if (lead >= 0x80) { extra = SIZE_MAX; }
-    bool ok = extra != SIZE_MAX && i + extra < utf8.size();
+    char32_t lowest = 0;  // the first code point that needs this many bytes
+    bool ok = true;
+    if (lead >= 0xF0 && lead <= 0xF4) { extra = 3; cp = lead & 0x07; lowest = 0x10000; }
+    else if (lead >= 0xE0 && lead < 0xF0) { extra = 2; cp = lead & 0x0F; lowest = 0x800; }
+    else if (lead >= 0xC2 && lead < 0xE0) { extra = 1; cp = lead & 0x1F; lowest = 0x80; }
+    else if (lead >= 0x80) ok = false;  // a continuation byte, C0, C1 or F5 to FF: never a lead
+    ok = ok && i + extra < utf8.size();
     for (size_t k = 1; ok && k <= extra; ++k) {
       const unsigned char c = static_cast<unsigned char>(utf8[i + k]);
       if ((c & 0xC0) != 0x80) ok = false;
       else cp = (cp << 6) | (c & 0x3F);
     }
+    // Overlong forms, UTF-16 surrogates and values beyond U+10FFFF are not text either.
+    ok = ok && cp >= lowest && !(cp >= 0xD800 && cp < 0xE000) && cp <= 0x10FFFF;
     if (!ok) {  // a stray byte stands for itself as U+FFFD; decoding goes on after it
       out.push_back(0xFFFD);
       ++i;

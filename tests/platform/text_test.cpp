@@ -18,6 +18,16 @@ TEST(Utf8, RoundTripsThroughUtf16IncludingAstralAndBrokenBytes) {
   EXPECT_EQ(platform::utf8ToCodePoints("\xE3\x81"), (std::u32string{0xFFFD, 0xFFFD}));
 }
 
+TEST(Utf8, OverlongFormsSurrogatesAndValuesBeyondUnicodeAreNotText) {
+  // An overlong "/" would slip past any check for the real one.
+  EXPECT_EQ(platform::utf8ToCodePoints("\xC0\xAF"), (std::u32string{0xFFFD, 0xFFFD}));
+  EXPECT_EQ(platform::utf8ToCodePoints("\xE0\x80\xAF"), (std::u32string(3, 0xFFFD)));
+  EXPECT_EQ(platform::utf8ToCodePoints("\xED\xA0\x80"), (std::u32string(3, 0xFFFD)));
+  EXPECT_EQ(platform::utf8ToCodePoints("\xF4\x90\x80\x80"), (std::u32string(4, 0xFFFD)));
+  EXPECT_EQ(platform::utf8ToCodePoints("\xF4\x8F\xBF\xBF"), (std::u32string{0x10FFFF}));
+  EXPECT_EQ(platform::utf8ToCodePoints("\xEF\xBF\xBD"), (std::u32string{0xFFFD}));
+}
+
 TEST(CommandLines, PathsWithBlanksAreQuotedOthersAreNot) {
   EXPECT_EQ(platform::quoteIfBlank("C:\\Program Files\\clk.bat"), "\"C:\\Program Files\\clk.bat\"");
   EXPECT_EQ(platform::quoteIfBlank("C:\\G200\\clk.bat"), "C:\\G200\\clk.bat");
