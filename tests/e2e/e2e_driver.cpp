@@ -136,6 +136,12 @@ bool Corvane::waitForExit(int milliseconds) {
   return WaitForSingleObject(process_.hProcess, static_cast<DWORD>(milliseconds)) == WAIT_OBJECT_0;
 }
 
+DWORD Corvane::exitCode() const {
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(process_.hProcess, &code);
+  return code;
+}
+
 HWND waitForWindow(const std::string& caption, int milliseconds, const std::string& className) {
   HWND found = nullptr;
   waitUntil(

@@ -34,6 +34,9 @@ class Corvane {
   bool waitForMainWindow(int milliseconds = 20000);
   // True once the process has ended.
   bool waitForExit(int milliseconds);
+  // The ended program's exit code (a crash under Wine leaves an exception code such as
+  // 0xC0000005); STILL_ACTIVE while it runs.
+  DWORD exitCode() const;
   HWND main() const { return main_; }
 
  private:
