@@ -1,5 +1,5 @@
-// The real corvane.exe on bad input: a clock tool ini far too large, a start-up entry that
-// cannot be deleted. The program says so, keeps the user's files and ends cleanly.
+// The real corvane.exe on bad input: a clock tool ini or clock report far too large, a start-up
+// entry that cannot be deleted. The program says so, keeps the user's files and ends cleanly.
 #include <gtest/gtest.h>
 
 #include "e2e_driver.h"
@@ -95,6 +95,28 @@ TEST(BadInput, AnIniOfTenMegabytesIsRefusedAtOnceAndLeftAsItWas) {
   EXPECT_FALSE(IsWindowEnabled(child(corvane.main(), "Intelのチップセット")));
   EXPECT_TRUE(endsCleanly(corvane));
   EXPECT_TRUE(folder.read("Mystclk.ini") == ini) << "the ini was changed";
+}
+
+TEST(BadInput, AClockReportOfTenMegabytesIsRefusedWhenThePageShowsAndTheProgramGoesOn) {
+  ProgramFolder folder;
+  std::string report;
+  while (report.size() < 10u * 1024 * 1024) report += std::string(60, '=') + "\r\n";
+  {
+    FILE* f = std::fopen(folder.file("clk.txt").c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fwrite(report.data(), 1, report.size(), f);
+    std::fclose(f);
+    f = std::fopen(folder.file("clk.bat").c_str(), "wb");  // the tool leaves the report alone
+    ASSERT_NE(f, nullptr);
+    std::fputs("@echo off\r\n", f);
+    std::fclose(f);
+  }
+  Corvane corvane(folder);
+  ASSERT_TRUE(corvane.waitForMainWindow(30000));
+  ASSERT_TRUE(selectTab(corvane.main(), 2));
+  EXPECT_EQ(answerMessage("Matrox Corvane", 30000),
+            "ファイル " + folder.path() + "\\clk.txt は大きすぎます（64KBまで）.");
+  EXPECT_TRUE(endsCleanly(corvane));
 }
 
 TEST(BadInput, ARefusedDeletionOfTheQuickDeskEntryIsSaidAndTheBoxStaysTicked) {
