@@ -96,6 +96,21 @@ TEST_F(WizardFilesTest, EachExtractionReadsTheToolBoxAnewAndAMissingDumpIsReport
   EXPECT_EQ(world.launcher.starts.back().workingFolder, "\\");
 }
 
+TEST_F(WizardFilesTest, ADumpFarTooLargeIsRefusedAndNoEarlierDumpStays) {
+  toolPath = folder.file("G200clk.exe");
+  folder.write("mypins.txt", "  0: PIN\r\n");
+  extract();
+  ASSERT_EQ(wizard.extractionBuffer().size(), 1u);
+  folder.write("mypins.txt", std::string(65 * 1024, '\n'));
+  world.dialogs.boxes.clear();
+  back();
+  wizard.Button4.userClick();
+  ASSERT_EQ(world.dialogs.boxes.size(), 2u);
+  EXPECT_EQ(world.dialogs.boxes[1].text,
+            "ファイル " + folder.file("mypins.txt") + " は大きすぎます（64KBまで）.");
+  EXPECT_TRUE(wizard.extractionBuffer().empty());
+}
+
 TEST_F(WizardFilesTest, ViewerEditsReachTheSavedFileOnlyWhenApplied) {
   toCreatePage();
   wizard.Button7.userClick();
