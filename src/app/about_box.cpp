@@ -1,34 +1,35 @@
 #include "app/about_box.h"
+#include "text/catalogue.h"
 
-const AboutLink TAboutBox::kMaker = {"Matrox Graphics：", "http://www.example.com/",
-                                     "http://www.example.com/", ""};
-const AboutLink TAboutBox::kUserSite = {"G200ユーザーズ：", "http://g200.example.org/",
-                                        "http://g200.example.org/", ""};
-const AboutLink TAboutBox::kMail = {"Ｅメールアドレス：", "corvane@example.com",
-                                    "mailto:corvane@example.com", "クリックしてメール送ってね。"};
-const AboutLink TAboutBox::kSupport = {"サポートホームページ：", "http://corvane.example.net/",
+const AboutLink TAboutBox::kMaker = {text::Id::AboutMakerCaption, "http://www.example.com/",
+                                     "http://www.example.com/", std::nullopt};
+const AboutLink TAboutBox::kUserSite = {text::Id::AboutUserSiteCaption, "http://g200.example.org/",
+                                        "http://g200.example.org/", std::nullopt};
+const AboutLink TAboutBox::kMail = {text::Id::AboutMailCaption, "corvane@example.com",
+                                    "mailto:corvane@example.com", text::Id::AboutMailHint};
+const AboutLink TAboutBox::kSupport = {text::Id::AboutSupportCaption, "http://corvane.example.net/",
                                        "http://corvane.example.net/",
-                                       "クリックするとホームページに行けます。"};
+                                       text::Id::AboutSupportHint};
 
 TAboutBox::TAboutBox(ui::Runtime& runtime, platform::Services& services)
-    : ui::Form(runtime, "AboutBox", "バージョン情報"),
+    : ui::Form(runtime, "AboutBox", text::tr(text::Id::AboutTitle)),
       Panel1(this, "Panel1"),
       ProgramIcon(&Panel1, "ProgramIcon"),
       ProductName(&Panel1, "ProductName", "Product Name"),
       Label1(&Panel1, "Label1", "Matrox Corvane"),
-      Version(&Panel1, "Version", "Version："),
+      Version(&Panel1, "Version", text::tr(text::Id::AboutVersion)),
       Label2(&Panel1, "Label2", "1.43"),
-      Label3(&Panel1, "Label3", "2026年12月7日"),
-      Comments1(&Panel1, "Comments1", "Matrox MGA-G200 ユーザーのための設定ツール"),
-      Comments2(&Panel1, "Comments2", "Copyright (C) 2026 Corvane 開発チーム"),
-      Comments3(&Panel1, "Comments3", "Windows 95/98 版 (i686, Pentium MMX 対応)"),
-      Label14(&Panel1, "Label14", kMaker.caption),
+      Label3(&Panel1, "Label3", text::tr(text::Id::AboutDate)),
+      Comments1(&Panel1, "Comments1", text::tr(text::Id::AboutComments1)),
+      Comments2(&Panel1, "Comments2", text::tr(text::Id::AboutComments2)),
+      Comments3(&Panel1, "Comments3", text::tr(text::Id::AboutComments3)),
+      Label14(&Panel1, "Label14", text::tr(kMaker.caption)),
       Label15(&Panel1, "Label15", kMaker.shown),
-      Label17(&Panel1, "Label17", kUserSite.caption),
+      Label17(&Panel1, "Label17", text::tr(kUserSite.caption)),
       Label18(&Panel1, "Label18", kUserSite.shown),
-      Label5(&Panel1, "Label5", kMail.caption),
+      Label5(&Panel1, "Label5", text::tr(kMail.caption)),
       Label6(&Panel1, "Label6", kMail.shown),
-      Label3a(&Panel1, "Label3a", kSupport.caption),
+      Label3a(&Panel1, "Label3a", text::tr(kSupport.caption)),
       Label4(&Panel1, "Label4", kSupport.shown),
       OKButton(this, "OKButton", "OK"),
       services_(services) {
@@ -64,7 +65,7 @@ TAboutBox::TAboutBox(ui::Runtime& runtime, platform::Services& services)
     row.link.setColour(ui::kNavy);
     row.link.setUnderline(true);
     row.link.setHandCursor(true);
-    if (*row.target.tooltip) row.link.setHint(row.target.tooltip);
+    if (row.target.tooltip) row.link.setHint(text::tr(*row.target.tooltip));
     y += 16;
   }
 

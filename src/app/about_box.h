@@ -1,19 +1,21 @@
 #pragma once
 // "バージョン情報": the program's name, version and credits, and four links that open in the
 // system's browser or mail program. A link click leaves the box open.
+#include <optional>
 #include <string>
 
 #include "platform/services.h"
+#include "text/catalogue.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 
 // Where the links lead. This program has no web site of its own: the addresses are neutral
 // placeholders, kept here in one place.
 struct AboutLink {
-  const char* caption;  // the row's caption
+  text::Id caption;     // the row's caption
   const char* shown;    // what the link label shows
   const char* target;   // what is opened
-  const char* tooltip;  // empty: none
+  std::optional<text::Id> tooltip;
 };
 
 class TAboutBox : public ui::Form {

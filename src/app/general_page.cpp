@@ -1,33 +1,34 @@
 #include "app/general_page.h"
+#include "text/catalogue.h"
 
 GeneralPage::GeneralPage(ui::TabSheet& TabSheet1)
     : Title(&TabSheet1, "Title", "Matrox Corvane Ver1.43"),
-      BoardsHeading(&TabSheet1, "BoardsHeading", "対応カード一覧："),
+      BoardsHeading(&TabSheet1, "BoardsHeading", text::tr(text::Id::GeneralBoardsHeading)),
       Board1(&TabSheet1, "Board1", "Matrox Millennium G200"),
       Board2(&TabSheet1, "Board2", "Matrox Millennium G200 SE"),
       Board3(&TabSheet1, "Board3", "Matrox Millennium G200 LE"),
       Board4(&TabSheet1, "Board4", "Matrox Mystique G200"),
       Board5(&TabSheet1, "Board5", "Matrox Marvel G200-TV"),
       Board6(&TabSheet1, "Board6", "Matrox MGA-G200 AGP"),
-      Trademark(&TabSheet1, "Trademark", "｢MGA-G200｣はMatrox Graphics社の商標です。"),
-      Detected(&TabSheet1, "Detected", "検出結果"),
-      Label1(&Detected, "Label1", "ボード："),
+      Trademark(&TabSheet1, "Trademark", text::tr(text::Id::GeneralTrademark)),
+      Detected(&TabSheet1, "Detected", text::tr(text::Id::GeneralDetected)),
+      Label1(&Detected, "Label1", text::tr(text::Id::GeneralBoard)),
       Label12(&Detected, "Label12", "Matrox Millennium G200 SE AGP"),
-      Label30(&Detected, "Label30", "PowerDeskのバージョン："),
+      Label30(&Detected, "Label30", text::tr(text::Id::GeneralPowerDeskVersion)),
       Label31(&Detected, "Label31", "Powerdesk Ver4.50"),
-      Label27(&Detected, "Label27", "使用CRT："),
-      Label29(&Detected, "Label29", "Plug and Play モニタ"),
-      Label37(&Detected, "Label37", "プラットフォーム："),
+      Label27(&Detected, "Label27", text::tr(text::Id::GeneralMonitor)),
+      Label29(&Detected, "Label29", text::tr(text::Id::GeneralMonitorPlaceholder)),
+      Label37(&Detected, "Label37", text::tr(text::Id::PlatformCaption)),
       Label38(&Detected, "Label38", "Unknown"),
       Label22(&TabSheet1, "Label22", "Label22"),
-      GroupBox2(&TabSheet1, "GroupBox2", "レジストリのお手軽設定"),
-      Button9(&GroupBox2, "Button9", "緊急時専用モード"),
-      Button11(&GroupBox2, "Button11", "初期設定"),
-      Button10(&GroupBox2, "Button10", "ゲームモード"),
-      Button12(&GroupBox2, "Button12", "ベンチマークモード"),
-      uninstall(&TabSheet1, "uninstall", "アンインストールする"),
-      Button25(&TabSheet1, "Button25", "バージョン情報"),
-      Button1(&TabSheet1, "Button1", "終了(&E)") {
+      GroupBox2(&TabSheet1, "GroupBox2", text::tr(text::Id::GeneralPresets)),
+      Button9(&GroupBox2, "Button9", text::tr(text::Id::GeneralEmergency)),
+      Button11(&GroupBox2, "Button11", text::tr(text::Id::GeneralDriverDefaults)),
+      Button10(&GroupBox2, "Button10", text::tr(text::Id::GeneralGame)),
+      Button12(&GroupBox2, "Button12", text::tr(text::Id::GeneralBenchmark)),
+      uninstall(&TabSheet1, "uninstall", text::tr(text::Id::GeneralUninstall)),
+      Button25(&TabSheet1, "Button25", text::tr(text::Id::GeneralAbout)),
+      Button1(&TabSheet1, "Button1", text::tr(text::Id::ExitButton)) {
   Title.setBounds(16, 12, 400, 24);
   Title.setBold(true);
   Title.setFontHeight(20);
@@ -61,15 +62,15 @@ GeneralPage::GeneralPage(ui::TabSheet& TabSheet1)
     b->setBounds(20, y, 190, 25);
     y += 32;
   }
-  Button9.setHint("Socket7ユーザー等きちんと動作しない場合の設定");
-  Button11.setHint("ドライバを入れた最初の設定");
-  Button10.setHint("ゲーム用に最適の設定です。");
-  Button12.setHint("最も性能を発揮する設定です。");
+  Button9.setHint(text::tr(text::Id::GeneralEmergencyHint));
+  Button11.setHint(text::tr(text::Id::GeneralDriverDefaultsHint));
+  Button10.setHint(text::tr(text::Id::GeneralGameHint));
+  Button12.setHint(text::tr(text::Id::GeneralBenchmarkHint));
 
   uninstall.setBounds(10, 410, 160, 25);
-  uninstall.setHint("レジストリの設定をアンインストールします。");
+  uninstall.setHint(text::tr(text::Id::GeneralUninstallHint));
   Button25.setBounds(390, 410, 110, 25);
-  Button25.setHint("Corvaneのバージョンを表示します。");
+  Button25.setHint(text::tr(text::Id::GeneralAboutHint));
   Button1.setBounds(510, 410, 100, 25);
-  Button1.setHint("Corvaneを終了します。");
+  Button1.setHint(text::tr(text::Id::ExitHint));
 }

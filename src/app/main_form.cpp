@@ -10,6 +10,7 @@
 #include "settings/game_form.h"
 #include "settings/presets.h"
 #include "settings/removal.h"
+#include "text/catalogue.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ namespace keys = platform::keys;
 // "16" is 16; anything that is not a whole number is the conversion error the user sees.
 int colourDepth(const std::string& text) {
   const auto value = platform::wholeNumber(text);
-  if (!value) throw platform::UserError(platform::format1("'%s' は数値ではありません", text));
+  if (!value) throw platform::UserError(platform::format1(text::tr(text::Id::ErrorNotANumber), text));
   return *value;
 }
 
@@ -28,10 +29,10 @@ int colourDepth(const std::string& text) {
 TForm1::TForm1(ui::Runtime& runtime, platform::Services& services)
     : ui::Form(runtime, "Form1", "Corvane"),
       PageControl1(this, "PageControl1"),
-      TabSheet1(&PageControl1, "TabSheet1", "一般"),
-      TabSheet2(&PageControl1, "TabSheet2", "レジストリ"),
-      TabSheet3(&PageControl1, "TabSheet3", "オーバークロック"),
-      TabSheet4(&PageControl1, "TabSheet4", "その他の機能"),
+      TabSheet1(&PageControl1, "TabSheet1", text::tr(text::Id::TabGeneral)),
+      TabSheet2(&PageControl1, "TabSheet2", text::tr(text::Id::TabRegistry)),
+      TabSheet3(&PageControl1, "TabSheet3", text::tr(text::Id::TabOverclock)),
+      TabSheet4(&PageControl1, "TabSheet4", text::tr(text::Id::TabSystem)),
       general(TabSheet1),
       registry(TabSheet2, services),
       clock(TabSheet3, services),
@@ -113,7 +114,7 @@ void TForm1::checkPlatform() {
     case platform::OsPlatform::Other: break;
   }
   if (general.Label22.caption() == "Windows95/98") return;
-  services_.dialogs.messageBox("エラー", "Windows95/98専用のプログラムです。",
+  services_.dialogs.messageBox(text::tr(text::Id::TitleError), text::tr(text::Id::ErrorWindows9xOnly),
                                platform::MessageIcon::None, platform::MessageButtons::Ok);
   // The window still appears, then the program ends by itself; nothing on this system changes.
   refused_ = true;

@@ -5,9 +5,12 @@
 #include "cpu/x86_processor.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_seams.h"
+#include "text/language.h"
 #include "ui/win32/win32_runtime.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+  // Before the first window: every caption is taken from the catalogue when its control is made.
+  text::setLanguage(text::chooseLanguage(GetACP(), commandLine ? commandLine : ""));
   platform::win32::Win32Registry registry;
   platform::win32::Win32Launcher launcher;
   platform::win32::Win32OsVersion os;

@@ -2,6 +2,7 @@
 // they are tried. Read each row as: vendor, family, model, stepping, clock | name | detail |
 // platform | boxes (write-combining / 3DNow) | marks | clock-dependent name and detail.
 #include "cpu/cpu_table.h"
+#include "text/catalogue.h"
 
 namespace cpu {
 
@@ -11,7 +12,7 @@ const char* ClockGroup::textFor(int mhz) const {
   return nullptr;
 }
 
-const char* const kUnknownVendorShortName = "未定義";
+const char* unknownVendorShortName() { return text::tr(text::Id::CpuUndefined); }
 const char* const kUnknownPlatform = "Unknown";
 
 namespace {

@@ -97,7 +97,7 @@ struct IdentificationTable {
 const IdentificationTable& identificationTable();
 
 // What an unrecognised vendor gets.
-extern const char* const kUnknownVendorShortName;  // also its name on the system page
+const char* unknownVendorShortName();  // also its name on the system page
 extern const char* const kUnknownPlatform;
 
 }  // namespace cpu

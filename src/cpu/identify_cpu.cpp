@@ -21,7 +21,7 @@ void identifyUnknownVendor(IdentifyPass pass, CpuIdentity& out) {
     out.WriteCombiningEnabled = false;
     out.ThreeDNowEnabled = false;
   } else {
-    out.CpuName = kUnknownVendorShortName;
+    out.CpuName = unknownVendorShortName();
     out.CpuDetail = std::string();
   }
 }
@@ -88,7 +88,7 @@ CpuIdentity IdentifyCpu(IdentifyPass pass, TPentiumMMX& probe, int measuredMHz) 
 
 std::string VendorShortName(TPentiumMMX& probe) {
   const VendorEntry* vendor = findVendor(probe, identificationTable());
-  return vendor ? vendor->shortName : kUnknownVendorShortName;
+  return vendor ? vendor->shortName : unknownVendorShortName();
 }
 
 }  // namespace cpu

@@ -3,15 +3,15 @@
 #include "cpu/system_page.h"
 
 #include <cstdio>
+#include "text/catalogue.h"
 
 namespace cpu {
 
 namespace {
 
-const char* const kPresent = "搭載";
-const char* const kAbsent = "なし";
-const char* const kSupported = "対応";
-const char* const kUnsupported = "非対応";
+constexpr text::Id kPresent = text::Id::SystemPresent;
+constexpr text::Id kAbsent = text::Id::SystemAbsent;
+constexpr text::Id kUnsupported = text::Id::SystemUnsupported;
 const char* const kUnknownValue = "??";
 
 // Layout in TabSheet pixels: captions in one column, values beside them.
@@ -70,9 +70,9 @@ SystemPage::SystemPage(ui::TabSheet& TabSheet4, platform::Services& services,
   Label73.setVisible(false);
   Label73.setTag(0);
 
-  Button15.setHint("各種ゲーム用の設定をする。", false);
+  Button15.setHint(text::tr(text::Id::SystemGamesHint), false);
   PinCButton.setVisible(false);
-  Button5.setHint("Corvaneを終了します。");
+  Button5.setHint(text::tr(text::Id::ExitHint));
   retry.onClick = [this] { retryClick(); };
 }
 
@@ -110,8 +110,8 @@ void SystemPage::TabSheet4Show() {
   showOperatingSystem();
   Label64.setCaption(VendorShortName(PentiumMMX1));
   showFeature(Label60, PentiumMMX1.MMXsupport(), kAbsent);
-  Label69.setCaption(PentiumMMX1.CpuIDsupport() ? kSupported : kUnsupported);
-  Label70.setCaption(PentiumMMX1.RDTSCsupport() ? kSupported : kUnsupported);
+  Label69.setCaption(text::tr(PentiumMMX1.CpuIDsupport() ? text::Id::SystemSupported : kUnsupported));
+  Label70.setCaption(text::tr(PentiumMMX1.RDTSCsupport() ? text::Id::SystemSupported : kUnsupported));
   showFeature(Label82, PentiumMMX1.AMDsupport(), kUnsupported);
   showFeature(Label83, PentiumMMX1.SSIMDsupport(), kUnsupported);
   showRawValues();
@@ -158,8 +158,8 @@ void SystemPage::showOperatingSystem() {
     Label42.setCaption("Windows95");
 }
 
-void SystemPage::showFeature(ui::Label& label, bool present, const char* absentText) {
-  label.setCaption(present ? kPresent : absentText);
+void SystemPage::showFeature(ui::Label& label, bool present, text::Id absentText) {
+  label.setCaption(text::tr(present ? kPresent : absentText));
   label.setColour(present ? ui::kNavy : ui::kRed);
 }
 

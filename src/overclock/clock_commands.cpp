@@ -1,6 +1,8 @@
 #include "overclock/clock_commands.h"
 
+#include "platform/errors.h"
 #include "platform/text.h"
+#include "text/catalogue.h"
 
 namespace overclock {
 namespace {
@@ -66,9 +68,10 @@ std::optional<std::string> clockCommandLine(ClockToolKind kind, const std::strin
 }
 
 std::string clockOutOfRangeMessage(int targetMhz) {
-  return std::to_string(targetMhz) + "MHzには変更できません。クロックは" +
-         std::to_string(kLowestTableClock) + "MHzから" + std::to_string(kHighestTableClock) +
-         "MHzの範囲で指定してください";
+  std::string message = text::tr(text::Id::ErrorClockOutOfRange);
+  for (int mhz : {targetMhz, kLowestTableClock, kHighestTableClock})
+    message = platform::format1(message, std::to_string(mhz));
+  return message;
 }
 
 }  // namespace overclock

@@ -11,6 +11,7 @@
 #include "platform/errors.h"
 #include "platform/registry_locations.h"
 #include "platform/text.h"
+#include "text/catalogue.h"
 
 namespace overclock {
 
@@ -21,19 +22,6 @@ namespace {
 
 std::string megahertz(int mhz) { return std::to_string(mhz) + "MHz"; }
 
-const std::vector<std::string> kHelpText = {
-    "G200clk.exe/Mystclk.comの場所を指定してからお使いください。",
-    "※デフォルトはCorvane.exeと同じフォルダ指定になっています。",
-    "",
-    "同じG200搭載ボードでも環境によってベスト設定は変わってくるので",
-    "色々な設定をお試しになってご自分の最適の設定を見つけてください。",
-    "",
-    "起動時の設定を高く設定しすぎた場合WindowsをSafeモードで立ち上げ、",
-    "このプログラムで起動時の設定を解除してください。",
-    "",
-    "「オプション」でデフォルトクロックとOC上限クロックを設定できます。",
-};
-
 }  // namespace
 
 ClockPage::ClockPage(ui::TabSheet& TabSheet3, platform::Services& services)
@@ -42,15 +30,15 @@ ClockPage::ClockPage(ui::TabSheet& TabSheet3, platform::Services& services)
   Label34.setBold(true);
   Edit2.setReadOnly(true);
   SpeedButton1.setTabStop(false);
-  RadioGroup1.setItems({"Intelのチップセット", "その他のチップセット"});
-  Memo1.setLines(kHelpText);
+  RadioGroup1.setItems({text::tr(text::Id::ClockChipsetIntel), text::tr(text::Id::ClockChipsetOther)});
+  Memo1.setLines(platform::splitLines(text::tr(text::Id::ClockHelp)));
   Memo1.setReadOnly(true);
   Memo3.setVisible(false);
   Label89.setVisible(false);
   layOut();
   setHints();
   wireHandlers();
-  iniRefusal_ = platform::format1("ファイル %s は開けません", inProgramFolder("Mystclk.ini"));
+  iniRefusal_ = platform::format1(text::tr(text::Id::ErrorCannotOpenFile), inProgramFolder("Mystclk.ini"));
 }
 
 void ClockPage::layOut() {
@@ -92,15 +80,15 @@ void ClockPage::layOut() {
 }
 
 void ClockPage::setHints() {
-  Edit1.setHint("オーバークロックするクロック周波数");
-  UpDown1.setHint("ここでクロックの変更をします。");
-  Button3.setHint("指定のクロックに変更します。");
-  Button4.setHint("G200の初期クロックの89MHzに戻します。");
-  Edit2.setHint("ここに指定したMystclk.comの場所が表示されます。");
-  SpeedButton1.setHint("Mystclk.comの場所を指定する");
-  Button2.setHint("ここでWindows起動時からオーバークロックを実現させます。");
-  Button7.setHint("起動時からのオーバークロックを解除します。");
-  Button8.setHint("Corvaneを終了します。");
+  Edit1.setHint(text::tr(text::Id::ClockTargetHint));
+  UpDown1.setHint(text::tr(text::Id::ClockSpinHint));
+  Button3.setHint(text::tr(text::Id::ClockChangeHint));
+  Button4.setHint(text::tr(text::Id::ClockRestoreDefaultHint));
+  Edit2.setHint(text::tr(text::Id::ClockToolPathHint));
+  SpeedButton1.setHint(text::tr(text::Id::ClockBrowseHint));
+  Button2.setHint(text::tr(text::Id::ClockStartupSetHint));
+  Button7.setHint(text::tr(text::Id::ClockStartupClearHint));
+  Button8.setHint(text::tr(text::Id::ExitHint));
 }
 
 void ClockPage::wireHandlers() {
@@ -238,7 +226,7 @@ std::string ClockPage::BuildClockCommand(int targetMhz) {
 
 void ClockPage::startTool(const std::string& commandLine) {
   if (!services_.launcher.run(commandLine, platform::ShowMode::Normal))
-    throw platform::UserError(platform::format1("%s を起動できません", toolPath_));
+    throw platform::UserError(platform::format1(text::tr(text::Id::ErrorCannotStart), toolPath_));
 }
 
 void ClockPage::rememberClock(int mhz) {
@@ -264,8 +252,8 @@ void ClockPage::Button4Click() {
   startTool(BuildClockCommand(clock));
   // Only now: when the tool did not start, the chip (and the spin) keep the clock they had.
   UpDown1.setPosition(clock);
-  services_.dialogs.messageBox("情報", "G200のクロックを " + std::to_string(clock) +
-                                           "MHz に戻しました。",
+  services_.dialogs.messageBox(text::tr(text::Id::TitleInformation),
+                               platform::format1(text::tr(text::Id::ClockRestored), std::to_string(clock)),
                                platform::MessageIcon::Information, platform::MessageButtons::Ok);
   rememberClock(clock);
 }
@@ -277,8 +265,8 @@ void ClockPage::Button2Click() {
   if (!clockArgument(kind_, target)) throw platform::UserError(clockOutOfRangeMessage(target));
   platform::SettingsStore reg(services_.registry);
   platform::openLocation(reg, keys::kMachineRun, KeyAccess::CreateIfMissing);
-  services_.dialogs.messageBox("情報", "G200のクロックを" + std::to_string(target) +
-                                           "MHzにして起動設定をします。",
+  services_.dialogs.messageBox(text::tr(text::Id::TitleInformation),
+                               platform::format1(text::tr(text::Id::ClockStartupNotice), std::to_string(target)),
                                platform::MessageIcon::Information, platform::MessageButtons::Ok);
   reg.WriteString(kStartupEntryValue, BuildClockCommand(target));
   Button7.setEnabled(true);
@@ -301,7 +289,7 @@ void ClockPage::setToolPath(const std::string& path) {
 
 void ClockPage::Button6Click() {
   platform::FileDialogOptions dialog;
-  dialog.title = "G200clk.exe又はMystclk.comを指定";
+  dialog.title = text::tr(text::Id::ClockBrowseTitle);
   dialog.fileName = "G200clk.exe";
   dialog.filters = {{"G200clk.exe or Mystclk.com", "G200clk.exe;Mystclk.com"},
                     {"G200clk.exe", "G200clk.exe"},

@@ -10,6 +10,7 @@
 #include "platform/services.h"
 #include "platform/settings_store.h"
 #include "ui/controls.h"
+#include "text/catalogue.h"
 
 namespace overclock {
 
@@ -33,7 +34,7 @@ class ClockPage {
   // Reads Mystclk.ini; throws platform::UserError "ファイル %s は開けません" (or the one for a
   // file too large to be an ini). A file that could not be read is never written afterwards.
   void loadMystclkIni();
-  // Enables "解除する" exactly when the start-up entry exists.
+  // Enables text::tr(text::Id::ClockStartupClear) exactly when the start-up entry exists.
   void detectStartupEntry(platform::SettingsStore& reg);
   // The last clock set into the target spin, and the tool's path.
   void loadLastClockAndToolPath(platform::SettingsStore& reg);
@@ -71,41 +72,41 @@ class ClockPage {
 
   // ---- Controls -----------------------------------------------------------------------------
   ui::Label Label14{&sheet_, "Label14", "Matrox MGA-G200 Optimizer"};  // tool name
-  ui::Label Label15{&sheet_, "Label15", "Version 0.20 Beta以降"};       // tool version
+  ui::Label Label15{&sheet_, "Label15", text::tr(text::Id::ClockToolG200clkVersion)};       // tool version
 
-  ui::Label Label2{&sheet_, "Label2", "現在の色数："};
+  ui::Label Label2{&sheet_, "Label2", text::tr(text::Id::ClockColourDepth)};
   ui::Label Label10{&sheet_, "Label10", "32Bit"};  // bold; its tag holds the bits per pixel
-  ui::Label Label33{&sheet_, "Label33", "解像度："};
+  ui::Label Label33{&sheet_, "Label33", text::tr(text::Id::ClockResolution)};
   ui::Label Label34{&sheet_, "Label34", "1024x768"};  // bold; the resolution text as stored
-  ui::Label Label91{&sheet_, "Label91", "動作クロック："};
+  ui::Label Label91{&sheet_, "Label91", text::tr(text::Id::ClockCurrent)};
   ui::Label Label92{&sheet_, "Label92", "89MHz"};  // the chip's clock
-  ui::Label Label17{&sheet_, "Label17", "初期設定："};
+  ui::Label Label17{&sheet_, "Label17", text::tr(text::Id::ClockDefault)};
   ui::Label Label25{&sheet_, "Label25", "89MHz"};  // default clock
-  ui::Label Label19{&sheet_, "Label19", "最大設定："};
-  ui::Label Label28{&sheet_, "Label28", "135MHｚ"};  // maximum clock
-  ui::Label Label21{&sheet_, "Label21", "ベスト設定："};
+  ui::Label Label19{&sheet_, "Label19", text::tr(text::Id::ClockMaximum)};
+  ui::Label Label28{&sheet_, "Label28", text::tr(text::Id::ClockMaximumPlaceholder)};  // maximum clock
+  ui::Label Label21{&sheet_, "Label21", text::tr(text::Id::ClockBest)};
   ui::Label Label32{&sheet_, "Label32", "105-115MHz"};  // recommended range
 
-  ui::Label Label16{&sheet_, "Label16", "クロック指定："};
+  ui::Label Label16{&sheet_, "Label16", text::tr(text::Id::ClockTarget)};
   ui::Edit Edit1{&sheet_, "Edit1"};
   ui::UpDown UpDown1{&sheet_, "UpDown1", Edit1, kInitialDefaultClock, kInitialMaximumClock,
                      kInitialDefaultClock};  // target clock
   ui::Label Label24{&sheet_, "Label24", "MHz"};
-  ui::Button Button3{&sheet_, "Button3", "クロック変更"};
-  ui::Button Button4{&sheet_, "Button4", "初期設定"};
+  ui::Button Button3{&sheet_, "Button3", text::tr(text::Id::ClockChange)};
+  ui::Button Button4{&sheet_, "Button4", text::tr(text::Id::ClockRestoreDefault)};
 
-  ui::GroupBox GroupBox1{&sheet_, "GroupBox1", "起動時の設定"};
-  ui::Button Button2{&GroupBox1, "Button2", "起動時から有効"};
-  ui::Button Button7{&GroupBox1, "Button7", "解除する"};
-  ui::RadioGroup RadioGroup1{&sheet_, "RadioGroup1", "チップセット選択"};
-  ui::Button Option{&sheet_, "Option", "オプション(&O)"};
+  ui::GroupBox GroupBox1{&sheet_, "GroupBox1", text::tr(text::Id::ClockStartupGroup)};
+  ui::Button Button2{&GroupBox1, "Button2", text::tr(text::Id::ClockStartupSet)};
+  ui::Button Button7{&GroupBox1, "Button7", text::tr(text::Id::ClockStartupClear)};
+  ui::RadioGroup RadioGroup1{&sheet_, "RadioGroup1", text::tr(text::Id::ClockChipset)};
+  ui::Button Option{&sheet_, "Option", text::tr(text::Id::ClockOptions)};
 
-  ui::Label Label18{&sheet_, "Label18", "G200clk.exe/Mystclk.comの場所："};
+  ui::Label Label18{&sheet_, "Label18", text::tr(text::Id::ClockToolLocation)};
   ui::Edit Edit2{&sheet_, "Edit2", "G200clk.exe"};  // read-only: the tool's path
   ui::Button SpeedButton1{&sheet_, "SpeedButton1", "..."};  // locate the tool
 
   ui::Memo Memo1{&sheet_, "Memo1"};  // help text
-  ui::Button Button8{&sheet_, "Button8", "終了(&E)"};  // wired by the main window
+  ui::Button Button8{&sheet_, "Button8", text::tr(text::Id::ExitButton)};  // wired by the main window
 
   // Hidden and left empty: the ini's lines live in mystclkIniLines(). Mirroring them into an
   // edit control made every load and chipset pick as slow as the control is with the file.

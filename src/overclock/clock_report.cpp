@@ -1,6 +1,7 @@
 #include "overclock/clock_report.h"
 
 #include "platform/errors.h"
+#include "text/catalogue.h"
 
 namespace overclock {
 namespace {
@@ -11,7 +12,7 @@ int digitAt(const std::string& line, std::size_t position) {
   // The line is raw bytes in the ANSI code page: show only what is plain ASCII.
   const bool printable = c >= ' ' && c < 0x7F;
   throw platform::UserError(
-      platform::format1("'%s' は数値ではありません", printable ? std::string(1, c) : "?"));
+      platform::format1(text::tr(text::Id::ErrorNotANumber), printable ? std::string(1, c) : "?"));
 }
 
 }  // namespace

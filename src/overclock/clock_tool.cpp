@@ -1,4 +1,5 @@
 #include "overclock/clock_tool.h"
+#include "text/catalogue.h"
 
 namespace overclock {
 
@@ -21,8 +22,8 @@ ClockToolKind classifyToolPath(const std::string& toolPath) {
 }
 
 ToolDescription describeTool(ClockToolKind kind) {
-  if (kind == ClockToolKind::G200clk) return {"Matrox MGA-G200 Optimizer", "Version 0.20 Beta以降"};
-  return {"Matrox Mystclk.com", "Version 0.32 Beta以降"};
+  if (kind == ClockToolKind::G200clk) return {"Matrox MGA-G200 Optimizer", text::tr(text::Id::ClockToolG200clkVersion)};
+  return {"Matrox Mystclk.com", text::tr(text::Id::ClockToolMystclkVersion)};
 }
 
 int chipsetRowOf(const std::vector<std::string>& iniLines) {

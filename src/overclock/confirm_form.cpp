@@ -3,12 +3,13 @@
 #include <string>
 
 #include "ui/runtime.h"
+#include "text/catalogue.h"
 
 namespace overclock {
 
 TkakuForm::TkakuForm(ui::Runtime& runtime, platform::Services& /*services*/,
                      std::function<void()> restore)
-    : ui::Form(runtime, "kakuForm", "確認"), restore_(std::move(restore)) {
+    : ui::Form(runtime, "kakuForm", text::tr(text::Id::ConfirmTitle)), restore_(std::move(restore)) {
   setBorder(ui::FormBorder::ToolWindowNoButtons);
   setPosition(ui::FormPosition::ScreenCenter);
   layOut();

@@ -6,6 +6,7 @@
 #include "platform/services.h"
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "text/catalogue.h"
 
 namespace overclock {
 
@@ -14,15 +15,15 @@ class TkakuForm : public ui::Form {
   // `restore` is the clock page's "初期設定": it puts the default clock back and says so.
   TkakuForm(ui::Runtime& runtime, platform::Services& services, std::function<void()> restore);
 
-  // First line: "G200のクロックを" <target> "MHzに変更しました。"
-  ui::Label Label3{this, "Label3", "G200のクロックを"};
+  // First line: text::tr(text::Id::ConfirmChanged) <target> text::tr(text::Id::ConfirmChangedUnit)
+  ui::Label Label3{this, "Label3", text::tr(text::Id::ConfirmChanged)};
   ui::Label Label4{this, "Label4", "89"};  // the target clock, set before each showing
-  ui::Label Label5{this, "Label5", "MHzに変更しました。"};
-  ui::Label Label6{this, "Label6", "5秒でクロックを89MHzに戻します。"};
+  ui::Label Label5{this, "Label5", text::tr(text::Id::ConfirmChangedUnit)};
+  ui::Label Label6{this, "Label6", text::tr(text::Id::ConfirmRestoreNote)};
   ui::Button Button1{this, "Button1", "OK"};  // keep the new clock
   ui::Label Label2{this, "Label2", "5"};      // seconds left
-  ui::Label Label1{this, "Label1", "秒"};
-  ui::Button Button2{this, "Button2", "キャンセル"};  // go back at once
+  ui::Label Label1{this, "Label1", text::tr(text::Id::ConfirmSeconds)};
+  ui::Button Button2{this, "Button2", text::tr(text::Id::CancelButton)};  // go back at once
   ui::ProgressBar ProgressBar1{this, "ProgressBar1"};  // elapsed seconds, 0 to 5
   ui::Timer Timer1{this, "Timer1", 1000};
 

@@ -3,6 +3,7 @@
 #include "overclock/clock_settings.h"
 #include "platform/registry_locations.h"
 #include "platform/settings_store.h"
+#include "text/catalogue.h"
 
 namespace overclock {
 
@@ -18,7 +19,7 @@ const ClockProfileInfo& k66 = profileInfo(ClockProfile::Mhz66);
 
 TForm2::TForm2(ui::Runtime& runtime, platform::Services& services,
                std::function<void(const ClockLimits&)> applyToPage)
-    : ui::Form(runtime, "Form2", "オーバークロックのオプション"),
+    : ui::Form(runtime, "Form2", text::tr(text::Id::OptionsTitle)),
       services_(services),
       applyToPage_(std::move(applyToPage)) {
   setBorder(ui::FormBorder::ToolWindow);

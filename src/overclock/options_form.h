@@ -6,6 +6,7 @@
 #include "platform/services.h"
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "text/catalogue.h"
 
 namespace overclock {
 
@@ -17,14 +18,14 @@ class TForm2 : public ui::Form {
          std::function<void(const ClockLimits&)> applyToPage);
 
   // Column headings: the 89 profile's display modes, then the 66 profile's.
-  ui::Label Heading89Line1{this, "Heading89Line1", "16Bit時の全解像度 /"};
-  ui::Label Heading89Line2{this, "Heading89Line2", "32Bit 1024x768までの解像度"};
-  ui::Label Heading66Line1{this, "Heading66Line1", "8Bit,24Bit時の全解像度 / "};
-  ui::Label Heading66Line2{this, "Heading66Line2", "32Bit 1152x864以上の解像度"};
+  ui::Label Heading89Line1{this, "Heading89Line1", text::tr(text::Id::OptionsHeading89Line1)};
+  ui::Label Heading89Line2{this, "Heading89Line2", text::tr(text::Id::OptionsHeading89Line2)};
+  ui::Label Heading66Line1{this, "Heading66Line1", text::tr(text::Id::OptionsHeading66Line1)};
+  ui::Label Heading66Line2{this, "Heading66Line2", text::tr(text::Id::OptionsHeading66Line2)};
 
   // Row "デフォルトクロック の変更：": 89 profile (UpDown1), 66 profile (UpDown4).
-  ui::Label DefaultRowLine1{this, "DefaultRowLine1", "デフォルトクロック"};
-  ui::Label DefaultRowLine2{this, "DefaultRowLine2", "の変更："};
+  ui::Label DefaultRowLine1{this, "DefaultRowLine1", text::tr(text::Id::OptionsDefaultLine1)};
+  ui::Label DefaultRowLine2{this, "DefaultRowLine2", text::tr(text::Id::OptionsDefaultLine2)};
   ui::Edit Edit1{this, "Edit1"};
   ui::UpDown UpDown1{this, "UpDown1", Edit1, 70, 230, 89};
   ui::Label Edit1Unit{this, "Edit1Unit", "MHz"};
@@ -33,8 +34,8 @@ class TForm2 : public ui::Form {
   ui::Label Edit4Unit{this, "Edit4Unit", "MHz"};
 
   // Row "オーバークロック の上限を変更：": 89 profile (UpDown2), 66 profile (UpDown3).
-  ui::Label MaximumRowLine1{this, "MaximumRowLine1", "オーバークロック"};
-  ui::Label MaximumRowLine2{this, "MaximumRowLine2", "の上限を変更："};
+  ui::Label MaximumRowLine1{this, "MaximumRowLine1", text::tr(text::Id::OptionsMaximumLine1)};
+  ui::Label MaximumRowLine2{this, "MaximumRowLine2", text::tr(text::Id::OptionsMaximumLine2)};
   ui::Edit Edit2{this, "Edit2"};
   ui::UpDown UpDown2{this, "UpDown2", Edit2, 135, 230, 135};
   ui::Label Edit2Unit{this, "Edit2Unit", "MHz"};
@@ -43,15 +44,15 @@ class TForm2 : public ui::Form {
   ui::Label Edit3Unit{this, "Edit3Unit", "MHz"};
 
   // The spins' own upper limits.
-  ui::Label LimitRow{this, "LimitRow", "設定限界："};
+  ui::Label LimitRow{this, "LimitRow", text::tr(text::Id::OptionsLimit)};
   ui::Label Limit89{this, "Limit89", "230MHz"};
   ui::Label Limit66{this, "Limit66", "200MHz"};
 
   // Bold red.
-  ui::Label WarningLine1{this, "WarningLine1", "注：チップの限界以上に上限を変更した場合BIOSが"};
-  ui::Label WarningLine2{this, "WarningLine2", "飛ぶ可能性があります。"};
+  ui::Label WarningLine1{this, "WarningLine1", text::tr(text::Id::OptionsWarningLine1)};
+  ui::Label WarningLine2{this, "WarningLine2", text::tr(text::Id::OptionsWarningLine2)};
 
-  ui::Button Button1{this, "Button1", "閉じる(&C)"};  // apply, store, close
+  ui::Button Button1{this, "Button1", text::tr(text::Id::CloseButton)};  // apply, store, close
 
   void FormShow();
   void Button1Click();

@@ -1,5 +1,6 @@
 // The board tables behind the wizard's lists; read by the generator, the wizard and pin-text.
 #include "pins/pin_catalogue.h"
+#include "text/catalogue.h"
 
 namespace pins {
 
@@ -24,20 +25,20 @@ const std::vector<Product>& products() {
 
 const std::vector<SaleForm>& saleForms() {
   static const std::vector<SaleForm> table = {
-      {"英語リテール品", "0000"},
-      {"InfoMagic/SYNNEXリテール品", "0010"},
-      {"バルク品", "0001"},
+      {text::Id::SaleEnglishRetail, "0000"},
+      {text::Id::SaleInfoMagicRetail, "0010"},
+      {text::Id::SaleBulk, "0001"},
   };
   return table;
 }
 
 const std::vector<Country>& countries() {
   static const std::vector<Country> table = {
-      {"カナダ", "0011"},
-      {"アメリカ", "0000"},
-      {"台湾", "0010"},
-      {"中国", "0010"},
-      {"アイルランド", "0010"},
+      {text::Id::CountryCanada, "0011"},
+      {text::Id::CountryUsa, "0000"},
+      {text::Id::CountryTaiwan, "0010"},
+      {text::Id::CountryChina, "0010"},
+      {text::Id::CountryIreland, "0010"},
   };
   return table;
 }

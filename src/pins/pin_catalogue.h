@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <vector>
+#include "text/catalogue.h"
 
 namespace pins {
 
@@ -17,12 +18,12 @@ struct Product {
 };
 
 struct SaleForm {
-  const char* name;
+  text::Id name;  // as the list shows it
   const char* bits;  // group 1 of entry 6
 };
 
 struct Country {
-  const char* name;
+  text::Id name;  // as the list shows it
   const char* bits;  // group 2 of entry 6
 };
 

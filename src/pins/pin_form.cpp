@@ -1,9 +1,10 @@
 // The PIN viewer's layout and its three handlers.
 #include "pins/pin_form.h"
+#include "text/catalogue.h"
 
 namespace pins {
 
-TPINForm::TPINForm(ui::Runtime& runtime) : ui::Form(runtime, "PINForm", "PINファイル") {
+TPINForm::TPINForm(ui::Runtime& runtime) : ui::Form(runtime, "PINForm", text::tr(text::Id::PinTitle)) {
   setBorder(ui::FormBorder::Dialog);
   setPosition(ui::FormPosition::Default);
   setClientSize(487, 522);

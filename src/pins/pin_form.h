@@ -4,6 +4,7 @@
 #include "pins/pin_text.h"
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "text/catalogue.h"
 
 namespace pins {
 
@@ -17,12 +18,12 @@ class TPINForm : public ui::Form {
   void replaceText(const PinText& text) { Memo1.setLines(text); }
 
   void FormShow();
-  void Button1Click();  // "閉じる(&C)"
-  void Button2Click();  // "変更する"
+  void Button1Click();  // text::tr(text::Id::CloseButton)
+  void Button2Click();  // text::tr(text::Id::PinApply)
 
   ui::Memo Memo1{this, "Memo1"};
-  ui::Button Button2{this, "Button2", "変更する"};
-  ui::Button Button1{this, "Button1", "閉じる(&C)"};
+  ui::Button Button2{this, "Button2", text::tr(text::Id::PinApply)};
+  ui::Button Button1{this, "Button1", text::tr(text::Id::CloseButton)};
 
  private:
   PinText* buffer_ = nullptr;

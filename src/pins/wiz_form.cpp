@@ -2,13 +2,14 @@
 #include "pins/wiz_form.h"
 
 #include "pins/pin_paths.h"
+#include "text/catalogue.h"
 
 namespace pins {
 
 namespace {
 
-constexpr const char* kCancel = "キャンセル";
-constexpr const char* kFinish = "終了";
+const char* cancelCaption() { return text::tr(text::Id::CancelButton); }
+const char* finishCaption() { return text::tr(text::Id::WizardFinish); }
 
 template <typename Table>
 std::vector<std::string> namesOf(const Table& table) {
@@ -17,19 +18,26 @@ std::vector<std::string> namesOf(const Table& table) {
   return names;
 }
 
+template <typename Table>
+std::vector<std::string> captionsOf(const Table& table) {
+  std::vector<std::string> captions;
+  for (const auto& row : table) captions.emplace_back(text::tr(row.name));
+  return captions;
+}
+
 }  // namespace
 
 TWizForm::TWizForm(ui::Runtime& runtime, platform::Services& services, TPINForm& viewer,
                    std::function<std::string()> toolPathText)
-    : ui::Form(runtime, "WizForm", "PINファイルらくらくウィザード"),
+    : ui::Form(runtime, "WizForm", text::tr(text::Id::WizardTitle)),
       services_(services),
       viewer_(viewer),
       toolPathText_(std::move(toolPathText)) {
   layOut();
   ComboBox2.setItems(namesOf(products()));
   ComboBox1.setItems(products().front().modelCodes);
-  ComboBox3.setItems(namesOf(saleForms()));
-  ComboBox4.setItems(namesOf(countries()));
+  ComboBox3.setItems(captionsOf(saleForms()));
+  ComboBox4.setItems(captionsOf(countries()));
   // Saving and viewing wait for a generation; the speeds wait for "カスタム設定".
   for (ui::Button* b : {&PINSaveButton, &ShowPIN, &Button8, &Button9}) b->setEnabled(false);
   setCustomSettingsEnabled(false);
@@ -88,7 +96,7 @@ void TWizForm::setCustomSettingsEnabled(bool enabled) {
 void TWizForm::FormShow() {
   // Only the way through the pages starts over; choices, speeds and texts are kept.
   enterState(1, Panel1, false, true);
-  Button3.setCaption(kCancel);
+  Button3.setCaption(cancelCaption());
 }
 
 void TWizForm::Button1Click() {
@@ -102,12 +110,12 @@ void TWizForm::Button1Click() {
     case 5:
     case 6:
       enterState(2, Panel2, true, false);
-      Button3.setCaption(kCancel);
+      Button3.setCaption(cancelCaption());
       break;
     case 7:
     case 8:
       enterState(6, Panel6, true, true);
-      Button3.setCaption(kCancel);
+      Button3.setCaption(cancelCaption());
       break;
     default:
       break;
@@ -125,7 +133,7 @@ void TWizForm::Button2Click() {
         setCustomSettingsEnabled(true);
       } else {
         enterState(7, Panel5, true, false);
-        Button3.setCaption(kFinish);
+        Button3.setCaption(finishCaption());
       }
       break;
     default:
@@ -138,7 +146,7 @@ void TWizForm::Button3Click() { close(); }
 
 void TWizForm::Button5Click() {
   enterState(5, Panel5, true, false);
-  Button3.setCaption(kFinish);
+  Button3.setCaption(finishCaption());
 }
 
 void TWizForm::Button6Click() {
@@ -156,7 +164,7 @@ void TWizForm::Button4Click() {
   // The utility's exit is never awaited: the message below is the user's pause for it.
   services_.launcher.runThroughShell(extractionCommandLine(folder),
                                      extractionWorkingFolder(folder), platform::ShowMode::Hidden);
-  services_.dialogs.messageBox("情報", "mypins.txtを作成しました。",
+  services_.dialogs.messageBox(text::tr(text::Id::TitleInformation), text::tr(text::Id::WizardPinsCreated),
                                platform::MessageIcon::Information, platform::MessageButtons::Ok);
   // Emptied first: when the dump cannot be read, no earlier dump stays behind.
   ExtractBuffer.clear();
@@ -225,9 +233,9 @@ void TWizForm::Button10Click() {
 
 void TWizForm::PINSaveButtonClick() {
   platform::FileDialogOptions options;
-  options.title = "作成したPINを保存";
+  options.title = text::tr(text::Id::WizardSaveTitle);
   options.fileName = lastSaveName_;
-  options.filters = {{"PINファイル(*.txt)", "*.txt"}};
+  options.filters = {{text::tr(text::Id::WizardSaveFilter), "*.txt"}};
   options.defaultExtension = "txt";
   options.overwritePrompt = false;
   const auto chosen = services_.dialogs.saveFile(options);

@@ -2,23 +2,12 @@
 // client area; the three navigation buttons sit below them at y 248.
 #include "pins/wiz_form.h"
 
+#include "platform/text.h"
+#include "text/catalogue.h"
+
 namespace pins {
 
 namespace {
-
-const char* const kExplanation[] = {
-    "「PINファイルって何？」と思いの方に簡単に説明すると、",
-    "いわゆるあなたがお使いのG200の仕様書です。",
-    "カタログに載っているようなありきたりのではなく、",
-    "もっと具体的な性能がそのPINファイルには書かれています。",
-    "例えば同じMillennium G200だとしてもお買いになった時期によって",
-    "性能が違います。もちろんリテール品とバルク品によっても違います。",
-    "「えっ！そうなの｣とお思いの方、あなたのG200の正確な性能を",
-    "知りたいと思ったことでしょう。",
-    "しかも正確な性能を知るだけでなくそのPINファイルをカスタマイズすることで",
-    "あなたのG200の性能を上げることが出来ます。もちろん保証対象外ですが・・・",
-    "さぁ「次へ>>」をクリック!!",
-};
 
 constexpr int kPageWidth = 505, kPageHeight = 241;
 
@@ -42,7 +31,7 @@ void TWizForm::layOut() {
   WhatIsPinLabel.setBounds(24, 34, 300, 16);
   WhatIsPinLabel.setBold(true);
   int y = 56;
-  for (const char* line : kExplanation) {
+  for (const std::string& line : platform::splitLines(text::tr(text::Id::WizardExplanation))) {
     ExplanationLines.push_back(std::make_unique<ui::Label>(
         &Panel1, "ExplanationLine" + std::to_string(ExplanationLines.size() + 1), line));
     ExplanationLines.back()->setBounds(24, y, 470, 14);

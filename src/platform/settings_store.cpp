@@ -1,14 +1,15 @@
 #include "platform/settings_store.h"
 
 #include "platform/errors.h"
+#include "text/catalogue.h"
 
 namespace platform {
 namespace {
 
-const char* const kWrongType = "'%s' のデータ型が不正です";
-const char* const kReadFailed = "'%s' の取得に失敗しました";
-const char* const kWriteFailed = "'%s' の設定に失敗しました";
-const char* const kDeleteFailed = "'%s' の削除に失敗しました";
+constexpr text::Id kWrongType = text::Id::ErrorWrongType;
+constexpr text::Id kReadFailed = text::Id::ErrorReadFailed;
+constexpr text::Id kWriteFailed = text::Id::ErrorWriteFailed;
+constexpr text::Id kDeleteFailed = text::Id::ErrorDeleteFailed;
 
 }  // namespace
 
@@ -56,7 +57,7 @@ std::string SettingsStore::ReadString(const std::string& name) {
   const auto value = backend_.queryValue(key_, name);
   if (!value || value->data.empty()) return {};
   if (value->type != ValueType::String && value->type != ValueType::ExpandString)
-    throw RegistryError(format1(kWrongType, name));
+    throw RegistryError(format1(text::tr(kWrongType), name));
   std::string text(value->data.begin(), value->data.end());
   const auto zero = text.find('\0');
   if (zero != std::string::npos) text.resize(zero);
@@ -65,9 +66,9 @@ std::string SettingsStore::ReadString(const std::string& name) {
 
 std::int32_t SettingsStore::ReadInteger(const std::string& name) {
   const auto value = key_ != 0 ? backend_.queryValue(key_, name) : std::nullopt;
-  if (!value) throw RegistryError(format1(kReadFailed, name));
+  if (!value) throw RegistryError(format1(text::tr(kReadFailed), name));
   if (value->type != ValueType::Dword || value->data.size() != 4)
-    throw RegistryError(format1(kWrongType, name));
+    throw RegistryError(format1(text::tr(kWrongType), name));
   const auto& d = value->data;
   const std::uint32_t bits = std::uint32_t(d[0]) | std::uint32_t(d[1]) << 8 |
                              std::uint32_t(d[2]) << 16 | std::uint32_t(d[3]) << 24;
@@ -81,13 +82,13 @@ std::vector<std::uint8_t> SettingsStore::ReadBinaryData(const std::string& name,
   const bool textOrNumber = value->type == ValueType::String ||
                             value->type == ValueType::ExpandString ||
                             value->type == ValueType::Dword;
-  if (textOrNumber || value->data.size() > capacity) throw RegistryError(format1(kWrongType, name));
+  if (textOrNumber || value->data.size() > capacity) throw RegistryError(format1(text::tr(kWrongType), name));
   return value->data;
 }
 
 void SettingsStore::write(const std::string& name, const RegistryValue& value) {
   if (key_ == 0 || !backend_.setValue(key_, name, value))
-    throw RegistryError(format1(kWriteFailed, name));
+    throw RegistryError(format1(text::tr(kWriteFailed), name));
 }
 
 void SettingsStore::WriteString(const std::string& name, const std::string& text) {
@@ -113,9 +114,9 @@ bool SettingsStore::DeleteValue(const std::string& name) {
 void SettingsStore::RemoveValue(const std::string& name) {
   // A refused deletion and a missing value both answer false: only a second look tells them
   // apart. Without an open key the value may well be there, out of reach.
-  if (key_ == 0) throw RegistryError(format1(kDeleteFailed, name));
+  if (key_ == 0) throw RegistryError(format1(text::tr(kDeleteFailed), name));
   if (!backend_.deleteValue(key_, name) && backend_.queryValue(key_, name))
-    throw RegistryError(format1(kDeleteFailed, name));
+    throw RegistryError(format1(text::tr(kDeleteFailed), name));
 }
 
 }  // namespace platform

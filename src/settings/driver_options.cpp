@@ -1,4 +1,5 @@
 #include "settings/driver_options.h"
+#include "text/catalogue.h"
 
 namespace settings {
 
@@ -6,44 +7,44 @@ using G = OptionGroup;
 
 const std::array<DriverOption, 34> kDriverOptions = {{
     // 一般設定
-    {"Analog Joystick", "AnalogJoy", "アナログジョイスティック対応", "アナログジョイスティックを使用する。", G::General},
-    {"Force DDC", "DDC", "DDCの影響を強くする", "PowerDeskのMonitorの設定を無効にする。", G::General},
-    {"HicolorMode", "Highcolor", "ハイカラーモード", "ハイカラーモードを有効にする。", G::General},
-    {"ShowMeAllMatrox", "Powerdesk", "PowerDeskに裏設定を表示させる", "PowerdeskにAdvancedSettingを表示させる。", G::General},
-    {"Win98 Virtual", "VirtualDesk", "仮想デスクトップを使用", "Windows98使用時仮想デスクトップを使用するかどうか？(PowerDesk Ver.4.51以降)", G::General},
+    {"Analog Joystick", "AnalogJoy", text::Id::OptionAnalogJoy, text::Id::OptionAnalogJoyHint, G::General},
+    {"Force DDC", "DDC", text::Id::OptionDDC, text::Id::OptionDDCHint, G::General},
+    {"HicolorMode", "Highcolor", text::Id::OptionHighcolor, text::Id::OptionHighcolorHint, G::General},
+    {"ShowMeAllMatrox", "Powerdesk", text::Id::OptionPowerdesk, text::Id::OptionPowerdeskHint, G::General},
+    {"Win98 Virtual", "VirtualDesk", text::Id::OptionVirtualDesk, text::Id::OptionVirtualDeskHint, G::General},
     // 2D(GDI)の設定
-    {"Circles", "Circles", "円の描画", "円の描画を高速化させる。", G::Gdi},
-    {"Rectangles", "rect", "長方形の描画", "長方形の描画を高速化させる。", G::Gdi},
-    {"Ellipses", "Ellipses", "長円､楕円の描画", "長円､楕円の描画を高速化させる。", G::Gdi},
-    {"FontsCaching", "fontcash", "フォントをキャッシュリングする", "フォントをキャッシングさせて高速にテキストを扱う。", G::Gdi},
-    {"PaletteWriteSync", "Paletsync", "パレット書き込みを同期させる", "グラフィックメモリーに書き込むパレットを同期させる。", G::Gdi},
-    {"FastBlit", "fastbilt", "高速転送を使用する", "高速転送を使用する。", G::Gdi},
-    {"CursorShapeSync", "cirsor", "カーソルの形を同期させる", "カーソルの形を同期させる。", G::Gdi},
-    {"ColorDithering", "dithering", "ディザリングを有効にする", "ディザリングを有効にする。", G::Gdi},
-    {"Indeo as YUV", "indeo", "Indeoムービーを拡大表示", "Indeoビデオ再生時拡大表示に対応させる", G::Gdi},
-    {"Cinepak as YUV", "cinepac", "Cinepakムービーを拡大表示", "Cinepacビデオ再生時拡大表示に対応させる", G::Gdi},
-    {"Flip On Vblank", "vsync", "垂直回期中にページフリップする", "この設定をoffにするとDirectDrawが高速化します。", G::Gdi},
-    {"AlternateFillPolygons", "porigon", "ポリゴンの描画を高速化する", "ポリゴンの描画を高速化する", G::Gdi},
-    {"DeviceBitmapsCaching", "device", "DeviceBitmapsをキャッシング", "DeviceBitmapsをキャッシング", G::Gdi},
+    {"Circles", "Circles", text::Id::OptionCircles, text::Id::OptionCirclesHint, G::Gdi},
+    {"Rectangles", "rect", text::Id::OptionRect, text::Id::OptionRectHint, G::Gdi},
+    {"Ellipses", "Ellipses", text::Id::OptionEllipses, text::Id::OptionEllipsesHint, G::Gdi},
+    {"FontsCaching", "fontcash", text::Id::OptionFontcash, text::Id::OptionFontcashHint, G::Gdi},
+    {"PaletteWriteSync", "Paletsync", text::Id::OptionPaletsync, text::Id::OptionPaletsyncHint, G::Gdi},
+    {"FastBlit", "fastbilt", text::Id::OptionFastbilt, text::Id::OptionFastbiltHint, G::Gdi},
+    {"CursorShapeSync", "cirsor", text::Id::OptionCirsor, text::Id::OptionCirsorHint, G::Gdi},
+    {"ColorDithering", "dithering", text::Id::OptionDithering, text::Id::OptionDitheringHint, G::Gdi},
+    {"Indeo as YUV", "indeo", text::Id::OptionIndeo, text::Id::OptionIndeoHint, G::Gdi},
+    {"Cinepak as YUV", "cinepac", text::Id::OptionCinepac, text::Id::OptionCinepacHint, G::Gdi},
+    {"Flip On Vblank", "vsync", text::Id::OptionVsync, text::Id::OptionVsyncHint, G::Gdi},
+    {"AlternateFillPolygons", "porigon", text::Id::OptionPorigon, text::Id::OptionPorigonHint, G::Gdi},
+    {"DeviceBitmapsCaching", "device", text::Id::OptionDevice, text::Id::OptionDeviceHint, G::Gdi},
     // システム設定
-    {"Use AGP", "agp", "AGPを使用", "AGPを使用する。", G::System},
-    {"Use MMX", "mmx", "MMXの使用", "MMXを使用する。", G::System},
-    {"Use 3DNow", "DNow", "3D Now!の使用", "3DNow!を使用する。(K6-2/K6-III/WinChip2のみの設定)", G::System},
-    {"Bus Mastering", "busmaster", "バス マスタリングを行う", "バスマスター転送を使用(通常はOnのままで使用)", G::System},
-    {"Use Write Combining", "comwrite", "結合書き込みを使用", "結合書き込みを使用(PentiumPro/II/III/Celeron専用の設定です)", G::System},
-    {"TVOutput", "TVout", "TV Outを使用する。", "Mystique G200､Marvel G200専用の設定。TV Out機能を使用するかの設定", G::System},
+    {"Use AGP", "agp", text::Id::OptionAgp, text::Id::OptionAgpHint, G::System},
+    {"Use MMX", "mmx", text::Id::OptionMmx, text::Id::OptionMmxHint, G::System},
+    {"Use 3DNow", "DNow", text::Id::OptionDNow, text::Id::OptionDNowHint, G::System},
+    {"Bus Mastering", "busmaster", text::Id::OptionBusmaster, text::Id::OptionBusmasterHint, G::System},
+    {"Use Write Combining", "comwrite", text::Id::OptionComwrite, text::Id::OptionComwriteHint, G::System},
+    {"TVOutput", "TVout", text::Id::OptionTVout, text::Id::OptionTVoutHint, G::System},
     // Direct3D関連の諸設定
-    {"SplitMode", "toc", "テクスチャを圧縮して使用", "テクスチャを圧縮して使用", G::D3DGen},
-    {"YUV Filtering", "filter", "拡大表示時にフィルタリングを行う", "拡大表示時にフィルタリングを行う", G::D3DGen},
-    {"D3DRendering", "d3drender", "Direct3Dでレンダリングをする", "Direct3Dでレンダリングをする", G::D3DGen},
-    {"32BitZ", "zbuff", "深度32BitのZBufferを使用する", "32Bitカラー時、ZBufferを16Bitか32Bitにするかの設定", G::D3DGen},
-    {"Palettized Textures", "palettized", "Palettized Texturesを有効にする", "Palettized Texturesを有効にする", G::D3DGen},
-    {"Use Triple Buffering", "triple", "トリプルバッファリングを使用", "トリプルバッファを使用する。", G::D3DGen},
+    {"SplitMode", "toc", text::Id::OptionToc, text::Id::OptionTocHint, G::D3DGen},
+    {"YUV Filtering", "filter", text::Id::OptionFilter, text::Id::OptionFilterHint, G::D3DGen},
+    {"D3DRendering", "d3drender", text::Id::OptionD3drender, text::Id::OptionD3drenderHint, G::D3DGen},
+    {"32BitZ", "zbuff", text::Id::OptionZbuff, text::Id::OptionZbuffHint, G::D3DGen},
+    {"Palettized Textures", "palettized", text::Id::OptionPalettized, text::Id::OptionPalettizedHint, G::D3DGen},
+    {"Use Triple Buffering", "triple", text::Id::OptionTriple, text::Id::OptionTripleHint, G::D3DGen},
     // Direct3Dフィルタの設定
-    {"Use Subpixel", "subpixel", "SubPixel accuracyフィルタ", "SubPixel accuracyフィルタ(FinalRealityをご使用の場合はOnにしてください)", G::D3DFilter},
-    {"Anisotropic", "anisotropic", "Anisotropicフィルタ", "Anisotropicフィルタを使うかどうかの設定", G::D3DFilter},
-    {"AntiAlias", "AntiAlias", "AntiAliasフィルタ", "AntiAliasフィルタを使うかどうかの設定", G::D3DFilter},
-    {"Table Fog", "TableFog", "Table Fogフィルタ", "Table Fogフィルタを使うかどうかの設定", G::D3DFilter},
+    {"Use Subpixel", "subpixel", text::Id::OptionSubpixel, text::Id::OptionSubpixelHint, G::D3DFilter},
+    {"Anisotropic", "anisotropic", text::Id::OptionAnisotropic, text::Id::OptionAnisotropicHint, G::D3DFilter},
+    {"AntiAlias", "AntiAlias", text::Id::OptionAntiAlias, text::Id::OptionAntiAliasHint, G::D3DFilter},
+    {"Table Fog", "TableFog", text::Id::OptionTableFog, text::Id::OptionTableFogHint, G::D3DFilter},
 }};
 
 const std::array<const char*, 12> kLoadOrderBeforeAgp = {

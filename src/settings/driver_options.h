@@ -4,6 +4,8 @@
 #include <array>
 #include <string>
 
+#include "text/catalogue.h"
+
 namespace settings {
 
 enum class OptionGroup { General, Gdi, System, D3DGen, D3DFilter };
@@ -11,8 +13,8 @@ enum class OptionGroup { General, Gdi, System, D3DGen, D3DFilter };
 struct DriverOption {
   const char* valueName;  // in the driver's key
   const char* control;    // the check box
-  const char* caption;
-  const char* hint;       // shown in the tab's status line
+  text::Id caption;
+  text::Id hint;          // shown in the tab's status line
   OptionGroup group;
 };
 

@@ -2,6 +2,7 @@
 
 #include "platform/registry_locations.h"
 #include "platform/settings_store.h"
+#include "text/catalogue.h"
 
 namespace settings {
 namespace {
@@ -27,17 +28,17 @@ void writeInteger(platform::Services& services, const RegistryLocation& key, con
 }  // namespace
 
 TGameForm::TGameForm(ui::Runtime& runtime, platform::Services& services)
-    : ui::Form(runtime, "GameForm", "各種ゲーム用設定"),
-      GroupBox1(this, "GroupBox1", "Unreal用設定"),
-      Truecolor(&GroupBox1, "Truecolor", "32Bitカラーで動作させる"),
-      DoFlip(&GroupBox1, "DoFlip", "フリップさせるかどうか"),
-      DoTrilinear(&GroupBox1, "DoTrilinear", "TriLinearフィルタを有効にする"),
-      TriBufferUnreal(&GroupBox1, "TriBufferUnreal", "トリプルバッファを有効にする"),
-      GroupBox3(this, "GroupBox3", "Need for SpeedⅢ用設定"),
-      TriBufferNFS3(&GroupBox3, "TriBufferNFS3", "トリプルバッファを有効にする"),
-      GroupBox2(this, "GroupBox2", "Forsaken用設定"),
-      VGAMode(&GroupBox2, "VGAMode", "画面の大きさを640x480にする"),
-      Button1(this, "Button1", "閉じる(&C)"),
+    : ui::Form(runtime, "GameForm", text::tr(text::Id::GameTitle)),
+      GroupBox1(this, "GroupBox1", text::tr(text::Id::GameUnreal)),
+      Truecolor(&GroupBox1, "Truecolor", text::tr(text::Id::GameTrueColor)),
+      DoFlip(&GroupBox1, "DoFlip", text::tr(text::Id::GameFlip)),
+      DoTrilinear(&GroupBox1, "DoTrilinear", text::tr(text::Id::GameTrilinear)),
+      TriBufferUnreal(&GroupBox1, "TriBufferUnreal", text::tr(text::Id::GameTripleBuffer)),
+      GroupBox3(this, "GroupBox3", text::tr(text::Id::GameNfs3)),
+      TriBufferNFS3(&GroupBox3, "TriBufferNFS3", text::tr(text::Id::GameTripleBuffer)),
+      GroupBox2(this, "GroupBox2", text::tr(text::Id::GameForsaken)),
+      VGAMode(&GroupBox2, "VGAMode", text::tr(text::Id::GameVgaMode)),
+      Button1(this, "Button1", text::tr(text::Id::CloseButton)),
       services_(services) {
   setClientSize(194, 159);
   setBorder(ui::FormBorder::ToolWindow);

@@ -3,7 +3,9 @@
 #include <initializer_list>
 #include <vector>
 
+#include "platform/errors.h"
 #include "platform/registry_locations.h"
+#include "text/catalogue.h"
 
 namespace settings {
 namespace {
@@ -103,22 +105,23 @@ Variant variantFor(const std::string& platformLabel) {
 }
 
 std::string presetMessage(Preset preset, Variant variant) {
-  if (preset == Preset::Emergency) return "レジストリの設定を｢緊急時専用設定｣にしました。";
+  if (preset == Preset::Emergency) return text::tr(text::Id::PresetEmergencyDone);
   if (preset == Preset::DriverDefaults)
-    return "レジストリの設定を｢ドライバインストール時の初期設定｣にしました。";
-  const char* platform = "";
+    return text::tr(text::Id::PresetDefaultsDone);
+  const char* forPlatform = "";
   switch (variant) {
-    case V::SlotM: platform = "SlotM用の"; break;
-    case V::Slot1: platform = "Slot1用の"; break;
-    case V::Slot2: platform = "Slot2用の"; break;
-    case V::Socket370: platform = "Socket370用の"; break;
-    case V::Super7: platform = "Super7用の"; break;
-    case V::Slot1Or2: platform = "Slot1/2用の"; break;
-    case V::Socket7Or5: platform = "Socket7/5用の"; break;
-    case V::General: platform = ""; break;
+    case V::SlotM: forPlatform = text::tr(text::Id::PresetForSlotM); break;
+    case V::Slot1: forPlatform = text::tr(text::Id::PresetForSlot1); break;
+    case V::Slot2: forPlatform = text::tr(text::Id::PresetForSlot2); break;
+    case V::Socket370: forPlatform = text::tr(text::Id::PresetForSocket370); break;
+    case V::Super7: forPlatform = text::tr(text::Id::PresetForSuper7); break;
+    case V::Slot1Or2: forPlatform = text::tr(text::Id::PresetForSlot1Or2); break;
+    case V::Socket7Or5: forPlatform = text::tr(text::Id::PresetForSocket7Or5); break;
+    case V::General: forPlatform = ""; break;
   }
-  const char* name = preset == Preset::Game ? "｢ゲームに特化した設定｣" : "｢ベストパフォーマンス設定｣";
-  return std::string("レジストリの設定を") + platform + name + "にしました。";
+  const char* name = text::tr(preset == Preset::Game ? text::Id::PresetGameName
+                                                     : text::Id::PresetBenchmarkName);
+  return platform::format1(platform::format1(text::tr(text::Id::PresetDone), forPlatform), name);
 }
 
 const char* presetValue(Preset preset, Variant variant, const std::string& valueName) {
@@ -132,7 +135,7 @@ void applyPreset(Preset preset, const std::string& platformLabel, RegistryPage& 
   const Variant variant = preset == Preset::Game || preset == Preset::Benchmark
                               ? variantFor(platformLabel)
                               : V::General;
-  services.dialogs.messageBox("情報", presetMessage(preset, variant),
+  services.dialogs.messageBox(text::tr(text::Id::TitleInformation), presetMessage(preset, variant),
                               platform::MessageIcon::Information, platform::MessageButtons::Ok);
   {
     platform::SettingsStore reg(services.registry);

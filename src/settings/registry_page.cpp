@@ -5,6 +5,7 @@
 #include "platform/errors.h"
 #include "platform/registry_locations.h"
 #include "platform/text.h"
+#include "text/catalogue.h"
 
 namespace settings {
 namespace {
@@ -19,24 +20,24 @@ constexpr int kGroupTop = 18;  // room for the group's caption
 }  // namespace
 
 RegistryPage::RegistryPage(ui::TabSheet& TabSheet2, platform::Services& services)
-    : General(&TabSheet2, "General", "一般設定"),
-      Gdi(&TabSheet2, "Gdi", "2D(GDI)の設定"),
-      System(&TabSheet2, "System", "システム設定"),
-      D3DGen(&TabSheet2, "D3DGen", "Direct3D関連の諸設定"),
-      D3DFilter(&TabSheet2, "D3DFilter", "Direct3Dフィルタの設定"),
-      tasktrey(&General, "tasktrey", "タスクトレイにQuickDeskを常駐。"),
-      AGPSpeed(&System, "AGPSpeed", "AGPの速度設定"),
+    : General(&TabSheet2, "General", text::tr(text::Id::RegistryGeneral)),
+      Gdi(&TabSheet2, "Gdi", text::tr(text::Id::RegistryGdi)),
+      System(&TabSheet2, "System", text::tr(text::Id::RegistrySystem)),
+      D3DGen(&TabSheet2, "D3DGen", text::tr(text::Id::RegistryD3D)),
+      D3DFilter(&TabSheet2, "D3DFilter", text::tr(text::Id::RegistryD3DFilter)),
+      tasktrey(&General, "tasktrey", text::tr(text::Id::RegistryQuickDesk)),
+      AGPSpeed(&System, "AGPSpeed", text::tr(text::Id::RegistryAgpSpeed)),
       StatusBar1(&TabSheet2, "StatusBar1"),
       Label26(&TabSheet2, "Label26", "Label26"),
       services_(services) {
   int rows[5] = {0, 0, 0, 0, 0};
   for (const auto& option : kDriverOptions) {
     ui::GroupBox& group = groupOf(option.group);
-    auto box = std::make_unique<ui::CheckBox>(&group, option.control, option.caption);
+    auto box = std::make_unique<ui::CheckBox>(&group, option.control, text::tr(option.caption));
     int& row = rows[static_cast<int>(option.group)];
     box->setBounds(10, kGroupTop + row * kRow, 282, 17);
     ++row;
-    box->setHint(option.hint, false);
+    box->setHint(text::tr(option.hint), false);
     const std::string valueName = option.valueName;
     ui::CheckBox* self = box.get();
     // AnalogJoyClick, DDCClick, vsyncClick, ...: each box writes its own value.
@@ -47,14 +48,13 @@ RegistryPage::RegistryPage(ui::TabSheet& TabSheet2, platform::Services& services
   tasktrey.moveToEndOfTabOrder();
   AGPSpeed.moveToEndOfTabOrder();
   tasktrey.setBounds(10, kGroupTop + rows[0] * kRow, 282, 17);
-  tasktrey.setHint("タスクトレイにQuickdeskを常駐するかどうかの設定", false);
+  tasktrey.setHint(text::tr(text::Id::RegistryQuickDeskHint), false);
   tasktrey.onClick = [this] { tasktreyClick(); };
 
-  AGPSpeed.setItems({"AGP 1x", "AGP 2x", "自動設定"});
+  AGPSpeed.setItems({"AGP 1x", "AGP 2x", text::tr(text::Id::RegistryAgpAuto)});
   AGPSpeed.setColumns(3);
   AGPSpeed.setBounds(10, kGroupTop + rows[2] * kRow + 4, 282, 40);
-  AGPSpeed.setHint("AGPの速度を決定する。(Socket7ユーザーで動作が不安定な人は1xでご使用ください)",
-                   false);
+  AGPSpeed.setHint(text::tr(text::Id::RegistryAgpSpeedHint), false);
   AGPSpeed.onClick = [this] { AGPSpeedClick(); };
 
   // Left: 一般設定 over 2D(GDI)の設定. Right: システム設定, Direct3D関連の諸設定, Direct3Dフィルタの設定.
@@ -67,7 +67,7 @@ RegistryPage::RegistryPage(ui::TabSheet& TabSheet2, platform::Services& services
                       height(rows[4]));
 
   StatusBar1.setBounds(0, 428, 624, 20);
-  StatusBar1.addPanel(300, "※設定を変更後は再起動してください。");
+  StatusBar1.addPanel(300, text::tr(text::Id::RegistryRestartNote));
   Label26.setVisible(false);
 }
 
@@ -132,7 +132,7 @@ void RegistryPage::tasktreyClick() {
   if (folder.empty()) {
     // Without PowerDesk's folder there is nothing QuickDesk could be started from.
     tasktrey.setChecked(false);
-    throw platform::UserError("PowerDeskのフォルダが見つかりません。");
+    throw platform::UserError(text::tr(text::Id::ErrorNoPowerDeskFolder));
   }
   const bool endsWithSeparator = folder.back() == '\\' || folder.back() == '/';
   const std::string program = folder + (endsWithSeparator ? "" : "\\") + "QDesk\\mgaqdesk.exe";

@@ -1,4 +1,5 @@
 #include "settings/removal.h"
+#include "text/catalogue.h"
 
 #include "platform/registry_locations.h"
 
@@ -34,11 +35,11 @@ const std::pair<const char*, bool> kBoxes[] = {
 }  // namespace
 
 void removeDriverSettings(RegistryPage& page, platform::Services& services) {
-  if (services.dialogs.messageBox("どうする？", "レジストリの設定をアンインストールしますか？",
+  if (services.dialogs.messageBox(text::tr(text::Id::RemovalTitle), text::tr(text::Id::RemovalQuestion),
                                   platform::MessageIcon::None,
                                   platform::MessageButtons::OkCancel) != platform::MessageResult::Ok)
     return;
-  services.dialogs.messageBox("情報", "レジストリの設定をアンインストールしました。",
+  services.dialogs.messageBox(text::tr(text::Id::TitleInformation), text::tr(text::Id::RemovalDone),
                               platform::MessageIcon::Information, platform::MessageButtons::Ok);
   {
     platform::SettingsStore reg(services.registry);

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "platform/errors.h"
+#include "text/catalogue.h"
 
 namespace ui {
 
@@ -13,7 +14,7 @@ void Runtime::dispatch(const Handler& handler) {
   } catch (const std::exception& e) {
     showError(e.what());
   } catch (...) {
-    showError("予期しないエラーが発生しました。");
+    showError(text::tr(text::Id::ErrorUnexpected));
   }
 }
 

@@ -11,6 +11,7 @@
 #include "platform/file_limits.h"
 #include "platform/text.h"
 #include "platform/win32/ansi.h"
+#include "text/catalogue.h"
 
 namespace platform::win32 {
 
@@ -93,7 +94,7 @@ std::string readAll(const std::string& path) {
   const std::string ansiPath = toAnsi(path);
   HANDLE file = CreateFileA(ansiPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) throw UserError(format1("ファイル %s は開けません", path));
+  if (file == INVALID_HANDLE_VALUE) throw UserError(format1(text::tr(text::Id::ErrorCannotOpenFile), path));
   // The size is asked first, so that a huge file is refused before any of it is read; the
   // count while reading catches one that grows meanwhile.
   DWORD high = 0;
@@ -113,7 +114,7 @@ std::string readAll(const std::string& path) {
     if (bytes.size() > kMaxTextFileBytes) break;
   }
   CloseHandle(file);
-  if (!ok) throw UserError(format1("ファイル %s は開けません", path));
+  if (!ok) throw UserError(format1(text::tr(text::Id::ErrorCannotOpenFile), path));
   refuseOversizedFile(path, bytes.size());
   return bytes;
 }
@@ -148,7 +149,7 @@ std::vector<std::string> Win32TextFiles::readRawLines(const std::string& path) {
 void Win32TextFiles::writeLines(const std::string& path, const std::vector<std::string>& lines) {
   // Windows 95/98 have no MoveFileEx: write the new file aside, move the old one out of the way,
   // move the new one in, and put the old one back if that fails. The old file is never lost.
-  const UserError failed(format1("ファイル %s を作成できません", path));
+  const UserError failed(format1(text::tr(text::Id::ErrorCannotCreateFile), path));
   std::string bytes;
   for (const auto& line : lines) bytes += toAnsi(line) + "\r\n";
   const std::string target = toAnsi(path);

@@ -1,5 +1,6 @@
 #pragma once
-// The Japanese UI font and its bold, underlined and larger variants, made once and kept.
+// The interface font (the Japanese UI font, or the English dialog font) and its bold, underlined
+// and larger variants, made once and kept.
 #include <windows.h>
 
 #include <map>
@@ -15,12 +16,14 @@ class Fonts {
   Fonts(const Fonts&) = delete;
   Fonts& operator=(const Fonts&) = delete;
 
-  // heightPixels 0 is the usual 12-pixel size.
+  // heightPixels 0 is the usual size (12 pixels in Japanese, 11 in English).
   HFONT get(bool bold, bool underline, int heightPixels);
   const std::string& face() const { return face_; }
 
  private:
   std::string face_;
+  BYTE charset_ = SHIFTJIS_CHARSET;
+  int defaultHeight_ = 12;
   std::map<std::tuple<bool, bool, int>, HFONT> made_;
 };
 

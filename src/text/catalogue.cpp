@@ -1,0 +1,51 @@
+#include "text/catalogue.h"
+
+namespace text {
+namespace {
+
+Language current = Language::Japanese;
+
+const char* const kNames[kTextCount] = {
+#define TXT(name, words) #name,
+#include "text/japanese.inc"
+#undef TXT
+};
+
+}  // namespace
+
+const char* const kJapanese[kTextCount] = {
+#define TXT(name, words) words,
+#include "text/japanese.inc"
+#undef TXT
+};
+
+// Entries left out at the end stay {Id(0), nullptr}; the catalogue test names them.
+const EnglishEntry kEnglish[kTextCount] = {
+#define TXT(name, words) {Id::name, words},
+#include "text/english.inc"
+#undef TXT
+};
+
+void setLanguage(Language language) { current = language; }
+Language language() { return current; }
+
+const char* in(Language language, Id id) {
+  const auto index = static_cast<unsigned>(id);
+  if (index >= kTextCount) return "";
+  if (language == Language::English) {
+    const EnglishEntry& entry = kEnglish[index];
+    if (entry.words && entry.id == id) return entry.words;
+    for (const EnglishEntry& other : kEnglish)
+      if (other.words && other.id == id) return other.words;
+  }
+  return kJapanese[index];
+}
+
+const char* tr(Id id) { return in(current, id); }
+
+const char* nameOf(Id id) {
+  const auto index = static_cast<unsigned>(id);
+  return index < kTextCount ? kNames[index] : "";
+}
+
+}  // namespace text

@@ -1,0 +1,15 @@
+#pragma once
+// Which language the interface speaks: Japanese where Windows shows Japanese (ANSI code page
+// 932), English elsewhere; "/ja" or "/en" on the command line decides for one run. Nothing is
+// stored.
+#include <string>
+
+#include "text/catalogue.h"
+
+namespace text {
+
+// The command line as the program receives it (with or without the program's own name first).
+// A later switch overrides an earlier one; letters may be in either case.
+Language chooseLanguage(unsigned ansiCodePage, const std::string& commandLine);
+
+}  // namespace text
