@@ -107,10 +107,11 @@ bool ProgramFolder::exists(const std::string& name) const {
 
 void ProgramFolder::remove(const std::string& name) const { DeleteFileA(file(name).c_str()); }
 
-Corvane::Corvane(const ProgramFolder& folder) {
+Corvane::Corvane(const ProgramFolder& folder, const std::string& arguments) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   std::string line = "\"" + folder.exe() + "\"";
+  if (!arguments.empty()) line += " " + arguments;
   std::vector<char> writable(line.begin(), line.end());
   writable.push_back('\0');
   if (!CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr,

@@ -28,7 +28,8 @@ class ProgramFolder {
 
 class Corvane {
  public:
-  explicit Corvane(const ProgramFolder& folder);
+  // `arguments` follow the program's path on its command line ("/en").
+  explicit Corvane(const ProgramFolder& folder, const std::string& arguments = "");
   ~Corvane();  // ends the program if it still runs
   // Waits for the main window; false when it never came.
   bool waitForMainWindow(int milliseconds = 20000);
