@@ -8,7 +8,9 @@
 //                     handler (loading, presets and linked boxes use these);
 //   by the user       userClick, userSelect, userSetPosition, ... change state, then run the
 //                     handler through the runtime's dispatcher (the binding calls these on real
-//                     input; tests call them to act as the user).
+//                     input; tests call them to act as the user). A user action on a
+//                     disabled control runs no handler, nor does one that changes nothing
+//                     (except a pick in a combo box, which always counts).
 #include <cstdint>
 #include <functional>
 #include <string>

@@ -6,6 +6,10 @@
 
 namespace ui {
 
+void Label::userClick() {
+  if (enabled()) fire(onClick);
+}
+
 void Button::userClick() {
   if (enabled() && visible()) fire(onClick);
 }
@@ -17,8 +21,9 @@ void CheckBox::setChecked(bool checked) {
 }
 
 void CheckBox::userSetChecked(bool checked) {
+  if (checked == checked_) return;
   setChecked(checked);
-  fire(onClick);
+  if (enabled()) fire(onClick);
 }
 
 void RadioGroup::setItems(std::vector<std::string> items) {
@@ -37,13 +42,14 @@ void RadioGroup::setItemIndex(int index) {
 void RadioGroup::userSelect(int index) {
   const int before = itemIndex_;
   setItemIndex(index);
-  if (itemIndex_ != before) fire(onClick);
+  if (itemIndex_ != before && enabled()) fire(onClick);
 }
 
 void Edit::userSetText(const std::string& text) {
+  if (text == this->text()) return;
   setText(text);
   if (spin_) spin_->followText(text);
-  fire(onChange);
+  if (enabled()) fire(onChange);
 }
 
 UpDown::UpDown(Control* parent, std::string name, Edit& associate, int min, int max,
@@ -69,8 +75,9 @@ void UpDown::setPosition(int position) {
 void UpDown::userSetPosition(int position) {
   const int low = std::min(min_, max_);
   const int high = std::max(min_, max_);
+  const int before = position_;
   setPosition(std::clamp(position, low, high));
-  fire(onClick);
+  if (position_ != before && enabled()) fire(onClick);
 }
 
 void UpDown::followText(const std::string& text) {
@@ -101,7 +108,9 @@ std::string ComboBox::text() const {
 
 void ComboBox::userSelect(int index) {
   setItemIndex(index);
-  fire(onChange);
+  // Every pick counts, the item already shown included, as with the real drop-down list (the
+  // PIN wizard loads a model's speeds when its code is picked).
+  if (enabled()) fire(onChange);
 }
 
 std::vector<std::string> Memo::lines() const { return platform::splitLines(text_); }
@@ -162,6 +171,10 @@ std::vector<TabSheet*> PageControl::pages() const {
 TabSheet* PageControl::activePage() const {
   const auto all = pages();
   return active_ >= 0 && active_ < static_cast<int>(all.size()) ? all[active_] : nullptr;
+}
+
+void PageControl::userSelectPage(int index) {
+  if (enabled() && index != active_) setActivePage(index);
 }
 
 void PageControl::setActivePage(int index) {

@@ -35,7 +35,7 @@ class Label : public Control {
   using Control::Control;
   Kind kind() const override { return Kind::Label; }
   Handler onClick;
-  void userClick() { fire(onClick); }
+  void userClick();
 };
 
 // BUTTON (push button).
@@ -59,7 +59,7 @@ class CheckBox : public Control {
   Kind kind() const override { return Kind::CheckBox; }
   bool checked() const { return checked_; }
   void setChecked(bool checked);
-  // The user ticked or cleared the box: the new state, then onClick.
+  // The user ticked or cleared the box: the new state, then onClick (when it changed).
   void userSetChecked(bool checked);
   void userClick() { userSetChecked(!checked_); }
   Handler onClick;
@@ -126,7 +126,7 @@ class UpDown : public Control {
   void setMax(int max) { setRange(min_, max); }
   // Sets the position and shows it in the edit box; runs no handler.
   void setPosition(int position);
-  // The user pressed an arrow: the position moves within the range, then onClick.
+  // The user pressed an arrow: the position moves within the range, then onClick (when it moved).
   void userSetPosition(int position);
   Handler onClick;
 
@@ -150,6 +150,7 @@ class ComboBox : public Control {
   int itemIndex() const { return itemIndex_; }
   void setItemIndex(int index);
   std::string text() const;  // the selected item, or empty
+  // The user picked an item: onChange runs, even for the item already selected.
   void userSelect(int index);
   Handler onChange;
 
@@ -239,9 +240,10 @@ class PageControl : public Control {
   std::vector<TabSheet*> pages() const;
   int activePageIndex() const { return active_; }
   TabSheet* activePage() const;
-  // Makes a page the visible one and runs its onShow, whoever asked.
+  // Makes a page the visible one and runs its onShow, even when it already was.
   void setActivePage(int index);
-  void userSelectPage(int index) { setActivePage(index); }
+  // The user picked a tab: as setActivePage, when it is another page.
+  void userSelectPage(int index);
 
  private:
   int active_ = 0;

@@ -49,6 +49,15 @@ void Form::bringToFront() {
   notify(kFront);
 }
 
+void Form::userPressEnter() {
+  if (defaultButton_) defaultButton_->userClick();
+}
+
+void Form::userPressEscape() {
+  if (cancelButton_) cancelButton_->userClick();
+  else if (!main_) userRequestClose();
+}
+
 void Form::userRequestClose() {
   if (onCloseRequest) runtime_.dispatch(onCloseRequest);
   else close();

@@ -55,6 +55,12 @@ class Form : public Control {
   void close();
   void bringToFront();
 
+  // The user pressed Enter: the default button is clicked (when there is one and it is enabled).
+  void userPressEnter();
+  // The user pressed Esc: the cancel button is clicked; without one a secondary window is asked
+  // to close, the main window stays.
+  void userPressEscape();
+
   // The user asked the window to close (title-bar button, Alt+F4, Esc without a cancel button).
   // Runs onCloseRequest when set, otherwise closes.
   void userRequestClose();

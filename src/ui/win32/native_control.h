@@ -1,7 +1,7 @@
 #pragma once
-// One model control's real window(s). It creates them, mirrors every model change into them
-// (without turning its own updates into user events), and turns real notifications into the
-// model's user actions.
+// One model control's real window(s). It creates them with its kind's binder, mirrors every model
+// change into them without taking its own updates for user input (the echo guard), and hands real
+// notifications to the binder, which turns them into the model's user actions.
 #include <windows.h>
 
 #include <vector>
@@ -10,6 +10,7 @@
 
 namespace ui::win32 {
 
+class Binder;
 class Win32Runtime;
 
 class NativeControl : public ControlView {
@@ -20,6 +21,8 @@ class NativeControl : public ControlView {
   // Creates the window(s) inside `parent`; (dx, dy) is the model's parent origin in the parent
   // window's client coordinates (group boxes are not windows of their own for their children).
   void create(HWND parent, int dx, int dy);
+  // Takes the top-level window the runtime made for a form.
+  void adopt(HWND window);
   void changed(unsigned aspects) override;
   void modelGone() override;
   bool alive() const { return !gone_; }
@@ -30,38 +33,38 @@ class NativeControl : public ControlView {
   void scrolled();
 
   Control& model() const { return model_; }
+  Win32Runtime& runtime() const { return runtime_; }
   HWND hwnd() const { return hwnd_; }
+  // The window the control's own windows sit in, and the model parent's origin there.
+  HWND parentWindow() const { return parent_; }
+  POINT offset() const { return {dx_, dy_}; }
+  // Further windows of one control (the buttons of a radio group), in tab order.
   const std::vector<HWND>& parts() const { return parts_; }
+  std::vector<HWND>& parts() { return parts_; }
   // The window that holds this control's children (a form, tab page or panel), or nothing.
   HWND container() const { return container_; }
   // Where children of this control start, in the container's client coordinates.
   POINT childOrigin() const;
+  // Visible on the screen: itself, its tab page when it is one, and the groups around it.
+  bool shownOnScreen() const;
+  void applyFont();
 
  private:
   void apply(unsigned aspects);
-  void applyCaption();
-  void applyValue();
-  void applyItems();
-  void applyFont();
-  void applyBounds();
-  void applyVisible();
-  void layoutRadioButtons();
-  void layoutPages();
-  DWORD style() const;
-  const char* windowClass() const;
-  bool shownOnScreen() const;
 
   Win32Runtime& runtime_;
   Control& model_;
-  const Kind kind_;
+  const Binder& binder_;
   HWND parent_ = nullptr;
   HWND hwnd_ = nullptr;
   HWND container_ = nullptr;
-  std::vector<HWND> parts_;  // radio buttons of a radio group
+  std::vector<HWND> parts_;
   int dx_ = 0;
   int dy_ = 0;
-  int id_ = 0;
   bool gone_ = false;
 };
+
+// Forms, tab pages and panels hold their children in a window of their own.
+bool isWindowContainer(Kind kind);
 
 }  // namespace ui::win32

@@ -1,3 +1,4 @@
+// The Win32 runtime: windows of forms made on first show, the message loops, the end.
 #include "ui/win32/win32_runtime.h"
 
 #include <commctrl.h>
@@ -6,110 +7,31 @@
 
 #include "platform/win32/ansi.h"
 #include "ui/win32/fonts.h"
+#include "ui/win32/binder.h"
 #include "ui/win32/native_control.h"
+#include "ui/win32/tooltips.h"
+#include "ui/win32/window_classes.h"
 
 using platform::win32::toAnsi;
 
 namespace ui::win32 {
 namespace {
 
-const char kFormClass[] = "CorvaneForm";
-const char kApplicationClass[] = "CorvaneApplication";
-const char kPaneClass[] = "CorvanePane";
-
-Win32Runtime* g_runtime = nullptr;  // window procedures have no other way back to us
-
-bool isWindowContainer(Kind k) {
-  return k == Kind::Form || k == Kind::TabSheet || k == Kind::Panel;
-}
-
-LRESULT CALLBACK containerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (g_runtime) {
-    Control* control = g_runtime->controlOf(hwnd);
-    if (auto* native = control ? static_cast<NativeControl*>(control->view()) : nullptr) {
-      try {
-        return g_runtime->handleMessage(*native, hwnd, msg, wParam, lParam);
-      } catch (...) {
-        // No exception may cross into Windows; handlers already report their own errors.
-      }
-    }
-  }
-  return DefWindowProcA(hwnd, msg, wParam, lParam);
-}
-
-// The application window: never seen itself (it has no size), it carries the task bar button
-// with the application title and owns the main window. Minimising the main window minimises it
-// (and so hides every window of the program); a click on the task bar button comes back here.
-LRESULT CALLBACK applicationProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  HWND main = g_runtime ? g_runtime->mainWindow() : nullptr;
-  switch (msg) {
-    case WM_ACTIVATE:
-      if (LOWORD(wParam) != WA_INACTIVE && main && !IsIconic(hwnd))
-        SetActiveWindow(GetLastActivePopup(main));
-      return 0;
-    case WM_SETFOCUS:
-      if (main && !IsIconic(hwnd)) SetActiveWindow(GetLastActivePopup(main));
-      return 0;
-    case WM_SYSCOMMAND:
-      if ((wParam & 0xFFF0) == SC_RESTORE && main) {
-        const LRESULT result = DefWindowProcA(hwnd, msg, wParam, lParam);
-        SetActiveWindow(GetLastActivePopup(main));
-        return result;
-      }
-      break;
-    case WM_CLOSE:
-      if (main) PostMessageA(main, WM_CLOSE, 0, 0);
-      return 0;
-    default: break;
-  }
-  return DefWindowProcA(hwnd, msg, wParam, lParam);
-}
-
-void registerClasses(HINSTANCE instance) {
-  WNDCLASSA form{};
-  form.lpfnWndProc = containerProc;
-  form.hInstance = instance;
-  form.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-  if (!form.hIcon) form.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
-  form.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  form.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  form.lpszClassName = kFormClass;
-  RegisterClassA(&form);
-  WNDCLASSA pane = form;
-  pane.hIcon = nullptr;
-  pane.lpszClassName = kPaneClass;
-  RegisterClassA(&pane);
-  WNDCLASSA application = form;
-  application.lpfnWndProc = applicationProc;
-  application.lpszClassName = kApplicationClass;
-  RegisterClassA(&application);
-}
-
 HWND topLevelOf(HWND hwnd) {
   while (hwnd && (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD)) hwnd = GetParent(hwnd);
   return hwnd;
-}
-
-HCURSOR handCursor() {
-  // IDC_HAND arrived after Windows 95; fall back to the arrow where it is missing.
-  static HCURSOR hand = [] {
-    HCURSOR c = LoadCursorA(nullptr, MAKEINTRESOURCEA(32649));
-    return c ? c : LoadCursorA(nullptr, IDC_ARROW);
-  }();
-  return hand;
 }
 
 }  // namespace
 
 Win32Runtime::Win32Runtime(HINSTANCE instance, platform::Dialogs& dialogs)
     : Runtime(dialogs), instance_(instance) {
-  g_runtime = this;
   INITCOMMONCONTROLSEX controls{};
   controls.dwSize = sizeof controls;
   controls.dwICC = ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS |
                    ICC_BAR_CLASSES;
   InitCommonControlsEx(&controls);
-  registerClasses(instance_);
+  registerWindowClasses(instance_, *this);
   fonts_ = std::make_unique<Fonts>();
   application_ = CreateWindowExA(0, kApplicationClass, toAnsi(applicationTitle()).c_str(),
                                  WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU |
@@ -133,7 +55,7 @@ Win32Runtime::~Win32Runtime() {
   for (HWND window : topLevel) DestroyWindow(window);
   if (application_) DestroyWindow(application_);
   natives_.clear();
-  if (g_runtime == this) g_runtime = nullptr;
+  releaseWindowClasses(*this);
 }
 
 void Win32Runtime::registerWindow(HWND hwnd, NativeControl* native) {
@@ -149,8 +71,8 @@ HWND Win32Runtime::windowOf(const Control& control) const {
 }
 
 Control* Win32Runtime::controlOf(HWND window) const {
-  auto it = byWindow_.find(window);
-  return it == byWindow_.end() ? nullptr : &it->second->model();
+  NativeControl* native = nativeOf(window);
+  return native ? &native->model() : nullptr;
 }
 
 void Win32Runtime::formShown(Form& form) {
@@ -158,24 +80,8 @@ void Win32Runtime::formShown(Form& form) {
 }
 
 void Win32Runtime::realize(Form& form) {
-  // No WS_CLIPCHILDREN: group boxes do not paint their own background, the form does.
-  DWORD style = WS_CAPTION;
-  DWORD exStyle = WS_EX_CONTROLPARENT;
-  switch (form.border()) {
-    case FormBorder::Single: style |= WS_OVERLAPPED | WS_SYSMENU | WS_MINIMIZEBOX; break;
-    case FormBorder::Dialog:
-      style |= WS_POPUP | WS_SYSMENU;
-      exStyle |= WS_EX_DLGMODALFRAME;
-      break;
-    case FormBorder::ToolWindow:
-      style |= WS_POPUP | WS_SYSMENU;
-      exStyle |= WS_EX_TOOLWINDOW;
-      break;
-    case FormBorder::ToolWindowNoButtons:
-      style |= WS_POPUP;
-      exStyle |= WS_EX_TOOLWINDOW;
-      break;
-  }
+  const DWORD style = formBinder().style(form);
+  const DWORD exStyle = formBinder().exStyle(form);
   RECT frame{0, 0, form.clientWidth(), form.clientHeight()};
   AdjustWindowRectEx(&frame, style, FALSE, exStyle);
   const int width = frame.right - frame.left;
@@ -197,32 +103,10 @@ void Win32Runtime::realize(Form& form) {
   auto native = std::make_unique<NativeControl>(*this, form);
   NativeControl* formNative = native.get();
   natives_.push_back(std::move(native));
-  formNative->create(hwnd, 0, 0);  // adopts the top-level window (see NativeControl::create)
+  formNative->adopt(hwnd);
   createChildren(form, hwnd, 0, 0, form);
 
-  // Tooltips for the controls that ask for one.
-  HWND tips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd,
-                              nullptr, instance_, nullptr);
-  if (tips) {
-    SendMessageA(tips, TTM_SETMAXTIPWIDTH, 0, 400);
-    for (auto& n : natives_) {
-      const Control& c = n->model();
-      if (!c.showHint() || !n->hwnd() || c.form() != &form) continue;
-      const std::string text = toAnsi(c.hint());
-      std::vector<HWND> targets = n->parts();
-      targets.push_back(n->hwnd());
-      for (HWND target : targets) {
-        TOOLINFOA tool{};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = hwnd;
-        tool.uId = reinterpret_cast<UINT_PTR>(target);
-        tool.lpszText = const_cast<char*>(text.c_str());
-        SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-      }
-    }
-  }
+  addTooltips(hwnd, instance_, form, natives_);
 }
 
 void Win32Runtime::createChildren(Control& parent, HWND window, int dx, int dy, Form& form) {
@@ -231,12 +115,6 @@ void Win32Runtime::createChildren(Control& parent, HWND window, int dx, int dy, 
     NativeControl* n = native.get();
     natives_.push_back(std::move(native));
     n->create(window, dx, dy);
-    if (child->kind() == Kind::Timer) {
-      byControl_[child] = n;
-      child->attachView(n);
-      n->changed(kValue);
-      continue;
-    }
     if (isWindowContainer(child->kind())) {
       createChildren(*child, n->hwnd(), 0, 0, form);
     } else {
@@ -247,76 +125,9 @@ void Win32Runtime::createChildren(Control& parent, HWND window, int dx, int dy, 
   }
 }
 
-LRESULT Win32Runtime::handleMessage(NativeControl& container, HWND hwnd, UINT msg, WPARAM wParam,
-                                    LPARAM lParam) {
-  Control& model = container.model();
-  switch (msg) {
-    case WM_COMMAND: {
-      HWND from = reinterpret_cast<HWND>(lParam);
-      if (from) {
-        auto it = byWindow_.find(from);
-        if (it != byWindow_.end()) it->second->command(from, HIWORD(wParam));
-        return 0;
-      }
-      // Enter and Esc, as IsDialogMessage reports them to the top-level window.
-      if (model.kind() == Kind::Form) {
-        auto& form = static_cast<Form&>(model);
-        if (LOWORD(wParam) == IDOK && form.defaultButton()) form.defaultButton()->userClick();
-        if (LOWORD(wParam) == IDCANCEL) {
-          if (form.cancelButton()) form.cancelButton()->userClick();
-          else if (!form.isMainForm()) form.userRequestClose();
-        }
-      }
-      return 0;
-    }
-    case WM_NOTIFY: {
-      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-      auto it = byWindow_.find(header->hwndFrom);
-      if (it != byWindow_.end()) it->second->notify(*header);
-      return 0;
-    }
-    case WM_VSCROLL:
-    case WM_HSCROLL: {
-      auto it = byWindow_.find(reinterpret_cast<HWND>(lParam));
-      if (it != byWindow_.end()) it->second->scrolled();
-      return 0;
-    }
-    case WM_CTLCOLORSTATIC: {
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-      auto it = byWindow_.find(reinterpret_cast<HWND>(lParam));
-      if (it != byWindow_.end() && it->second->model().colour() != kDefaultColour)
-        SetTextColor(dc, it->second->model().colour());
-      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    }
-    case WM_SETCURSOR: {
-      auto it = byWindow_.find(reinterpret_cast<HWND>(wParam));
-      if (it != byWindow_.end() && it->second->model().handCursor()) {
-        SetCursor(handCursor());
-        return TRUE;
-      }
-      break;
-    }
-    case WM_TIMER: {
-      auto* timer = reinterpret_cast<Timer*>(wParam);
-      auto it = byControl_.find(timer);
-      if (it != byControl_.end() && timer->kind() == Kind::Timer) timer->tick();
-      return 0;
-    }
-    case WM_CLOSE:
-      if (model.kind() == Kind::Form) static_cast<Form&>(model).userRequestClose();
-      return 0;
-    case WM_SYSCOMMAND:
-      // The main window minimises the whole program, task bar button and all.
-      if ((wParam & 0xFFF0) == SC_MINIMIZE && model.kind() == Kind::Form &&
-          static_cast<Form&>(model).isMainForm() && application_) {
-        ShowWindow(application_, SW_MINIMIZE);
-        return 0;
-      }
-      break;
-    default: break;
-  }
-  return DefWindowProcA(hwnd, msg, wParam, lParam);
+NativeControl* Win32Runtime::nativeOf(HWND window) const {
+  auto it = byWindow_.find(window);
+  return it == byWindow_.end() ? nullptr : it->second;
 }
 
 void Win32Runtime::trackHover(const MSG& msg) {
@@ -334,6 +145,14 @@ bool Win32Runtime::routeKeyboard(MSG& msg) {
   return IsDialogMessageA(top, &msg) != FALSE;
 }
 
+void Win32Runtime::handle(MSG& msg) {
+  trackHover(msg);
+  if (!routeKeyboard(msg)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
 void Win32Runtime::pumpMessages() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -341,11 +160,7 @@ void Win32Runtime::pumpMessages() {
       PostQuitMessage(static_cast<int>(msg.wParam));
       return;
     }
-    trackHover(msg);
-    if (!routeKeyboard(msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
+    handle(msg);
   }
 }
 
@@ -374,11 +189,7 @@ void Win32Runtime::runModal(Form& form) {
       break;
     }
     if (got == -1) break;
-    trackHover(msg);
-    if (!routeKeyboard(msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
+    handle(msg);
   }
   releaseModal(form);
 }
@@ -412,11 +223,7 @@ int Win32Runtime::run(Form& mainForm) {
   MSG msg;
   BOOL got;
   while ((got = GetMessageA(&msg, nullptr, 0, 0)) != 0 && got != -1) {
-    trackHover(msg);
-    if (!routeKeyboard(msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
+    handle(msg);
   }
   loopRunning_ = false;
   return got == 0 ? static_cast<int>(msg.wParam) : 1;

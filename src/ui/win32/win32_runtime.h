@@ -1,7 +1,6 @@
 #pragma once
-// The Win32 binding: mirrors the control model into real windows made of standard controls,
-// and routes real input back into the model as user actions. Also the runtime: message loop,
-// modal loops, the end of the program.
+// The Win32 runtime: makes a form's windows when it is first shown (each control through its
+// kind's binder), runs the message loop and the modal loops, and ends the program.
 #include <windows.h>
 
 #include <map>
@@ -44,6 +43,7 @@ class Win32Runtime : public Runtime {
   LRESULT handleMessage(NativeControl& container, HWND hwnd, UINT msg, WPARAM wParam,
                         LPARAM lParam);
   void registerWindow(HWND hwnd, NativeControl* native);
+  void registerControl(const Control& control, NativeControl* native) { byControl_[&control] = native; }
   void forgetWindow(HWND hwnd);
   void forgetControl(const Control& control) { byControl_.erase(&control); }
   bool updating() const { return updating_ > 0; }
@@ -61,6 +61,9 @@ class Win32Runtime : public Runtime {
  private:
   void realize(Form& form);
   void createChildren(Control& parent, HWND window, int dx, int dy, Form& form);
+  NativeControl* nativeOf(HWND window) const;
+  // Everything one message goes through, in the main loop and in modal loops alike.
+  void handle(MSG& msg);
   bool routeKeyboard(MSG& msg);
   void trackHover(const MSG& msg);
 

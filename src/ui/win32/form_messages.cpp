@@ -1,0 +1,77 @@
+// What the windows of forms and panes do with the messages their controls and Windows send them.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "ui/form.h"
+#include "ui/win32/native_control.h"
+#include "ui/win32/win32_runtime.h"
+#include "ui/win32/window_classes.h"
+
+namespace ui::win32 {
+
+LRESULT Win32Runtime::handleMessage(NativeControl& container, HWND hwnd, UINT msg, WPARAM wParam,
+                                    LPARAM lParam) {
+  Control& model = container.model();
+  switch (msg) {
+    case WM_COMMAND: {
+      HWND from = reinterpret_cast<HWND>(lParam);
+      if (from) {
+        if (NativeControl* sender = nativeOf(from)) sender->command(from, HIWORD(wParam));
+        return 0;
+      }
+      // Enter and Esc, as IsDialogMessage reports them to the top-level window.
+      if (model.kind() == Kind::Form) {
+        auto& form = static_cast<Form&>(model);
+        if (LOWORD(wParam) == IDOK) form.userPressEnter();
+        if (LOWORD(wParam) == IDCANCEL) form.userPressEscape();
+      }
+      return 0;
+    }
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      if (NativeControl* sender = nativeOf(header->hwndFrom)) sender->notify(*header);
+      return 0;
+    }
+    case WM_VSCROLL:
+    case WM_HSCROLL: {
+      if (NativeControl* sender = nativeOf(reinterpret_cast<HWND>(lParam))) sender->scrolled();
+      return 0;
+    }
+    case WM_CTLCOLORSTATIC: {
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+      NativeControl* label = nativeOf(reinterpret_cast<HWND>(lParam));
+      if (label && label->model().colour() != kDefaultColour)
+        SetTextColor(dc, label->model().colour());
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_SETCURSOR: {
+      NativeControl* under = nativeOf(reinterpret_cast<HWND>(wParam));
+      if (under && under->model().handCursor()) {
+        SetCursor(handCursor());
+        return TRUE;
+      }
+      break;
+    }
+    case WM_TIMER: {
+      auto* timer = reinterpret_cast<Timer*>(wParam);
+      if (byControl_.count(timer) && timer->kind() == Kind::Timer) timer->tick();
+      return 0;
+    }
+    case WM_CLOSE:
+      if (model.kind() == Kind::Form) static_cast<Form&>(model).userRequestClose();
+      return 0;
+    case WM_SYSCOMMAND:
+      // The main window minimises the whole program, task bar button and all.
+      if ((wParam & 0xFFF0) == SC_MINIMIZE && model.kind() == Kind::Form &&
+          static_cast<Form&>(model).isMainForm() && application_) {
+        ShowWindow(application_, SW_MINIMIZE);
+        return 0;
+      }
+      break;
+    default: break;
+  }
+  return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+}  // namespace ui::win32

@@ -1,0 +1,41 @@
+// One tooltip window per form, with a tool for each control (and each radio button) that asks.
+#include "ui/win32/tooltips.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "platform/win32/ansi.h"
+#include "ui/win32/native_control.h"
+
+using platform::win32::toAnsi;
+
+namespace ui::win32 {
+
+// Tooltips for the controls of `form` that ask for one.
+void addTooltips(HWND window, HINSTANCE instance, const Form& form,
+                 const std::vector<std::unique_ptr<NativeControl>>& natives) {
+  HWND tips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window,
+                              nullptr, instance, nullptr);
+  if (!tips) return;
+  SendMessageA(tips, TTM_SETMAXTIPWIDTH, 0, 400);
+  for (auto& n : natives) {
+    const Control& c = n->model();
+    if (!c.showHint() || !n->hwnd() || c.form() != &form) continue;
+    const std::string text = toAnsi(c.hint());
+    std::vector<HWND> targets = n->parts();
+    targets.push_back(n->hwnd());
+    for (HWND target : targets) {
+      TOOLINFOA tool{};
+      tool.cbSize = sizeof tool;
+      tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+      tool.hwnd = window;
+      tool.uId = reinterpret_cast<UINT_PTR>(target);
+      tool.lpszText = const_cast<char*>(text.c_str());
+      SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+  }
+}
+
+}  // namespace ui::win32

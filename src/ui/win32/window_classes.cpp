@@ -1,0 +1,95 @@
+// Window classes and procedures of the windows the program makes itself.
+#include "ui/win32/window_classes.h"
+
+#include "ui/win32/native_control.h"
+#include "ui/win32/win32_runtime.h"
+
+namespace ui::win32 {
+
+const char kFormClass[] = "CorvaneForm";
+const char kPaneClass[] = "CorvanePane";
+const char kApplicationClass[] = "CorvaneApplication";
+
+namespace {
+
+Win32Runtime* g_runtime = nullptr;  // window procedures have no other way back to us
+
+LRESULT CALLBACK containerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (g_runtime) {
+    Control* control = g_runtime->controlOf(hwnd);
+    if (auto* native = control ? static_cast<NativeControl*>(control->view()) : nullptr) {
+      try {
+        return g_runtime->handleMessage(*native, hwnd, msg, wParam, lParam);
+      } catch (...) {
+        // No exception may cross into Windows; handlers already report their own errors.
+      }
+    }
+  }
+  return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+// The application window: never seen itself (it has no size), it carries the task bar button
+// with the application title and owns the main window. Minimising the main window minimises it
+// (and so hides every window of the program); a click on the task bar button comes back here.
+LRESULT CALLBACK applicationProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  HWND main = g_runtime ? g_runtime->mainWindow() : nullptr;
+  switch (msg) {
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE && main && !IsIconic(hwnd))
+        SetActiveWindow(GetLastActivePopup(main));
+      return 0;
+    case WM_SETFOCUS:
+      if (main && !IsIconic(hwnd)) SetActiveWindow(GetLastActivePopup(main));
+      return 0;
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == SC_RESTORE && main) {
+        const LRESULT result = DefWindowProcA(hwnd, msg, wParam, lParam);
+        SetActiveWindow(GetLastActivePopup(main));
+        return result;
+      }
+      break;
+    case WM_CLOSE:
+      if (main) PostMessageA(main, WM_CLOSE, 0, 0);
+      return 0;
+    default: break;
+  }
+  return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+}  // namespace
+
+void releaseWindowClasses(const Win32Runtime& runtime) {
+  if (g_runtime == &runtime) g_runtime = nullptr;
+}
+
+void registerWindowClasses(HINSTANCE instance, Win32Runtime& runtime) {
+  g_runtime = &runtime;
+  WNDCLASSA form{};
+  form.lpfnWndProc = containerProc;
+  form.hInstance = instance;
+  form.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+  if (!form.hIcon) form.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+  form.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  form.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  form.lpszClassName = kFormClass;
+  RegisterClassA(&form);
+  WNDCLASSA pane = form;
+  pane.hIcon = nullptr;
+  pane.lpszClassName = kPaneClass;
+  RegisterClassA(&pane);
+  WNDCLASSA application = form;
+  application.lpfnWndProc = applicationProc;
+  application.lpszClassName = kApplicationClass;
+  RegisterClassA(&application);
+}
+
+HCURSOR handCursor() {
+  // IDC_HAND arrived after Windows 95; fall back to the arrow where it is missing.
+  static HCURSOR hand = [] {
+    HCURSOR c = LoadCursorA(nullptr, MAKEINTRESOURCEA(32649));
+    return c ? c : LoadCursorA(nullptr, IDC_ARROW);
+  }();
+  return hand;
+}
+
+}  // namespace ui::win32

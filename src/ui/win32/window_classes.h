@@ -1,0 +1,22 @@
+#pragma once
+// The program's own window classes: forms, the panes of tab pages and panels, and the size-less
+// application window that carries the task bar button.
+#include <windows.h>
+
+namespace ui::win32 {
+
+class Win32Runtime;
+
+extern const char kFormClass[];
+extern const char kPaneClass[];
+extern const char kApplicationClass[];
+
+// Registers the three classes; their window procedures go to `runtime` (there is one per
+// program) until it lets them go.
+void registerWindowClasses(HINSTANCE instance, Win32Runtime& runtime);
+void releaseWindowClasses(const Win32Runtime& runtime);
+
+// The pointing hand over links.
+HCURSOR handCursor();
+
+}  // namespace ui::win32

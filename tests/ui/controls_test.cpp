@@ -1,0 +1,199 @@
+// The control model's contracts, which every window's handlers rely on: what the program sets
+// runs no handler, a user action runs its handler only when it changes something on an enabled
+// control, spins stay in range, memo lines and combo items keep their shape.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <stdexcept>
+
+#include "fakes.h"
+#include "ui/controls.h"
+#include "ui/form.h"
+
+namespace {
+
+struct Sample : ui::Form {
+  explicit Sample(ui::Runtime& runtime) : ui::Form(runtime, "Sample", "見本") {
+    radio.setItems({"自動設定", "AGP 2x", "AGP 1x"});
+    combo.setItems({"甲", "乙", "丙"});
+    setDefaultButton(&ok);
+    setCancelButton(&cancel);
+    box.onClick = [this] { ++fired["box"]; };
+    radio.onClick = [this] { ++fired["radio"]; };
+    ok.onClick = [this] { ++fired["ok"]; };
+    cancel.onClick = [this] { ++fired["cancel"]; };
+    link.onClick = [this] { ++fired["link"]; };
+    edit.onChange = [this] { ++fired["edit"]; };
+    spin.onClick = [this] { ++fired["spin"]; };
+    combo.onChange = [this] { ++fired["combo"]; };
+    first.onShow = [this] { ++fired["first"]; };
+    second.onShow = [this] { ++fired["second"]; };
+  }
+  int total() const {
+    int sum = 0;
+    for (const auto& entry : fired) sum += entry.second;
+    return sum;
+  }
+  ui::CheckBox box{this, "box", "チェック"};
+  ui::RadioGroup radio{this, "radio", "AGP"};
+  ui::Button ok{this, "ok", "OK"};
+  ui::Button cancel{this, "cancel", "キャンセル"};
+  ui::Label link{this, "link", "http://example.invalid/"};
+  ui::Edit edit{this, "edit"};
+  ui::UpDown spin{this, "spin", edit, 89, 135, 100};
+  ui::ComboBox combo{this, "combo"};
+  ui::Memo memo{this, "memo"};
+  ui::PageControl pages{this, "pages"};
+  ui::TabSheet first{&pages, "first", "一"};
+  ui::TabSheet second{&pages, "second", "二"};
+  std::map<std::string, int> fired;
+};
+
+struct ControlModel : ::testing::Test {
+  doubles::RecordingDialogs dialogs;
+  doubles::TestRuntime runtime{dialogs};
+  Sample form{runtime};
+};
+
+}  // namespace
+
+TEST_F(ControlModel, ProgramChangesRunNoHandler) {
+  form.box.setChecked(true);
+  form.radio.setItemIndex(2);
+  form.edit.setText("120");
+  form.spin.setPosition(130);
+  form.spin.setRange(100, 90);
+  form.combo.setItemIndex(1);
+  form.combo.setItems({"丁"});
+  form.memo.setLines({"一", "二"});
+  form.link.setCaption("別の");
+  form.ok.setDefault(true);
+  EXPECT_EQ(form.total(), 0);
+  EXPECT_TRUE(form.box.checked());
+  EXPECT_EQ(form.radio.itemIndex(), 2);
+  EXPECT_EQ(form.edit.text(), "130");
+}
+
+TEST_F(ControlModel, UserActionsThatChangeSomethingRunTheirHandlerOnce) {
+  form.box.userClick();
+  form.radio.userSelect(2);
+  form.link.userClick();
+  form.edit.userSetText("111");
+  form.spin.userSetPosition(120);
+  form.combo.userSelect(1);
+  form.pages.userSelectPage(1);
+  form.userPressEnter();
+  form.userPressEscape();
+  EXPECT_EQ(form.fired, (std::map<std::string, int>{{"box", 1}, {"radio", 1}, {"link", 1},
+                                                   {"edit", 1}, {"spin", 1}, {"combo", 1},
+                                                   {"second", 1}, {"ok", 1}, {"cancel", 1}}));
+  EXPECT_EQ(form.radio.itemIndex(), 2);
+  EXPECT_EQ(form.spin.position(), 120);
+  EXPECT_EQ(form.edit.text(), "120") << "the spin shows its position in its edit box";
+}
+
+TEST_F(ControlModel, AUserActionThatChangesNothingRunsNoHandler) {
+  // Picking the row that is already picked would rewrite the stored choice ("AGPFlags").
+  form.radio.setItemIndex(1);
+  form.radio.userSelect(1);
+  form.box.setChecked(true);
+  form.box.userSetChecked(true);
+  form.edit.userSetText(form.edit.text());
+  form.spin.setPosition(135);
+  form.spin.userSetPosition(140);  // already at the top
+  form.pages.userSelectPage(form.pages.activePageIndex());
+  EXPECT_EQ(form.total(), 0);
+  // The program may show the same page again on purpose (the page refreshes itself).
+  form.pages.setActivePage(0);
+  EXPECT_EQ(form.fired["first"], 1);
+  // A pick in the drop-down list always counts, as the real one reports it.
+  form.combo.setItemIndex(2);
+  form.combo.userSelect(2);
+  EXPECT_EQ(form.fired["combo"], 1);
+}
+
+TEST_F(ControlModel, ADisabledControlRunsNoHandler) {
+  for (ui::Control* c : std::initializer_list<ui::Control*>{
+           &form.box, &form.radio, &form.ok, &form.cancel, &form.link, &form.edit, &form.spin,
+           &form.combo, &form.memo, &form.pages})
+    c->setEnabled(false);
+  form.box.userClick();
+  form.radio.userSelect(2);
+  form.ok.userClick();
+  form.userPressEnter();  // Enter on a window whose default button is disabled
+  form.userPressEscape();
+  form.link.userClick();
+  form.edit.userSetText("99");
+  form.spin.userSetPosition(90);
+  form.combo.userSelect(1);
+  form.memo.userSetText("x");
+  form.pages.userSelectPage(1);
+  EXPECT_EQ(form.total(), 0);
+  EXPECT_EQ(form.pages.activePageIndex(), 0);
+}
+
+TEST_F(ControlModel, EscWithoutACancelButtonAsksASecondaryWindowToCloseButNotTheMainOne) {
+  form.setCancelButton(nullptr);
+  int requests = 0;
+  form.onCloseRequest = [&] { ++requests; };
+  form.userPressEscape();
+  EXPECT_EQ(requests, 1);
+  form.setMainForm(true);
+  form.userPressEscape();
+  EXPECT_EQ(requests, 1);
+}
+
+TEST_F(ControlModel, TheUsersSpinStaysInItsRangeWhicheverWayRoundItIsGiven) {
+  form.spin.userSetPosition(500);
+  EXPECT_EQ(form.spin.position(), 135);
+  EXPECT_EQ(form.edit.text(), "135");
+  form.spin.userSetPosition(-3);
+  EXPECT_EQ(form.spin.position(), 89);
+  form.spin.setRange(135, 89);  // reversed: the arrows count down
+  form.spin.userSetPosition(200);
+  EXPECT_EQ(form.spin.position(), 135);
+  // Typed text moves the spin only when it is a whole number within the range.
+  form.edit.userSetText("100");
+  EXPECT_EQ(form.spin.position(), 100);
+  for (const char* text : {"300", "1O0", "", "88"}) {
+    form.edit.userSetText(text);
+    EXPECT_EQ(form.spin.position(), 100) << text;
+  }
+}
+
+TEST_F(ControlModel, MemoLinesComeBackAsTheyWereGiven) {
+  const std::vector<std::vector<std::string>> cases = {
+      {}, {"一行"}, {"a", "", "b"}, {"末尾が空", ""}, {""}, {"", ""}, {"CR LF\tタブ", "次"}};
+  for (const auto& lines : cases) {
+    form.memo.setLines(lines);
+    EXPECT_EQ(form.memo.lines(), lines) << form.memo.text();
+  }
+  form.memo.setText("一\r\n二\n三\r四");
+  EXPECT_EQ(form.memo.lines(), (std::vector<std::string>{"一", "二", "三", "四"}));
+}
+
+TEST_F(ControlModel, NewItemsClearTheSelection) {
+  form.combo.setItemIndex(2);
+  form.combo.setItems({"新", "旧"});
+  EXPECT_EQ(form.combo.itemIndex(), -1);
+  EXPECT_EQ(form.combo.text(), "");
+  form.radio.setItemIndex(0);
+  form.radio.setItems({"PCI", "AGP"});
+  EXPECT_EQ(form.radio.itemIndex(), -1);
+  // An index outside the items is no selection.
+  form.combo.setItemIndex(5);
+  EXPECT_EQ(form.combo.itemIndex(), -1);
+  form.radio.setItemIndex(-7);
+  EXPECT_EQ(form.radio.itemIndex(), -1);
+}
+
+TEST_F(ControlModel, AHandlersErrorGoesToTheErrorBoxAndTheNextActionStillRuns) {
+  form.ok.onClick = [] { throw std::runtime_error("ファイル C:\\x は開けません"); };
+  form.userPressEnter();
+  form.box.userClick();
+  ASSERT_EQ(dialogs.boxes.size(), 1u);
+  EXPECT_EQ(dialogs.boxes[0].caption, "Matrox Corvane");
+  EXPECT_EQ(dialogs.boxes[0].text, "ファイル C:\\x は開けません.");
+  EXPECT_EQ(dialogs.boxes[0].icon, platform::MessageIcon::Error);
+  EXPECT_EQ(form.fired["box"], 1);
+}
