@@ -98,8 +98,14 @@ TEST_F(ClockPageTest, AnIniTooLargeOrMissingIsRefusedAndNeverWritten) {
   } catch (const platform::UserError& e) {
     EXPECT_EQ(std::string(e.what()), tooLarge);
   }
-  // Its lines are unknown, so a chipset pick must not replace them with one line.
+  // Its lines are unknown, so a chipset pick must not replace them with one line. (The choice
+  // is open with Mystclk.com only: a disabled one takes no pick.)
+  {
+    platform::SettingsStore reg(world.registry);
+    page.loadLastClockAndToolPath(reg);
+  }
   page.ClassifyClockTool();
+  ASSERT_TRUE(page.RadioGroup1.enabled());
   page.RadioGroup1.userSelect(0);
   EXPECT_EQ(boxTexts(), Strings{"Matrox Corvane|" + tooLarge + "."});
   EXPECT_EQ(page.RadioGroup1.itemIndex(), 1);
