@@ -11,6 +11,7 @@ namespace {
 
 constexpr text::Id kPresent = text::Id::SystemPresent;
 constexpr text::Id kAbsent = text::Id::SystemAbsent;
+constexpr text::Id kSupported = text::Id::SystemSupported;
 constexpr text::Id kUnsupported = text::Id::SystemUnsupported;
 const char* const kUnknownValue = "??";
 
@@ -110,8 +111,8 @@ void SystemPage::TabSheet4Show() {
   showOperatingSystem();
   Label64.setCaption(VendorShortName(PentiumMMX1));
   showFeature(Label60, PentiumMMX1.MMXsupport(), kAbsent);
-  Label69.setCaption(text::tr(PentiumMMX1.CpuIDsupport() ? text::Id::SystemSupported : kUnsupported));
-  Label70.setCaption(text::tr(PentiumMMX1.RDTSCsupport() ? text::Id::SystemSupported : kUnsupported));
+  Label69.setCaption(text::tr(PentiumMMX1.CpuIDsupport() ? kSupported : kUnsupported));
+  Label70.setCaption(text::tr(PentiumMMX1.RDTSCsupport() ? kSupported : kUnsupported));
   showFeature(Label82, PentiumMMX1.AMDsupport(), kUnsupported);
   showFeature(Label83, PentiumMMX1.SSIMDsupport(), kUnsupported);
   showRawValues();

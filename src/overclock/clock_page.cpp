@@ -252,8 +252,9 @@ void ClockPage::Button4Click() {
   startTool(BuildClockCommand(clock));
   // Only now: when the tool did not start, the chip (and the spin) keep the clock they had.
   UpDown1.setPosition(clock);
-  services_.dialogs.messageBox(text::tr(text::Id::TitleInformation),
-                               platform::format1(text::tr(text::Id::ClockRestored), std::to_string(clock)),
+  const std::string restored =
+      platform::format1(text::tr(text::Id::ClockRestored), std::to_string(clock));
+  services_.dialogs.messageBox(text::tr(text::Id::TitleInformation), restored,
                                platform::MessageIcon::Information, platform::MessageButtons::Ok);
   rememberClock(clock);
 }
@@ -265,8 +266,9 @@ void ClockPage::Button2Click() {
   if (!clockArgument(kind_, target)) throw platform::UserError(clockOutOfRangeMessage(target));
   platform::SettingsStore reg(services_.registry);
   platform::openLocation(reg, keys::kMachineRun, KeyAccess::CreateIfMissing);
-  services_.dialogs.messageBox(text::tr(text::Id::TitleInformation),
-                               platform::format1(text::tr(text::Id::ClockStartupNotice), std::to_string(target)),
+  const std::string notice =
+      platform::format1(text::tr(text::Id::ClockStartupNotice), std::to_string(target));
+  services_.dialogs.messageBox(text::tr(text::Id::TitleInformation), notice,
                                platform::MessageIcon::Information, platform::MessageButtons::Ok);
   reg.WriteString(kStartupEntryValue, BuildClockCommand(target));
   Button7.setEnabled(true);

@@ -22,7 +22,8 @@ ClockToolKind classifyToolPath(const std::string& toolPath) {
 }
 
 ToolDescription describeTool(ClockToolKind kind) {
-  if (kind == ClockToolKind::G200clk) return {"Matrox MGA-G200 Optimizer", text::tr(text::Id::ClockToolG200clkVersion)};
+  if (kind == ClockToolKind::G200clk)
+    return {"Matrox MGA-G200 Optimizer", text::tr(text::Id::ClockToolG200clkVersion)};
   return {"Matrox Mystclk.com", text::tr(text::Id::ClockToolMystclkVersion)};
 }
 

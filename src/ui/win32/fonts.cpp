@@ -35,7 +35,8 @@ Fonts::Fonts() {
       LOGFONTA system{};
       if (GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof system, &system)) {
         face_ = system.lfFaceName;
-        if (system.lfHeight != 0) defaultHeight_ = system.lfHeight < 0 ? -system.lfHeight : system.lfHeight;
+        if (system.lfHeight != 0)
+          defaultHeight_ = system.lfHeight < 0 ? -system.lfHeight : system.lfHeight;
       }
     }
     if (dc) ReleaseDC(nullptr, dc);
