@@ -10,5 +10,9 @@ CorvaneWindows::CorvaneWindows(ui::Runtime& runtime, platform::Services& service
       Form2(runtime, services,
             [this](const overclock::ClockLimits& limits) { Form1.clock.applyClockLimits(limits); }) {
   Form1.clock.attachWindows(kakuForm, Form2);
+  // Ending the program while a new clock is on trial puts the default clock back first.
+  runtime.onProgramEnding = [this] { kakuForm.programEnding(); };
   Form1.attachWindows({GameForm, AboutBox, WizForm});
 }
+
+CorvaneWindows::~CorvaneWindows() { kakuForm.runtime().onProgramEnding = nullptr; }

@@ -19,6 +19,9 @@ class CorvaneWindows {
 
  public:
   CorvaneWindows(ui::Runtime& runtime, platform::Services& services);
+  ~CorvaneWindows();
+  CorvaneWindows(const CorvaneWindows&) = delete;
+  CorvaneWindows& operator=(const CorvaneWindows&) = delete;
 
   TForm1& Form1 = main_.form;
   settings::TGameForm GameForm;

@@ -118,7 +118,9 @@ std::string ClockPage::inProgramFolder(const std::string& fileName) const {
 
 void ClockPage::loadMystclkIni() {
   try {
-    iniLines_ = services_.files.readLines(inProgramFolder("Mystclk.ini"));
+    // As bytes: the file belongs to the clock tool, and its lines after the first go back
+    // exactly as they came, whatever the code page makes of them.
+    iniLines_ = services_.files.readRawLines(inProgramFolder("Mystclk.ini"));
     iniRefusal_.clear();
   } catch (const std::exception& e) {
     // A file that could not be read is never replaced: its lines are not known.
@@ -135,8 +137,9 @@ void ClockPage::detectStartupEntry(platform::SettingsStore& reg) {
 
 void ClockPage::loadLastClockAndToolPath(platform::SettingsStore& reg) {
   platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
-  if (const auto lastClock = readStoredClock(reg, kLastClockValue))
-    UpDown1.setPosition(*lastClock);
+  storedClock_ = readStoredClock(reg, kLastClockValue);
+  // Inside today's limits; the profile's limits, once applied, take it in again.
+  if (storedClock_) UpDown1.setPosition(*storedClock_);
   setToolPath(reg.ValueExists(kToolPathValue) ? reg.ReadString(kToolPathValue)
                                               : inProgramFolder("G200clk.exe"));
 }
@@ -173,12 +176,14 @@ void ClockPage::ApplyClockProfile(platform::SettingsStore& reg) {
   if (!profile) return;
   const ClockProfileInfo& info = profileInfo(*profile);
   platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
-  if (const auto stored = readStoredClock(reg, info.defaultValueName)) {
-    defaultClock_ = *stored;
-    showLimits();
-  }
-  if (const auto stored = readStoredClock(reg, info.maximumValueName)) maximumClock_ = *stored;
+  // Values outside what the options window allows were written by something else: they come
+  // in at the nearest end, so the restore always has a command to run.
+  if (const auto stored = readStoredClock(reg, info.defaultValueName))
+    defaultClock_ = info.defaultRange.clamp(*stored);
+  if (const auto stored = readStoredClock(reg, info.maximumValueName))
+    maximumClock_ = info.maximumRange.clamp(*stored);
   showLimits();
+  if (storedClock_) UpDown1.setPosition(*storedClock_);
   Label32.setCaption(info.recommendedRange);
 }
 
@@ -194,8 +199,7 @@ void ClockPage::applyClockLimits(const ClockLimits& limits) {
 void ClockPage::showLimits() {
   const int low = std::min(defaultClock_, maximumClock_);
   const int high = std::max(defaultClock_, maximumClock_);
-  UpDown1.setRange(low, high);
-  UpDown1.setPosition(std::clamp(UpDown1.position(), low, high));
+  UpDown1.setRange(low, high);  // the spin keeps its value inside
   Label25.setCaption(megahertz(defaultClock_));
   Label28.setCaption(megahertz(maximumClock_));
 }
@@ -239,18 +243,21 @@ void ClockPage::rememberClock(int mhz) {
 
 void ClockPage::Button3Click() {
   if (!confirmation_) throw std::logic_error("the confirmation window is not attached");
-  const int target = UpDown1.position();
+  const int target = UpDown1.commitTypedText();
   startTool(BuildClockCommand(target));
   confirmation_->Label4.setCaption(std::to_string(target));
+  restoredDuringCountdown_ = false;
   confirmation_->showModal();
-  // The target, or the default clock when the countdown restored it.
-  rememberClock(UpDown1.position());
+  // A restore that ran the tool has stored the default clock itself, or shown why it could
+  // not: storing again would only repeat its error.
+  if (!restoredDuringCountdown_) rememberClock(UpDown1.position());
 }
 
 void ClockPage::Button4Click() {
   const int clock = defaultClock_;
   startTool(BuildClockCommand(clock));
   // Only now: when the tool did not start, the chip (and the spin) keep the clock they had.
+  restoredDuringCountdown_ = true;
   UpDown1.setPosition(clock);
   const std::string restored =
       platform::format1(text::tr(text::Id::ClockRestored), std::to_string(clock));
@@ -262,7 +269,7 @@ void ClockPage::Button4Click() {
 // ---- Start-up entry ---------------------------------------------------------------------------
 
 void ClockPage::Button2Click() {
-  const int target = UpDown1.position();
+  const int target = UpDown1.commitTypedText();
   if (!clockArgument(kind_, target)) throw platform::UserError(clockOutOfRangeMessage(target));
   platform::SettingsStore reg(services_.registry);
   platform::openLocation(reg, keys::kMachineRun, KeyAccess::CreateIfMissing);
@@ -312,7 +319,7 @@ void ClockPage::RadioGroup1Click() {
   const std::vector<std::string> lines = withChipsetRow(iniLines_, row);
   try {
     if (!iniRefusal_.empty()) throw platform::UserError(iniRefusal_);
-    services_.files.writeLines(inProgramFolder("Mystclk.ini"), lines);
+    services_.files.writeRawLines(inProgramFolder("Mystclk.ini"), lines);
   } catch (...) {
     // The file keeps its old line 1; so does the choice on screen.
     RadioGroup1.setItemIndex(chipsetRowOf(iniLines_));

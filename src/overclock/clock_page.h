@@ -31,8 +31,9 @@ class ClockPage {
   void attachWindows(TkakuForm& confirmation, TForm2& options);
 
   // ---- Main window creation steps, in the order the main window runs them ------------------
-  // Reads Mystclk.ini; throws platform::UserError "ファイル %s は開けません" (or the one for a
-  // file too large to be an ini). A file that could not be read is never written afterwards.
+  // Reads Mystclk.ini's lines as bytes; throws platform::UserError "ファイル %s は開けません" (or
+  // the one for a file too large to be an ini). A file that could not be read is never written
+  // afterwards.
   void loadMystclkIni();
   // Enables text::tr(text::Id::ClockStartupClear) exactly when the start-up entry exists.
   void detectStartupEntry(platform::SettingsStore& reg);
@@ -68,6 +69,7 @@ class ClockPage {
   int maximumClock() const { return maximumClock_; }
   bool currentClockRead() const { return currentClockRead_; }
   const std::string& lastClockCommand() const { return lastClockCommand_; }
+  // Mystclk.ini's lines as the file's own bytes.
   const std::vector<std::string>& mystclkIniLines() const { return iniLines_; }
 
   // ---- Controls -----------------------------------------------------------------------------
@@ -124,8 +126,8 @@ class ClockPage {
   void startTool(const std::string& commandLine);
   // The clock now on the chip: stored as "OverClock" and shown.
   void rememberClock(int mhz);
-  // The target spin takes the limits (in ascending order) and stays inside them; the labels
-  // show them as they are.
+  // The target spin takes the limits (in ascending order) and its value stays inside them; the
+  // labels show them as they are.
   void showLimits();
   std::optional<ClockProfile> activeProfile() const;
 
@@ -134,6 +136,8 @@ class ClockPage {
   int defaultClock_ = kInitialDefaultClock;
   int maximumClock_ = kInitialMaximumClock;
   bool currentClockRead_ = false;
+  std::optional<int> storedClock_;  // "OverClock" as read at start-up
+  bool restoredDuringCountdown_ = false;
   std::string lastClockCommand_;
   std::vector<std::string> iniLines_;
   std::string iniRefusal_;  // why the ini's lines are not known; empty once it is read

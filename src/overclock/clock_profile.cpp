@@ -3,8 +3,10 @@
 namespace overclock {
 
 const ClockProfileInfo& profileInfo(ClockProfile profile) {
-  static const ClockProfileInfo k89{"OverClockDEF89", "OverClockMAX89", "105-115MHz"};
-  static const ClockProfileInfo k66{"OverClockDEF66", "OverClockMAX66", "80-95MHz"};
+  static const ClockProfileInfo k89{
+      "OverClockDEF89", "OverClockMAX89", "105-115MHz", {70, 230}, {135, 230}};
+  static const ClockProfileInfo k66{
+      "OverClockDEF66", "OverClockMAX66", "80-95MHz", {66, 200}, {66, 200}};
   return profile == ClockProfile::Mhz89 ? k89 : k66;
 }
 

@@ -7,10 +7,20 @@ namespace overclock {
 
 enum class ClockProfile { Mhz89, Mhz66 };
 
+// The values the options window allows, ends included; every one has a row in the command
+// tables.
+struct ClockRange {
+  int low;
+  int high;
+  int clamp(int mhz) const { return mhz < low ? low : mhz > high ? high : mhz; }
+};
+
 struct ClockProfileInfo {
   const char* defaultValueName;  // "OverClockDEF89" / "OverClockDEF66"
   const char* maximumValueName;  // "OverClockMAX89" / "OverClockMAX66"
   const char* recommendedRange;  // "105-115MHz" / "80-95MHz"
+  ClockRange defaultRange;       // 70-230 / 66-200
+  ClockRange maximumRange;       // 135-230 / 66-200
 };
 const ClockProfileInfo& profileInfo(ClockProfile profile);
 

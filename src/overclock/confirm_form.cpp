@@ -64,6 +64,10 @@ void TkakuForm::Button1Click() { leave(false); }
 
 void TkakuForm::Button2Click() { leave(true); }
 
+void TkakuForm::programEnding() {
+  if (visible()) leave(true);
+}
+
 void TkakuForm::leave(bool restoreDefaultClock) {
   Timer1.setTimerEnabled(false);
   if (leaving_) return;  // already on the way out (a key pressed while the restore runs)

@@ -31,6 +31,9 @@ class TkakuForm : public ui::Form {
   void Timer1Timer();
   void Button1Click();
   void Button2Click();
+  // The program is ending: a countdown still running ends as "キャンセル" ends it, restoring
+  // the default clock; otherwise nothing happens.
+  void programEnding();
 
   int secondsLeft() const { return secondsLeft_; }
 

@@ -65,7 +65,8 @@ void TForm2::layOut() {
 }
 
 void TForm2::FormShow() {
-  // Spins whose value is not stored keep what they hold.
+  // Spins whose value is not stored keep what they hold; a stored value outside a spin's range
+  // (written by something else) comes in at the nearest end.
   platform::SettingsStore reg(services_.registry);
   platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
   const std::pair<const char*, ui::UpDown*> spins[] = {
@@ -87,6 +88,8 @@ ClockLimits TForm2::limits() const {
 }
 
 void TForm2::Button1Click() {
+  // Numbers typed beyond a spin's range are used, and stored, as the box then shows them.
+  for (ui::UpDown* spin : {&UpDown1, &UpDown2, &UpDown3, &UpDown4}) spin->commitTypedText();
   const ClockLimits l = limits();
   if (applyToPage_) applyToPage_(l);
   platform::SettingsStore reg(services_.registry);

@@ -27,20 +27,24 @@ class TForm2 : public ui::Form {
   ui::Label DefaultRowLine1{this, "DefaultRowLine1", text::tr(text::Id::OptionsDefaultLine1)};
   ui::Label DefaultRowLine2{this, "DefaultRowLine2", text::tr(text::Id::OptionsDefaultLine2)};
   ui::Edit Edit1{this, "Edit1"};
-  ui::UpDown UpDown1{this, "UpDown1", Edit1, 70, 230, 89};
+  ui::UpDown UpDown1{this, "UpDown1", Edit1, profileInfo(ClockProfile::Mhz89).defaultRange.low,
+                     profileInfo(ClockProfile::Mhz89).defaultRange.high, 89};
   ui::Label Edit1Unit{this, "Edit1Unit", "MHz"};
   ui::Edit Edit4{this, "Edit4"};
-  ui::UpDown UpDown4{this, "UpDown4", Edit4, 66, 200, 66};
+  ui::UpDown UpDown4{this, "UpDown4", Edit4, profileInfo(ClockProfile::Mhz66).defaultRange.low,
+                     profileInfo(ClockProfile::Mhz66).defaultRange.high, 66};
   ui::Label Edit4Unit{this, "Edit4Unit", "MHz"};
 
   // Row "オーバークロック の上限を変更：": 89 profile (UpDown2), 66 profile (UpDown3).
   ui::Label MaximumRowLine1{this, "MaximumRowLine1", text::tr(text::Id::OptionsMaximumLine1)};
   ui::Label MaximumRowLine2{this, "MaximumRowLine2", text::tr(text::Id::OptionsMaximumLine2)};
   ui::Edit Edit2{this, "Edit2"};
-  ui::UpDown UpDown2{this, "UpDown2", Edit2, 135, 230, 135};
+  ui::UpDown UpDown2{this, "UpDown2", Edit2, profileInfo(ClockProfile::Mhz89).maximumRange.low,
+                     profileInfo(ClockProfile::Mhz89).maximumRange.high, 135};
   ui::Label Edit2Unit{this, "Edit2Unit", "MHz"};
   ui::Edit Edit3{this, "Edit3"};
-  ui::UpDown UpDown3{this, "UpDown3", Edit3, 66, 200, 110};
+  ui::UpDown UpDown3{this, "UpDown3", Edit3, profileInfo(ClockProfile::Mhz66).maximumRange.low,
+                     profileInfo(ClockProfile::Mhz66).maximumRange.high, 110};
   ui::Label Edit3Unit{this, "Edit3Unit", "MHz"};
 
   // The spins' own upper limits.

@@ -15,10 +15,14 @@ std::string toolFolderOf(const std::string& toolPath) {
 }
 
 std::string extractionCommandLine(const std::string& toolFolder) {
-  return platform::quoteIfBlank(toolFolder + "\\PROGBIOS.EXE") + " -d > mypins.txt";
+  return platform::quoteIfBlank(toolFolder + "\\PROGBIOS.EXE") + " -d > mypins.new";
 }
 
 std::string dumpPathIn(const std::string& toolFolder) { return toolFolder + "\\mypins.txt"; }
+
+std::string freshDumpPathIn(const std::string& toolFolder) {
+  return toolFolder + "\\mypins.new";
+}
 
 std::string extractionWorkingFolder(const std::string& toolFolder) {
   return toolFolder.empty() ? std::string("\\") : toolFolder;

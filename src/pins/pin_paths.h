@@ -9,14 +9,17 @@ namespace pins {
 // "\" unless it is a drive root ("E:\"). A bare file name has an empty folder.
 std::string toolFolderOf(const std::string& toolPath);
 
-// "<folder>\PROGBIOS.EXE -d > mypins.txt", the utility's path quoted when it has a blank.
+// "<folder>\PROGBIOS.EXE -d > mypins.new", the utility's path quoted when it has a blank. The
+// output goes beside the dump, so a dump of an earlier run survives a utility that fails.
 std::string extractionCommandLine(const std::string& toolFolder);
 
-// "<folder>\mypins.txt": where the dump is read from.
+// "<folder>\mypins.txt": where the dump is kept and read from.
 std::string dumpPathIn(const std::string& toolFolder);
+// "<folder>\mypins.new": the utility's output, until it replaces the dump.
+std::string freshDumpPathIn(const std::string& toolFolder);
 
-// The folder the command interpreter starts in, so that "> mypins.txt" lands where the dump is
-// read: the tool folder, or the root of the current drive when the tool folder is empty.
+// The folder the command interpreter starts in, so that "> mypins.new" lands beside the dump:
+// the tool folder, or the root of the current drive when the tool folder is empty.
 std::string extractionWorkingFolder(const std::string& toolFolder);
 
 // A chosen save name, with ".txt" added when its file name has no extension.

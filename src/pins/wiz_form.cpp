@@ -2,6 +2,7 @@
 #include "pins/wiz_form.h"
 
 #include "pins/pin_paths.h"
+#include "platform/errors.h"
 #include "text/catalogue.h"
 
 namespace pins {
@@ -74,7 +75,7 @@ void TWizForm::showPage(ui::Panel& page) {
   page.setVisible(true);
 }
 
-void TWizForm::enterState(int state, ui::Panel& page, bool back, bool next) {
+void TWizForm::enterState(WizardState state, ui::Panel& page, bool back, bool next) {
   pageState_ = state;
   showPage(page);
   Button1.setEnabled(back);
@@ -95,48 +96,52 @@ void TWizForm::setCustomSettingsEnabled(bool enabled) {
 
 void TWizForm::FormShow() {
   // Only the way through the pages starts over; choices, speeds and texts are kept.
-  enterState(1, Panel1, false, true);
+  enterState(WizardState::Explanation, Panel1, false, true);
   Button3.setCaption(cancelCaption());
 }
 
 void TWizForm::Button1Click() {
   switch (pageState_) {
-    case 2:
-      enterState(1, Panel1, false, true);
+    case WizardState::Choice:
+      enterState(WizardState::Explanation, Panel1, false, true);
       break;
-    case 3:
-      enterState(2, Panel2, true, false);
+    case WizardState::Performance:
+      enterState(WizardState::Choice, Panel2, true, false);
       break;
-    case 5:
-    case 6:
-      enterState(2, Panel2, true, false);
+    case WizardState::Stopped:
+    case WizardState::Create:
+      enterState(WizardState::Choice, Panel2, true, false);
       Button3.setCaption(cancelCaption());
       break;
-    case 7:
-    case 8:
-      enterState(6, Panel6, true, true);
+    case WizardState::FinishedCreating:
+    case WizardState::Customize:
+      enterState(WizardState::Create, Panel6, true, true);
       Button3.setCaption(cancelCaption());
       break;
-    default:
+    case WizardState::Explanation:
       break;
   }
 }
 
 void TWizForm::Button2Click() {
   switch (pageState_) {
-    case 1:
-      enterState(2, Panel2, true, false);
+    case WizardState::Explanation:
+      enterState(WizardState::Choice, Panel2, true, false);
       break;
-    case 6:
+    case WizardState::Create:
       if (CheckBox2.checked()) {
-        enterState(8, Panel4, true, false);
+        enterState(WizardState::Customize, Panel4, true, false);
         setCustomSettingsEnabled(true);
       } else {
-        enterState(7, Panel5, true, false);
+        enterState(WizardState::FinishedCreating, Panel5, true, false);
         Button3.setCaption(finishCaption());
       }
       break;
-    default:
+    case WizardState::Choice:
+    case WizardState::Performance:
+    case WizardState::Stopped:
+    case WizardState::FinishedCreating:
+    case WizardState::Customize:
       // The performance and customize pages offer Next but lead nowhere yet.
       break;
   }
@@ -145,12 +150,12 @@ void TWizForm::Button2Click() {
 void TWizForm::Button3Click() { close(); }
 
 void TWizForm::Button5Click() {
-  enterState(5, Panel5, true, false);
+  enterState(WizardState::Stopped, Panel5, true, false);
   Button3.setCaption(finishCaption());
 }
 
 void TWizForm::Button6Click() {
-  enterState(6, Panel6, true, false);
+  enterState(WizardState::Create, Panel6, true, false);
   // Program-set selections: the speeds keep what they hold.
   for (ui::ComboBox* list : {&ComboBox1, &ComboBox2, &ComboBox3, &ComboBox4})
     list->setItemIndex(0);
@@ -159,16 +164,33 @@ void TWizForm::Button6Click() {
 // ---- Extraction --------------------------------------------------------------------------------
 
 void TWizForm::Button4Click() {
-  enterState(3, Panel3, true, true);
+  enterState(WizardState::Performance, Panel3, true, true);
   const std::string folder = toolFolderOf(toolPathText_ ? toolPathText_() : std::string());
+  // Output left by an interrupted earlier run must not pass for this run's.
+  services_.files.remove(freshDumpPathIn(folder));
   // The utility's exit is never awaited: the message below is the user's pause for it.
   services_.launcher.runThroughShell(extractionCommandLine(folder),
                                      extractionWorkingFolder(folder), platform::ShowMode::Hidden);
   services_.dialogs.messageBox(text::tr(text::Id::TitleInformation), text::tr(text::Id::WizardPinsCreated),
                                platform::MessageIcon::Information, platform::MessageButtons::Ok);
-  // Emptied first: when the dump cannot be read, no earlier dump stays behind.
+  // Emptied first: when the dump cannot be read, no earlier dump stays in the buffer.
   ExtractBuffer.clear();
+  takeFreshDump(folder);
   ExtractBuffer = services_.files.readLines(dumpPathIn(folder));
+}
+
+void TWizForm::takeFreshDump(const std::string& folder) {
+  // The utility writes beside the dump, never over it: a missing utility, or one that writes
+  // nothing, leaves a dump of an earlier run as it was and no empty dump behind.
+  const std::string fresh = freshDumpPathIn(folder);
+  std::vector<std::string> produced;
+  try {
+    produced = services_.files.readRawLines(fresh);
+  } catch (const platform::UserError&) {
+    return;  // nothing was written at all
+  }
+  if (produced.empty()) services_.files.remove(fresh);
+  else services_.files.moveOver(fresh, dumpPathIn(folder));
 }
 
 // ---- Choices and generation --------------------------------------------------------------------
@@ -213,6 +235,9 @@ PinChoices TWizForm::collectChoices() const {
 }
 
 void TWizForm::generate() {
+  // Numbers typed beyond a speed box's range go into the text as the box then shows them.
+  for (ui::UpDown* spin : {&UpDown2, &UpDown3, &UpDown4, &UpDown5, &UpDown6, &UpDown7, &UpDown8})
+    spin->commitTypedText();
   const platform::Date today = services_.calendar.today();
   PINSaveButton.setEnabled(true);
   ShowPIN.setEnabled(true);
@@ -241,7 +266,8 @@ void TWizForm::PINSaveButtonClick() {
   const auto chosen = services_.dialogs.saveFile(options);
   if (!chosen) return;
   lastSaveName_ = withTxtExtension(*chosen);
-  // Written aside and swapped in, so a failure leaves an existing file whole.
+  // Written aside and swapped in, so a failure leaves an existing file whole; a read-only file
+  // is refused and left as it is.
   services_.files.writeLines(lastSaveName_, PINBuffer);
 }
 

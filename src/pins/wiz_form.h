@@ -15,6 +15,18 @@
 
 namespace pins {
 
+// Where the wizard stands. The numbers are the ones its users and its help know; there is no 4,
+// and the finish page serves two states.
+enum class WizardState {
+  Explanation = 1,        // page 1
+  Choice = 2,             // page 2: extract, create or stop
+  Performance = 3,        // page 3, after an extraction
+  Stopped = 5,            // page 5, finished without doing anything
+  Create = 6,             // page 6
+  FinishedCreating = 7,   // page 5, after creating
+  Customize = 8,          // page 4, reached from the create page
+};
+
 class TWizForm : public ui::Form {
  public:
   // `toolPathText` reads the clock tool box of the overclock page at the moment of extraction.
@@ -22,8 +34,7 @@ class TWizForm : public ui::Form {
            std::function<std::string()> toolPathText);
   ~TWizForm() override;
 
-  // Which page is in use. There is no state 4; 5 and 7 both show the finish page.
-  int pageState() const { return pageState_; }
+  WizardState pageState() const { return pageState_; }
   // The generated text (also what the viewer edits) and the last dump loaded.
   const PinText& pinBuffer() const { return PINBuffer; }
   const PinText& extractionBuffer() const { return ExtractBuffer; }
@@ -154,15 +165,17 @@ class TWizForm : public ui::Form {
   void wireHandlers();
   // Hides every page but `page`, which goes to the top-left corner.
   void showPage(ui::Panel& page);
-  void enterState(int state, ui::Panel& page, bool back, bool next);
+  void enterState(WizardState state, ui::Panel& page, bool back, bool next);
   void setCustomSettingsEnabled(bool enabled);
+  // Replaces the dump with what the utility has just produced, when it produced anything.
+  void takeFreshDump(const std::string& folder);
   PinChoices collectChoices() const;
   void generate();
 
   platform::Services services_;
   TPINForm& viewer_;
   std::function<std::string()> toolPathText_;
-  int pageState_ = 1;
+  WizardState pageState_ = WizardState::Explanation;
   PinText PINBuffer;
   PinText ExtractBuffer;
   std::string lastSaveName_;  // offered again by the next save dialog

@@ -74,8 +74,18 @@ class TextFiles {
   // The same lines as the file's own bytes, unconverted, for callers that count byte positions.
   virtual std::vector<std::string> readRawLines(const std::string& path) = 0;
   // Writes every line followed by CR LF, in the ANSI code page. The old file is replaced only
-  // once the new one is complete. Throws UserError "ファイル %s を作成できません".
+  // once the new one is complete; a read-only file is refused and left as it is. Throws
+  // UserError "ファイル %s を作成できません".
   virtual void writeLines(const std::string& path, const std::vector<std::string>& lines) = 0;
+  // The same with the lines' own bytes, unconverted: lines read with readRawLines come back
+  // byte for byte.
+  virtual void writeRawLines(const std::string& path, const std::vector<std::string>& lines) = 0;
+  // Puts the file `from` in the place of `target`, replacing it as writeLines does (a read-only
+  // target is refused). `from` is gone afterwards either way. Throws UserError
+  // "ファイル %s を作成できません" naming `target`.
+  virtual void moveOver(const std::string& from, const std::string& target) = 0;
+  // Removes a file; one that is missing is no error.
+  virtual void remove(const std::string& path) = 0;
 };
 
 // ---- Dialogs ----------------------------------------------------------------------------------

@@ -55,29 +55,47 @@ void Edit::userSetText(const std::string& text) {
 UpDown::UpDown(Control* parent, std::string name, Edit& associate, int min, int max,
                int position)
     : Control(parent, std::move(name)), associate_(associate), min_(min), max_(max),
-      position_(position) {
+      position_(clamped(position)) {
   associate_.spin_ = this;
   associate_.setText(std::to_string(position_));
+}
+
+int UpDown::clamped(int value) const {
+  return std::clamp(value, std::min(min_, max_), std::max(min_, max_));
 }
 
 void UpDown::setRange(int min, int max) {
   min_ = min;
   max_ = max;
   notify(kRange);
+  if (clamped(position_) != position_) setPosition(position_);
 }
 
 void UpDown::setPosition(int position) {
-  position_ = position;
+  position_ = clamped(position);
   associate_.setText(std::to_string(position_));
   notify(kValue);
 }
 
 void UpDown::userSetPosition(int position) {
-  const int low = std::min(min_, max_);
-  const int high = std::max(min_, max_);
   const int before = position_;
-  setPosition(std::clamp(position, low, high));
+  setPosition(position);
   if (position_ != before && enabled()) fire(onClick);
+}
+
+int UpDown::commitTypedText() {
+  const std::string& text = associate_.text();
+  if (const auto value = platform::wholeNumber(text)) {
+    setPosition(*value);
+  } else {
+    // Digits too many for a number still say which end the user meant.
+    const bool negative = !text.empty() && text[0] == '-';
+    const std::string digits = text.substr(negative ? 1 : 0);
+    const bool allDigits =
+        !digits.empty() && digits.find_first_not_of("0123456789") == std::string::npos;
+    setPosition(allDigits ? (negative ? std::min(min_, max_) : std::max(min_, max_)) : position_);
+  }
+  return position_;
 }
 
 void UpDown::followText(const std::string& text) {

@@ -120,19 +120,25 @@ class UpDown : public Control {
   int min() const { return min_; }
   int max() const { return max_; }
   int position() const { return position_; }
-  // Sets the range as given (the caller decides the order); the position is left alone.
+  // Sets the range as given (the caller decides the order, a reversed range holds the values
+  // between its ends); a position outside it moves to the nearest end.
   void setRange(int min, int max);
   void setMin(int min) { setRange(min, max_); }
   void setMax(int max) { setRange(min_, max); }
-  // Sets the position and shows it in the edit box; runs no handler.
+  // Sets the position, kept inside the range, and shows it in the edit box; runs no handler.
   void setPosition(int position);
   // The user pressed an arrow: the position moves within the range, then onClick (when it moved).
   void userSetPosition(int position);
+  // Settles what the user typed before the value is used: a number outside the range becomes
+  // the nearest end, text that is no number gives way to the position; the box then shows the
+  // position, so what is used is what the user sees. Runs no handler.
+  int commitTypedText();
   Handler onClick;
 
  private:
   friend class Edit;
   void followText(const std::string& text);
+  int clamped(int value) const;
 
   Edit& associate_;
   int min_;

@@ -40,6 +40,9 @@ void Form::showModal() {
 }
 
 void Form::close() {
+  // Before the main window goes: what the ending puts right may still show a message, and a
+  // second request meanwhile must not cut it short.
+  if (main_ && !runtime_.programEnding()) return;
   setVisible(false);
   if (main_) runtime_.terminate();
 }

@@ -18,6 +18,14 @@ void Runtime::dispatch(const Handler& handler) {
   }
 }
 
+bool Runtime::programEnding() {
+  if (ending_) return false;
+  ending_ = true;
+  dispatch(onProgramEnding);
+  ending_ = false;
+  return true;
+}
+
 void Runtime::showError(const std::string& message) {
   try {
     dialogs_.messageBox(applicationTitle(), platform::withFullStop(message),

@@ -34,8 +34,17 @@ class Runtime {
   // Ends the program once the message loop runs (or at once, when it already runs).
   virtual void terminate() = 0;
 
+  // The program is about to end: its main window closes (by any means), or Windows ends the
+  // session. Whatever must be left safe first (a clock still on trial) is put right by
+  // onProgramEnding, which may be told more than once and must act once. False when an ending
+  // is already under way (a second request while the first one's message is open): that one
+  // finishes the job, and the second request is dropped.
+  bool programEnding();
+  Handler onProgramEnding;
+
  private:
   platform::Dialogs& dialogs_;
+  bool ending_ = false;
 };
 
 }  // namespace ui

@@ -97,3 +97,27 @@ TEST_F(WindowsFixture, PresetButtonsReadThePlatformLabel) {
                                        "Use 3DNow"),
             "1");
 }
+
+TEST_F(WindowsFixture, ClosingTheMainWindowDuringTheCountdownRestoresTheDefaultClockFirst) {
+  windows.Form1.show();
+  auto& clock = windows.Form1.clock;
+  clock.UpDown1.userSetPosition(120);
+  bool restoredBeforeTheEnd = false;
+  world.dialogs.whileOpen = [&](const auto&) {
+    windows.Form1.userRequestClose();  // asked again while the restore's message is open
+    restoredBeforeTheEnd = !world.runtime.terminated && windows.Form1.visible();
+  };
+  world.runtime.modalScripts.push_back([&](ui::Form&) {
+    windows.Form1.userRequestClose();  // the task bar's "閉じる" arrives as this
+  });
+  clock.Button3.userClick();
+  ASSERT_EQ(world.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(world.dialogs.boxes[0].text, "G200のクロックを 89MHz に戻しました。");
+  EXPECT_TRUE(restoredBeforeTheEnd);
+  EXPECT_TRUE(world.runtime.terminated);
+  EXPECT_FALSE(windows.kakuForm.visible());
+  EXPECT_EQ(world.launcher.starts.back().commandLine, folder.file("G200clk.exe") + " /1 189");
+  EXPECT_EQ(world.registry.integerValue("HKLM\\Software\\Matrox\\PowerDesk\\Current Settings",
+                                        "OverClock"),
+            89);
+}

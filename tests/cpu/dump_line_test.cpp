@@ -26,7 +26,6 @@ TEST(DumpLine, RefusesWhatItCannotReadAndSaysWhy) {
   const std::pair<const char*, const char*> bad[] = {
       {"GenuineIntel\t1\t543\t8003BF", "expected 5"},
       {"GenuineIntel\t1\t543\t8003BF\t200\textra", "expected 5"},
-      {"Genuine Intel\t1\t543\t8003BF\t200", "exactly 12"},
       {"GenuineIntel\t0x\t543\t8003BF\t200", "max_leaf must be 1 to 8"},
       {"GenuineIntel\t1\t100000000\t8003BF\t200", "leaf1_eax must be 1 to 8"},
       {"GenuineIntel\t1\t543\t80G3BF\t200", "leaf1_edx is not hexadecimal"},
@@ -41,4 +40,18 @@ TEST(DumpLine, RefusesWhatItCannotReadAndSaysWhy) {
     EXPECT_NE(error.find(why), std::string::npos) << text << ": " << error;
     EXPECT_EQ(line.mhz, 7) << text;  // nothing half-read is left behind
   }
+}
+
+TEST(DumpLine, AVendorOfAnyLengthIsTakenAndOnlyTwelveBytesCanNameAVendor) {
+  DumpLine line;
+  std::string error;
+  for (const char* vendor : {"", "Cyrix", "Genuine Intel", "GenuineIntelGenuineIntel"}) {
+    ASSERT_TRUE(parseDumpLine(std::string(vendor) + "\t1\t543\t8003BF\t200", line, error))
+        << vendor << ": " << error;
+    EXPECT_EQ(line.vendor, vendor);
+    const std::string bytes = identify::cpuidVendorBytes(line.vendor);
+    EXPECT_EQ(bytes.size(), 12u) << vendor;
+    EXPECT_NE(bytes.find('\0'), std::string::npos) << vendor << " could pass for a vendor";
+  }
+  EXPECT_EQ(identify::cpuidVendorBytes("GenuineIntel"), "GenuineIntel");
 }

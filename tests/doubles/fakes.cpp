@@ -6,6 +6,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include <sys/stat.h>
+
 #include "platform/errors.h"
 #include "platform/file_limits.h"
 #include "platform/text.h"
@@ -81,22 +83,63 @@ std::vector<std::string> PlainTextFiles::readRawLines(const std::string& path) {
   return platform::splitLines(slurp(path));
 }
 
+namespace {
+
+// A file whose write permission is off, as a read-only file is on Windows (root included: the
+// mode bits, not access(), which lets root write anything).
+bool readOnly(const std::string& hostFile) {
+  struct stat info {};
+  if (stat(hostFile.c_str(), &info) != 0) return false;
+#ifdef _WIN32
+  return (info.st_mode & _S_IWRITE) == 0;
+#else
+  return (info.st_mode & S_IWUSR) == 0;
+#endif
+}
+
+platform::UserError cannotCreate(const std::string& path) {
+  return platform::UserError(platform::format1("ファイル %s を作成できません", path));
+}
+
+}  // namespace
+
 void PlainTextFiles::writeLines(const std::string& path, const std::vector<std::string>& lines) {
+  writeRawLines(path, lines);
+}
+
+void PlainTextFiles::writeRawLines(const std::string& path,
+                                   const std::vector<std::string>& lines) {
   const std::string target = hostPath(path);
+  if (readOnly(target)) throw cannotCreate(path);
   const std::string aside = target + ".new";
   {
     std::ofstream out(aside, std::ios::binary | std::ios::trunc);
-    if (!out) throw platform::UserError(platform::format1("ファイル %s を作成できません", path));
+    if (!out) throw cannotCreate(path);
     for (const auto& line : lines) out << line << "\r\n";
     if (!out.flush()) {
       std::remove(aside.c_str());
-      throw platform::UserError(platform::format1("ファイル %s を作成できません", path));
+      throw cannotCreate(path);
     }
   }
   std::remove(target.c_str());
-  if (std::rename(aside.c_str(), target.c_str()) != 0)
-    throw platform::UserError(platform::format1("ファイル %s を作成できません", path));
+  if (std::rename(aside.c_str(), target.c_str()) != 0) throw cannotCreate(path);
 }
+
+void PlainTextFiles::moveOver(const std::string& from, const std::string& target) {
+  const std::string hostFrom = hostPath(from);
+  const std::string hostTarget = hostPath(target);
+  if (readOnly(hostTarget)) {
+    std::remove(hostFrom.c_str());
+    throw cannotCreate(target);
+  }
+  std::remove(hostTarget.c_str());
+  if (std::rename(hostFrom.c_str(), hostTarget.c_str()) != 0) {
+    std::remove(hostFrom.c_str());
+    throw cannotCreate(target);
+  }
+}
+
+void PlainTextFiles::remove(const std::string& path) { std::remove(hostPath(path).c_str()); }
 
 platform::MessageResult RecordingDialogs::messageBox(const std::string& caption,
                                                      const std::string& text,

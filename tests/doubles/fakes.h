@@ -69,6 +69,9 @@ class PlainTextFiles : public platform::TextFiles {
   std::vector<std::string> readLines(const std::string& path) override;
   std::vector<std::string> readRawLines(const std::string& path) override;
   void writeLines(const std::string& path, const std::vector<std::string>& lines) override;
+  void writeRawLines(const std::string& path, const std::vector<std::string>& lines) override;
+  void moveOver(const std::string& from, const std::string& target) override;
+  void remove(const std::string& path) override;
 };
 
 class RecordingDialogs : public platform::Dialogs {

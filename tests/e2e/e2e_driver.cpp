@@ -101,6 +101,10 @@ std::string ProgramFolder::read(const std::string& name) const {
   return bytes;
 }
 
+void ProgramFolder::write(const std::string& name, const std::string& bytes) const {
+  writeFile(file(name), bytes);
+}
+
 bool ProgramFolder::exists(const std::string& name) const {
   return GetFileAttributesA(file(name).c_str()) != INVALID_FILE_ATTRIBUTES;
 }

@@ -17,6 +17,7 @@ class ProgramFolder {
   const std::string& path() const { return path_; }
   std::string file(const std::string& name) const { return path_ + "\\" + name; }
   std::string read(const std::string& name) const;
+  void write(const std::string& name, const std::string& bytes) const;
   bool exists(const std::string& name) const;
   void remove(const std::string& name) const;
   const std::string& exe() const { return exe_; }

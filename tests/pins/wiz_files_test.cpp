@@ -55,11 +55,11 @@ TEST_F(WizardFilesTest, AFileThatCannotBeMadeIsReportedAndNothingElseChanges) {
 TEST_F(WizardFilesTest, ExtractionRunsTheUtilityAndLoadsItsDumpAfterTheMessage) {
   toolPath = folder.file("G200clk.exe");
   // The utility finishes while the user reads the message.
-  world.dialogs.whileOpen = [&](const auto&) { folder.write("mypins.txt", "  0: PIN\r\n  7: KJ1\r\n"); };
+  world.dialogs.whileOpen = [&](const auto&) { folder.write("mypins.new", "  0: PIN\r\n  7: KJ1\r\n"); };
   extract();
   const auto& start = world.launcher.starts.at(0);
   EXPECT_EQ(start.commandLine,
-            platform::quoteIfBlank(folder.file("PROGBIOS.EXE")) + " -d > mypins.txt");
+            platform::quoteIfBlank(folder.file("PROGBIOS.EXE")) + " -d > mypins.new");
   EXPECT_TRUE(start.throughShell);
   EXPECT_EQ(start.workingFolder, folder.path());
   EXPECT_EQ(start.show, platform::ShowMode::Hidden);
@@ -68,6 +68,8 @@ TEST_F(WizardFilesTest, ExtractionRunsTheUtilityAndLoadsItsDumpAfterTheMessage) 
   EXPECT_EQ(box.icon, platform::MessageIcon::Information);
   EXPECT_EQ(wizard.extractionBuffer(), (std::vector<std::string>{"  0: PIN", "  7: KJ1"}));
   EXPECT_EQ(wizard.DAC8.caption(), "DAC8");  // the page keeps its placeholders
+  EXPECT_EQ(folder.read("mypins.txt"), "  0: PIN\r\n  7: KJ1\r\n");
+  EXPECT_FALSE(folder.exists("mypins.new"));
 }
 
 TEST_F(WizardFilesTest, EachExtractionReadsTheToolBoxAnewAndAMissingDumpIsReported) {
@@ -76,13 +78,13 @@ TEST_F(WizardFilesTest, EachExtractionReadsTheToolBoxAnewAndAMissingDumpIsReport
   extract();
   EXPECT_EQ(wizard.extractionBuffer(), (std::vector<std::string>{"left from an earlier run"}));
   for (const auto& [tool, command, dump] :
-       {std::tuple{"E:\\TOOLS\\G200clk.exe", "E:\\TOOLS\\PROGBIOS.EXE -d > mypins.txt",
+       {std::tuple{"E:\\TOOLS\\G200clk.exe", "E:\\TOOLS\\PROGBIOS.EXE -d > mypins.new",
                    "E:\\TOOLS\\mypins.txt"},
-        std::tuple{"E:\\G200clk.exe", "E:\\\\PROGBIOS.EXE -d > mypins.txt", "E:\\\\mypins.txt"},
+        std::tuple{"E:\\G200clk.exe", "E:\\\\PROGBIOS.EXE -d > mypins.new", "E:\\\\mypins.txt"},
         std::tuple{"C:\\Program Files\\G200clk.exe",
-                   "\"C:\\Program Files\\PROGBIOS.EXE\" -d > mypins.txt",
+                   "\"C:\\Program Files\\PROGBIOS.EXE\" -d > mypins.new",
                    "C:\\Program Files\\mypins.txt"},
-        std::tuple{"G200clk.exe", "\\PROGBIOS.EXE -d > mypins.txt", "\\mypins.txt"}}) {
+        std::tuple{"G200clk.exe", "\\PROGBIOS.EXE -d > mypins.new", "\\mypins.txt"}}) {
     toolPath = tool;
     world.dialogs.boxes.clear();
     back();

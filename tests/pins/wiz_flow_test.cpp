@@ -100,10 +100,10 @@ TEST_F(WizardTest, CancelClosesAnyPageAndReopeningStartsOverKeepingTheWork) {
   for (const auto& go : toPage) {
     wizard.show();
     go();
-    states.insert(wizard.pageState());
+    states.insert(static_cast<int>(wizard.pageState()));
     world.dialogs.boxes.clear();
     wizard.Button3.userClick();
-    EXPECT_FALSE(wizard.visible()) << wizard.pageState();
+    EXPECT_FALSE(wizard.visible()) << static_cast<int>(wizard.pageState());
     EXPECT_TRUE(world.dialogs.boxes.empty()) << "no question on closing";
     wizard.show();
     EXPECT_EQ(nav(), (Nav{1, "Panel1", false, true, kCancel}));

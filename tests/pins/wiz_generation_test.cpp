@@ -83,3 +83,18 @@ TEST_F(WizardTest, SpeedsAreTheSpinPositionsAndTheDateIsToday) {
   second[10] = first[10];
   EXPECT_EQ(second, first);  // nothing else changed
 }
+
+TEST_F(WizardTest, SpeedsTypedBeyondTheirRangeGoInAsTheBoxesThenShowThem) {
+  toCreatePage();
+  wizard.CheckBox2.userClick();
+  next();
+  wizard.Edit1.userSetText("999");  // beyond 320: the spin keeps 250 until the text is used
+  wizard.Edit14.userSetText("12");  // below 89
+  wizard.Edit15.userSetText("x");
+  wizard.Button10.userClick();
+  EXPECT_EQ(wizard.Edit1.text(), "320");
+  EXPECT_EQ(wizard.Edit14.text(), "89");
+  EXPECT_EQ(wizard.Edit15.text(), "66") << "text that is no number gives way to the spin's value";
+  EXPECT_EQ(spins(), (std::vector<int>{320, 250, 250, 203, 152, 89, 66}));
+  EXPECT_EQ(entry(10), "220") << "the RAMDAC's upper speed as the box shows it";
+}

@@ -67,7 +67,7 @@ TEST_F(WizardWin32Test, HiddenButtonOpensTheWizardModallyAndItsPagesWork) {
   // The utility runs beside us; the wizard's message is the user's pause until it is done.
   world.dialogs.whileOpen = [&](const doubles::RecordingDialogs::Box&) {
     for (int i = 0; i < 600; ++i, Sleep(50)) try {
-        if (files.readLines(folder.file("mypins.txt")).size() >= 41) break;
+        if (files.readLines(folder.file("mypins.new")).size() >= 41) break;
       } catch (const std::exception&) {
       }
   };
@@ -122,6 +122,79 @@ TEST_F(WizardWin32Test, HiddenButtonOpensTheWizardModallyAndItsPagesWork) {
   EXPECT_FALSE(IsWindowVisible(hwnd(wizard)));
   EXPECT_TRUE(IsWindowEnabled(main)) << "the main window takes over";
   EXPECT_TRUE(IsWindowVisible(hwnd(windows.PINForm))) << "the viewer may stay open";
+  EXPECT_EQ(files.readLines(folder.file("mypins.txt")).size(), 41u) << "the dump took its place";
+  EXPECT_FALSE(folder.exists("mypins.new"));
+}
+
+// The wizard shown beside the main window, over the real launcher and files: the command
+// interpreter really runs (and really creates the redirection's file before it finds that the
+// utility is missing).
+class WizardFilesWin32Test : public WizardWin32Test {
+ protected:
+  void SetUp() override {
+    world.dialogs.boxes.clear();  // the main window's start-up found no Mystclk.ini here
+    windows.Form1.clock.Edit2.setText(folder.file("G200clk.exe"));
+    wizard.show();
+    click(wizard.Button2);
+  }
+  // "よしっ。抽出してみよう。" with no PROGBIOS.EXE in the tool folder: the message waits until
+  // the command interpreter has given up.
+  void extractWithoutTheUtility() {
+    world.dialogs.whileOpen = [&](const doubles::RecordingDialogs::Box& box) {
+      if (box.caption != "情報") return;
+      for (int i = 0; i < 100 && !folder.exists("mypins.new"); ++i) Sleep(50);
+      Sleep(500);
+    };
+    click(wizard.Button4);
+  }
+  static DWORD attributes(const std::string& path) { return GetFileAttributesA(path.c_str()); }
+  std::string boxes() const {
+    std::string all;
+    for (const auto& b : world.dialogs.boxes) all += b.caption + "|" + b.text + "\n";
+    return all;
+  }
+};
+
+TEST_F(WizardFilesWin32Test, AFailedExtractionKeepsTheEarlierDump) {
+  const std::string earlier = "MGA Bios Programming Utility v1.80d\r\n  7: KJ0000001\r\n";
+  folder.write("mypins.txt", earlier);
+  extractWithoutTheUtility();
+  EXPECT_EQ(folder.read("mypins.txt"), earlier);
+  EXPECT_FALSE(folder.exists("mypins.new")) << "nothing of the failed run stays behind";
+  EXPECT_EQ(wizard.extractionBuffer(),
+            (std::vector<std::string>{"MGA Bios Programming Utility v1.80d", "  7: KJ0000001"}));
+  EXPECT_EQ(world.dialogs.boxes.size(), 1u) << "only the utility's message:\n" << boxes();
+}
+
+TEST_F(WizardFilesWin32Test, AFailedExtractionWithNoEarlierDumpLeavesNoFileAndSaysSo) {
+  extractWithoutTheUtility();
+  EXPECT_FALSE(folder.exists("mypins.txt")) << "no empty dump left behind";
+  EXPECT_FALSE(folder.exists("mypins.new"));
+  ASSERT_EQ(world.dialogs.boxes.size(), 2u) << boxes();
+  EXPECT_EQ(world.dialogs.boxes[1].text,
+            "ファイル " + folder.file("mypins.txt") + " は開けません.");
+  EXPECT_TRUE(wizard.extractionBuffer().empty());
+}
+
+TEST_F(WizardFilesWin32Test, SavingOverAReadOnlyFileIsRefusedAndTheFileStaysAsItWas) {
+  click(wizard.Button6);
+  click(wizard.Button7);
+  const std::string kept = "a PIN file the user protected\r\n";
+  folder.write("board.txt", kept);
+  const std::string path = folder.file("board.txt");
+  ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+  world.dialogs.fileAnswers.push_back(path);
+  click(wizard.PINSaveButton);
+  ASSERT_EQ(world.dialogs.boxes.size(), 1u) << boxes();
+  EXPECT_EQ(world.dialogs.boxes[0].text, "ファイル " + path + " を作成できません.");
+  EXPECT_EQ(folder.read("board.txt"), kept);
+  EXPECT_EQ(attributes(path) & FILE_ATTRIBUTE_READONLY, DWORD(FILE_ATTRIBUTE_READONLY));
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);  // so the folder can go
+  // Once writable again, the same save goes through.
+  world.dialogs.fileAnswers.push_back(path);
+  click(wizard.PINSaveButton);
+  EXPECT_EQ(world.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(files.readLines(path), wizard.pinBuffer());
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ class WizardTest : public ::testing::Test {
     for (ui::Panel* p : {&wizard.Panel1, &wizard.Panel2, &wizard.Panel3, &wizard.Panel4,
                          &wizard.Panel5, &wizard.Panel6})
       if (p->visible()) pages += (pages.empty() ? "" : "+") + p->name();
-    return {wizard.pageState(), pages, wizard.Button1.enabled(), wizard.Button2.enabled(),
+    return {static_cast<int>(wizard.pageState()), pages, wizard.Button1.enabled(), wizard.Button2.enabled(),
             wizard.Button3.caption()};
   }
   void next() { wizard.Button2.userClick(); }

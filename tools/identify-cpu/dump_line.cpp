@@ -78,10 +78,6 @@ bool parseDumpLine(const std::string& line, DumpLine& out, std::string& error) {
             std::to_string(fields.size());
     return false;
   }
-  if (fields[0].size() != 12) {
-    error = "the vendor must be exactly 12 characters, blanks included: \"" + fields[0] + "\"";
-    return false;
-  }
   DumpLine parsed;
   parsed.vendor = fields[0];
   if (!parseHex32(fields[1], "max_leaf", parsed.maxLeaf, error) ||
@@ -91,6 +87,13 @@ bool parseDumpLine(const std::string& line, DumpLine& out, std::string& error) {
     return false;
   out = parsed;
   return true;
+}
+
+std::string cpuidVendorBytes(const std::string& vendor) {
+  if (vendor.size() == 12) return vendor;
+  std::string bytes = vendor.substr(0, 11);
+  bytes.resize(12, '\0');
+  return bytes;
 }
 
 }  // namespace identify

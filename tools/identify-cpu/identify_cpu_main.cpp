@@ -23,6 +23,7 @@ const char* const kUsage =
     "usage: identify-cpu [--utf8] < dumps.tsv\n"
     "       identify-cpu [--utf8] --this\n"
     "Input lines: vendor<TAB>max_leaf_hex<TAB>leaf1_eax_hex<TAB>leaf1_edx_hex<TAB>mhz\n"
+    "(a vendor of other than 12 characters names no known vendor).\n"
     "Output, one line each: vendor short name; after start-up: name, detail, platform,\n"
     "write-combining box enabled (1/0), 3DNow box enabled (1/0); after the system page's\n"
     "refresh: name, detail, 3DNow!! text, streaming SIMD text.\n"
@@ -32,7 +33,8 @@ const char* const kUsage =
 // 501 ms that ClockTimer lets pass, so the page measures the given clock.
 class DumpProcessor : public platform::ProcessorQuery {
  public:
-  explicit DumpProcessor(const identify::DumpLine& line) : line_(line) {
+  explicit DumpProcessor(const identify::DumpLine& line)
+      : line_(line), vendor_(identify::cpuidVendorBytes(line.vendor)) {
     counterReadings_ = {0, std::uint64_t(line.mhz) * 501000};
   }
   bool idFlagToggles() override { return true; }
@@ -53,10 +55,11 @@ class DumpProcessor : public platform::ProcessorQuery {
   std::uint32_t word(int at) const {
     std::uint32_t value = 0;
     for (int i = 3; i >= 0; --i)
-      value = value << 8 | static_cast<unsigned char>(line_.vendor[at + i]);
+      value = value << 8 | static_cast<unsigned char>(vendor_[at + i]);
     return value;
   }
   identify::DumpLine line_;
+  std::string vendor_;  // always 12 bytes
   std::deque<std::uint64_t> counterReadings_;
   std::uint64_t last_ = 0;
 };

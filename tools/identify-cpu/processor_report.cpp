@@ -51,6 +51,11 @@ class NoFiles : public platform::TextFiles {
   void writeLines(const std::string& path, const std::vector<std::string>&) override {
     refuse(path);
   }
+  void writeRawLines(const std::string& path, const std::vector<std::string>&) override {
+    refuse(path);
+  }
+  void moveOver(const std::string&, const std::string& target) override { refuse(target); }
+  void remove(const std::string&) override {}
 
  private:
   static std::vector<std::string> refuse(const std::string& path) {

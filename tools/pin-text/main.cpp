@@ -31,8 +31,7 @@ platform::Date today() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<std::string> arguments;
-  for (int i = 1; i < argc; ++i) arguments.push_back(pintext::argumentToUtf8(argv[i]));
+  const std::vector<std::string> arguments = pintext::argumentsInUtf8(argc, argv);
 
   pintext::Request request;
   try {

@@ -146,34 +146,72 @@ std::vector<std::string> Win32TextFiles::readRawLines(const std::string& path) {
   return platform::splitLines(readAll(path));
 }
 
-void Win32TextFiles::writeLines(const std::string& path, const std::vector<std::string>& lines) {
-  // Windows 95/98 have no MoveFileEx: write the new file aside, move the old one out of the way,
-  // move the new one in, and put the old one back if that fails. The old file is never lost.
-  const UserError failed(format1(text::tr(text::Id::ErrorCannotCreateFile), path));
-  std::string bytes;
-  for (const auto& line : lines) bytes += toAnsi(line) + "\r\n";
-  const std::string target = toAnsi(path);
-  const std::string fresh = target + ".$$$";
+namespace {
+
+bool readOnly(const std::string& ansiPath) {
+  const DWORD attributes = GetFileAttributesA(ansiPath.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+// Puts the complete file `fresh` in the place of `target`. Windows 95/98 have no MoveFileEx:
+// move the old file out of the way, move the new one in, and put the old one back if that
+// fails. The old file is never lost; `fresh` is gone afterwards, whatever happened.
+bool swapIn(const std::string& fresh, const std::string& target) {
   const std::string old = target + ".~~~";
-  if (!writeFile(fresh, bytes)) {
-    DeleteFileA(fresh.c_str());
-    throw failed;
-  }
   const bool hadOld = exists(target);
   if (hadOld) {
     DeleteFileA(old.c_str());
     if (!MoveFileA(target.c_str(), old.c_str())) {
       DeleteFileA(fresh.c_str());
-      throw failed;
+      return false;
     }
   }
   if (!MoveFileA(fresh.c_str(), target.c_str())) {
     if (hadOld) MoveFileA(old.c_str(), target.c_str());
     DeleteFileA(fresh.c_str());
-    throw failed;
+    return false;
   }
   if (hadOld) DeleteFileA(old.c_str());
+  return true;
 }
+
+void replaceWithBytes(const std::string& path, const std::string& bytes) {
+  const UserError failed(format1(text::tr(text::Id::ErrorCannotCreateFile), path));
+  const std::string target = toAnsi(path);
+  // Moving a read-only file aside would succeed and silently drop its protection.
+  if (readOnly(target)) throw failed;
+  const std::string fresh = target + ".$$$";
+  if (!writeFile(fresh, bytes)) {
+    DeleteFileA(fresh.c_str());
+    throw failed;
+  }
+  if (!swapIn(fresh, target)) throw failed;
+}
+
+}  // namespace
+
+void Win32TextFiles::writeLines(const std::string& path, const std::vector<std::string>& lines) {
+  std::string bytes;
+  for (const auto& line : lines) bytes += toAnsi(line) + "\r\n";
+  replaceWithBytes(path, bytes);
+}
+
+void Win32TextFiles::writeRawLines(const std::string& path,
+                                   const std::vector<std::string>& lines) {
+  std::string bytes;
+  for (const auto& line : lines) bytes += line + "\r\n";
+  replaceWithBytes(path, bytes);
+}
+
+void Win32TextFiles::moveOver(const std::string& from, const std::string& target) {
+  const std::string ansiFrom = toAnsi(from);
+  const std::string ansiTarget = toAnsi(target);
+  if (readOnly(ansiTarget)) DeleteFileA(ansiFrom.c_str());
+  if (readOnly(ansiTarget) || !swapIn(ansiFrom, ansiTarget))
+    throw UserError(format1(text::tr(text::Id::ErrorCannotCreateFile), target));
+}
+
+void Win32TextFiles::remove(const std::string& path) { DeleteFileA(toAnsi(path).c_str()); }
 
 // ---- Dialogs ----------------------------------------------------------------------------------
 

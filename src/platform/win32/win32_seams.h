@@ -32,6 +32,9 @@ class Win32TextFiles : public TextFiles {
   std::vector<std::string> readLines(const std::string& path) override;
   std::vector<std::string> readRawLines(const std::string& path) override;
   void writeLines(const std::string& path, const std::vector<std::string>& lines) override;
+  void writeRawLines(const std::string& path, const std::vector<std::string>& lines) override;
+  void moveOver(const std::string& from, const std::string& target) override;
+  void remove(const std::string& path) override;
 };
 
 class Win32Dialogs : public Dialogs {

@@ -61,6 +61,9 @@ LRESULT Win32Runtime::handleMessage(NativeControl& container, HWND hwnd, UINT ms
     case WM_CLOSE:
       if (model.kind() == Kind::Form) static_cast<Form&>(model).userRequestClose();
       return 0;
+    case WM_QUERYENDSESSION:
+    case WM_ENDSESSION:
+      return sessionEnding(msg, wParam);
     case WM_SYSCOMMAND:
       // The main window minimises the whole program, task bar button and all.
       if ((wParam & 0xFFF0) == SC_MINIMIZE && model.kind() == Kind::Form &&

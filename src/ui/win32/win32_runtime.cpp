@@ -205,6 +205,13 @@ void Win32Runtime::releaseModal(Form& form) {
   }
 }
 
+LRESULT Win32Runtime::sessionEnding(UINT msg, WPARAM wParam) {
+  // Windows asks every top-level window; the program is put safe at the first question (the
+  // process may be gone after WM_ENDSESSION returns), and agrees to end.
+  if (msg == WM_QUERYENDSESSION || wParam) programEnding();
+  return msg == WM_QUERYENDSESSION ? TRUE : 0;
+}
+
 void Win32Runtime::terminate() {
   if (loopRunning_) PostQuitMessage(0);
   else terminateRequested_ = true;

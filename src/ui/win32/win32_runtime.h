@@ -40,6 +40,9 @@ class Win32Runtime : public Runtime {
   Fonts& fonts() { return *fonts_; }
 
   // Called by the window procedures.
+  // WM_QUERYENDSESSION / WM_ENDSESSION, to whichever of our windows: the program is told it
+  // ends (see Runtime::programEnding); returns the answer Windows expects.
+  LRESULT sessionEnding(UINT msg, WPARAM wParam);
   LRESULT handleMessage(NativeControl& container, HWND hwnd, UINT msg, WPARAM wParam,
                         LPARAM lParam);
   void registerWindow(HWND hwnd, NativeControl* native);

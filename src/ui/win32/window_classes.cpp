@@ -51,6 +51,10 @@ LRESULT CALLBACK applicationProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
     case WM_CLOSE:
       if (main) PostMessageA(main, WM_CLOSE, 0, 0);
       return 0;
+    case WM_QUERYENDSESSION:
+    case WM_ENDSESSION:
+      if (g_runtime) return g_runtime->sessionEnding(msg, wParam);
+      break;
     default: break;
   }
   return DefWindowProcA(hwnd, msg, wParam, lParam);
