@@ -52,8 +52,8 @@ struct Safety : ::testing::Test {
   }
 
   // Presses OK in the message box with this caption; returns its text.
-  static std::string answerMessage(const std::string& caption) {
-    HWND box = waitForWindow(caption, 10000, "#32770");
+  static std::string answerMessage(const std::string& caption, int milliseconds = 10000) {
+    HWND box = waitForWindow(caption, milliseconds, "#32770");
     if (!box) return "(no message box)";
     std::string text;
     for (HWND s : children(box, "Static"))
@@ -70,6 +70,10 @@ struct Safety : ::testing::Test {
     PostMessageA(tabs, WM_LBUTTONUP, 0, MAKELPARAM(166, 10));
     return waitUntil([&] { return SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == 2; });
   }
+
+  // The countdown restores by itself on its sixth tick: a restore seen sooner than this after
+  // the countdown opened came from what the test did.
+  static constexpr int kSoonerThanTheCountdown = 3000;
 
   // Starts a change to `target` and waits for the countdown.
   static HWND changeClock(HWND main, const std::string& target) {
@@ -135,7 +139,7 @@ TEST_F(Safety, ClosingFromTheTaskBarDuringTheCountdownRestoresTheDefaultClockFir
   ASSERT_NE(application, nullptr);
   // What the task bar button's "閉じる" sends.
   PostMessageA(application, WM_SYSCOMMAND, SC_CLOSE, 0);
-  EXPECT_EQ(answerMessage("情報"), "G200のクロックを 89MHz に戻しました。");
+  EXPECT_EQ(answerMessage("情報", kSoonerThanTheCountdown), "G200のクロックを 89MHz に戻しました。");
   EXPECT_TRUE(corvane.waitForExit(10000));
   const std::string log = folder.read("clocktool.log");
   EXPECT_LT(log.find(" /1 220"), log.find(" /1 189")) << log;
@@ -150,7 +154,7 @@ TEST_F(Safety, ClosingTheMainWindowDuringTheCountdownRestoresOnce) {
   ASSERT_NE(changeClock(corvane.main(), "120"), nullptr);
   PostMessageA(corvane.main(), WM_CLOSE, 0, 0);
   PostMessageA(corvane.main(), WM_CLOSE, 0, 0);
-  EXPECT_EQ(answerMessage("情報"), "G200のクロックを 89MHz に戻しました。");
+  EXPECT_EQ(answerMessage("情報", kSoonerThanTheCountdown), "G200のクロックを 89MHz に戻しました。");
   EXPECT_TRUE(corvane.waitForExit(10000));
   const std::string log = folder.read("clocktool.log");
   EXPECT_EQ(count(log, " /1 189"), 1u) << log;
@@ -163,7 +167,7 @@ TEST_F(Safety, WindowsEndingTheSessionDuringTheCountdownRestoresOnce) {
   ASSERT_TRUE(corvane.waitForMainWindow());
   ASSERT_NE(changeClock(corvane.main(), "120"), nullptr);
   PostMessageA(corvane.main(), WM_QUERYENDSESSION, 0, 0);
-  EXPECT_EQ(answerMessage("情報"), "G200のクロックを 89MHz に戻しました。");
+  EXPECT_EQ(answerMessage("情報", kSoonerThanTheCountdown), "G200のクロックを 89MHz に戻しました。");
   EXPECT_TRUE(waitUntil([&] { return integer("OverClock") == 89; }));
   PostMessageA(corvane.main(), WM_ENDSESSION, TRUE, 0);
   pause(1000);
