@@ -17,6 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   FUZZ_CHECK(line.mhz >= 0);
+  // Whatever the field's length, the processor stand-in gets exactly the 12 bytes leaf 0 has,
+  // and a 12-byte field goes through unchanged.
+  const std::string bytes = identify::cpuidVendorBytes(line.vendor);
+  FUZZ_CHECK(bytes.size() == 12);
+  if (line.vendor.size() == 12) FUZZ_CHECK(bytes == line.vendor);
   char fields[64];
   std::snprintf(fields, sizeof fields, "\t%X\t0x%08x\t%X\t%d", static_cast<unsigned>(line.maxLeaf),
                 static_cast<unsigned>(line.leaf1Eax), static_cast<unsigned>(line.leaf1Edx),

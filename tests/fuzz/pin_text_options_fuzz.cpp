@@ -1,5 +1,6 @@
-// pin-text's command line, any words (the input split at zero bytes): refused with a message,
-// or choices the wizard could have made, on a day the calendar has.
+// pin-text's command line: a Windows command line (UTF-16) split into words as the C runtime
+// splits it, and any words (the input split at zero bytes) read as options: refused with a
+// message, or choices the wizard could have made, on a day the calendar has.
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
@@ -19,9 +20,43 @@ int daysIn(int month, int year) {
   return month == 2 && isLeap(year) ? 29 : kDays[month - 1];
 }
 
+// A word as a command line carries it so that the C runtime gives it back unchanged.
+std::u16string quoted(const std::u16string& word) {
+  std::u16string out = u"\"";
+  std::size_t slashes = 0;
+  for (char16_t c : word) {
+    if (c == u'\\') {
+      ++slashes;
+      continue;
+    }
+    out.append(c == u'"' ? 2 * slashes + 1 : slashes, u'\\');
+    slashes = 0;
+    out.push_back(c);
+  }
+  out.append(2 * slashes, u'\\');
+  return out + u"\"";
+}
+
+void checkCommandLine(const std::uint8_t* data, std::size_t size) {
+  std::u16string line;
+  for (std::size_t i = 0; i + 1 < size; i += 2)
+    line.push_back(static_cast<char16_t>(data[i] | data[i + 1] << 8));
+  const std::vector<std::u16string> words = pintext::splitCommandLine(line);
+  FUZZ_CHECK(!words.empty());
+  std::u16string again = u"pin-text.exe";
+  for (std::size_t i = 1; i < words.size(); ++i) again += u" " + quoted(words[i]);
+  std::vector<std::u16string> expected = words;
+  expected[0] = u"pin-text.exe";
+  FUZZ_CHECK(pintext::splitCommandLine(again) == expected);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size > 0 && data[0] == 'W') {
+    checkCommandLine(data + 1, size - 1);
+    return 0;
+  }
   std::vector<std::string> words(1);
   for (std::size_t i = 0; i < size; ++i) {
     if (data[i] == 0) words.emplace_back();
