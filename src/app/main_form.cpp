@@ -45,6 +45,7 @@ TForm1::TForm1(ui::Runtime& runtime, platform::Services& services)
   setMainForm(true);
   PageControl1.setBounds(4, 4, 632, 482);
   setHintBar(&registry.StatusBar1);
+  setActiveControl(&PageControl1);  // the keyboard starts on the tabs
 
   onShow = [this] { FormShow(); };
   TabSheet4.onShow = [this] { system.TabSheet4Show(); };

@@ -22,7 +22,9 @@ TkakuForm::TkakuForm(ui::Runtime& runtime, platform::Services& /*services*/,
   Timer1.onTimer = [this] { Timer1Timer(); };
   Button1.onClick = [this] { Button1Click(); };
   Button2.onClick = [this] { Button2Click(); };
-  // Esc and Alt+F4 mean "キャンセル": the clock must not stay up by accident.
+  // Enter keeps the new clock (the window opens with the focus on "OK"); Esc and Alt+F4 mean
+  // "キャンセル": the clock must not stay up by accident.
+  setDefaultButton(&Button1);
   setCancelButton(&Button2);
   onCloseRequest = [this] { Button2Click(); };
 }

@@ -110,6 +110,16 @@ std::vector<std::string> splitLines(const std::string& text) {
   return lines;
 }
 
+std::string clipForDisplay(const std::string& text, std::size_t limit) {
+  std::size_t characters = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;  // inside a character
+    if (characters == limit) return text.substr(0, i) + "\xE2\x80\xA6";  // "…"
+    ++characters;
+  }
+  return text;
+}
+
 std::optional<int> wholeNumber(const std::string& text) {
   if (text.empty()) return std::nullopt;
   errno = 0;

@@ -18,6 +18,10 @@ std::vector<std::string> splitLines(const std::string& text);
 // The text as a whole number that fits an int, or nothing ("16" is 16; "", "16 ", "x" are not).
 std::optional<int> wholeNumber(const std::string& text);
 
+// Text from outside the program (the registry, a file) as a caption or a message shows it: at
+// most `limit` characters, the rest cut off and marked with "…", so that a window always takes it.
+std::string clipForDisplay(const std::string& text, std::size_t limit = 1024);
+
 // True when the text has a blank (space or tab) in it.
 bool hasBlank(const std::string& text);
 // A path as a command line wants it: in double quotes when it has a blank, unchanged otherwise,

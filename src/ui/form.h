@@ -42,6 +42,11 @@ class Form : public Control {
   Button* cancelButton() const { return cancelButton_; }
   void setCancelButton(Button* button) { cancelButton_ = button; }
 
+  // The control that has the keyboard focus when the window opens; without one, the default
+  // button, or else the first control that Tab reaches.
+  Control* activeControl() const { return activeControl_; }
+  void setActiveControl(Control* control) { activeControl_ = control; }
+
   // The status bar that shows the hint of the control under the mouse.
   StatusBar* hintBar() const { return hintBar_; }
   void setHintBar(StatusBar* bar) { hintBar_ = bar; }
@@ -79,6 +84,7 @@ class Form : public Control {
   Button* defaultButton_ = nullptr;
   Button* cancelButton_ = nullptr;
   StatusBar* hintBar_ = nullptr;
+  Control* activeControl_ = nullptr;
 };
 
 }  // namespace ui

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "platform/errors.h"
+#include "platform/text.h"
 #include "text/catalogue.h"
 
 namespace ui {
@@ -28,7 +29,8 @@ bool Runtime::programEnding() {
 
 void Runtime::showError(const std::string& message) {
   try {
-    dialogs_.messageBox(applicationTitle(), platform::withFullStop(message),
+    const std::string shown = platform::withFullStop(platform::clipForDisplay(message));
+    dialogs_.messageBox(applicationTitle(), shown,
                         platform::MessageIcon::Error, platform::MessageButtons::Ok);
   } catch (...) {
     // Nothing sensible is left to show an error with.

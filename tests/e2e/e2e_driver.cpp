@@ -137,14 +137,14 @@ bool Corvane::waitForMainWindow(int milliseconds) {
   return main_ != nullptr;
 }
 
-bool Corvane::waitForExit(int milliseconds) {
-  return WaitForSingleObject(process_.hProcess, static_cast<DWORD>(milliseconds)) == WAIT_OBJECT_0;
-}
-
 DWORD Corvane::exitCode() const {
   DWORD code = STILL_ACTIVE;
   GetExitCodeProcess(process_.hProcess, &code);
   return code;
+}
+
+bool Corvane::waitForExit(int milliseconds) {
+  return WaitForSingleObject(process_.hProcess, static_cast<DWORD>(milliseconds)) == WAIT_OBJECT_0;
 }
 
 HWND waitForWindow(const std::string& caption, int milliseconds, const std::string& className) {
@@ -232,6 +232,23 @@ void deleteTree(HKEY root, const std::string& key) {
   while (RegEnumKeyA(k, 0, name, sizeof name) == ERROR_SUCCESS) deleteTree(root, key + "\\" + name);
   RegCloseKey(k);
   RegDeleteKeyA(root, key.c_str());
+}
+
+void press(WORD key, bool ctrl, bool shift) {
+  if (ctrl) keybd_event(VK_CONTROL, 0, 0, 0);
+  if (shift) keybd_event(VK_SHIFT, 0, 0, 0);
+  keybd_event(static_cast<BYTE>(key), 0, 0, 0);
+  keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
+  if (shift) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
+  if (ctrl) keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+  Sleep(200);
+}
+
+HWND focusOf(HWND top) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info)) return nullptr;
+  return info.hwndFocus;
 }
 
 }  // namespace e2e

@@ -77,4 +77,10 @@ bool readInteger(HKEY root, const std::string& key, const std::string& name, DWO
 void writeString(HKEY root, const std::string& key, const std::string& name, const std::string& text);
 void deleteTree(HKEY root, const std::string& key);
 
+// The keyboard: presses and releases a key as a user does (it goes to the focused window of
+// the foreground program), with Ctrl and Shift held when asked.
+void press(WORD key, bool ctrl = false, bool shift = false);
+// The window with the keyboard focus in the program that owns `top`.
+HWND focusOf(HWND top);
+
 }  // namespace e2e

@@ -32,3 +32,11 @@ TEST(CommandLines, PathsWithBlanksAreQuotedOthersAreNot) {
   EXPECT_EQ(platform::quoteIfBlank("C:\\Program Files\\clk.bat"), "\"C:\\Program Files\\clk.bat\"");
   EXPECT_EQ(platform::quoteIfBlank("C:\\G200\\clk.bat"), "C:\\G200\\clk.bat");
 }
+
+TEST(DisplayText, OutsideTextIsCutAfterSoManyCharactersWithAMark) {
+  EXPECT_EQ(platform::clipForDisplay("短い"), "短い");
+  EXPECT_EQ(platform::clipForDisplay(std::string(1024, 'a')), std::string(1024, 'a'));
+  EXPECT_EQ(platform::clipForDisplay(std::string(1025, 'a')), std::string(1024, 'a') + "…");
+  EXPECT_EQ(platform::clipForDisplay("ａｂｃｄ", 2), "ａｂ…") << "whole characters, never half of one";
+  EXPECT_EQ(platform::clipForDisplay("", 0), "");
+}

@@ -252,6 +252,22 @@ TEST_F(BindingTest, HoveringAControlPutsItsHintInTheHintBar) {
   EXPECT_EQ(form.bar.panels()[0].text, "休憩中");
 }
 
+TEST_F(BindingTest, ADisabledBoxShowsItsHintToo) {
+  // The mouse over a disabled window: Windows gives the move to the window beneath.
+  form.box.setEnabled(false);
+  PostMessageA(hwnd(form), WM_MOUSEMOVE, 0, MAKELPARAM(12, 12));
+  runtime.pumpMessages();
+  EXPECT_EQ(form.bar.panels()[0].text, "箱のヒント");
+  form.inner.setHint("内側のヒント", false);
+  form.inner.setEnabled(false);
+  PostMessageA(hwnd(form), WM_MOUSEMOVE, 0, MAKELPARAM(25, 95));  // inside its group
+  runtime.pumpMessages();
+  EXPECT_EQ(form.bar.panels()[0].text, "内側のヒント");
+  PostMessageA(hwnd(form), WM_MOUSEMOVE, 0, MAKELPARAM(390, 250));
+  runtime.pumpMessages();
+  EXPECT_EQ(form.bar.panels()[0].text, "休憩中");
+}
+
 TEST_F(BindingTest, TheMainWindowBelongsToTheApplicationWindowWithTheApplicationTitle) {
   ui::Form main(runtime, "Main", "Corvane");
   main.setMainForm(true);

@@ -233,7 +233,8 @@ MessageResult Win32Dialogs::messageBox(const std::string& caption, const std::st
   HWND owner = GetActiveWindow();
   if (!owner) flags |= MB_TASKMODAL | MB_SETFOREGROUND;
   const int answer =
-      MessageBoxA(owner, toAnsi(text).c_str(), toAnsi(caption).c_str(), flags);
+      MessageBoxA(owner, toAnsi(clipForDisplay(text)).c_str(),
+                  toAnsi(clipForDisplay(caption)).c_str(), flags);
   switch (answer) {
     case IDOK: return MessageResult::Ok;
     case IDYES: return MessageResult::Yes;

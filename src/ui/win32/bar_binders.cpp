@@ -15,6 +15,7 @@ namespace {
 class ProgressBinder : public Binder {
  public:
   const char* windowClass() const override { return PROGRESS_CLASSA; }
+  DWORD style(const Control&) const override { return WS_GROUP; }
   void pushValue(NativeControl& native) const override {
     auto& bar = static_cast<ProgressBar&>(native.model());
     SendMessageA(native.hwnd(), PBM_SETRANGE, 0, MAKELPARAM(bar.min(), bar.max()));
@@ -27,7 +28,7 @@ class StatusLineBinder : public Binder {
  public:
   const char* windowClass() const override { return STATUSCLASSNAMEA; }
   DWORD style(const Control&) const override {
-    return CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER;
+    return WS_GROUP | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER;
   }
   void pushValue(NativeControl& native) const override {
     const auto& panels = static_cast<StatusBar&>(native.model()).panels();
@@ -39,9 +40,10 @@ class StatusLineBinder : public Binder {
     }
     if (!edges.empty())
       SendMessageA(native.hwnd(), SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
-    for (std::size_t i = 0; i < panels.size(); ++i)
-      SendMessageA(native.hwnd(), SB_SETTEXTA, i,
-                   reinterpret_cast<LPARAM>(platform::win32::toAnsi(panels[i].text).c_str()));
+    for (std::size_t i = 0; i < panels.size(); ++i) {
+      const std::string text = platform::win32::toAnsi(shownText(panels[i].text));
+      SendMessageA(native.hwnd(), SB_SETTEXTA, i, reinterpret_cast<LPARAM>(text.c_str()));
+    }
   }
 };
 

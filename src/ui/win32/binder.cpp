@@ -1,6 +1,7 @@
 // Picks the binder of a control and holds what most binders do alike.
 #include "ui/win32/binder.h"
 
+#include "platform/text.h"
 #include "platform/win32/ansi.h"
 #include "ui/controls.h"
 #include "ui/win32/native_control.h"
@@ -42,14 +43,16 @@ std::string windowText(HWND hwnd) {
   return fromAnsi(text);
 }
 
+std::string shownText(const std::string& text) { return platform::clipForDisplay(text); }
+
 void setWindowText(HWND hwnd, const std::string& text) {
   SetWindowTextA(hwnd, toAnsi(text).c_str());
 }
 
-std::string Binder::initialText(const Control& model) const { return model.caption(); }
+std::string Binder::initialText(const Control& model) const { return shownText(model.caption()); }
 
 void Binder::pushCaption(NativeControl& native) const {
-  setWindowText(native.hwnd(), native.model().caption());
+  setWindowText(native.hwnd(), shownText(native.model().caption()));
 }
 
 void Binder::pushBounds(NativeControl& native) const {

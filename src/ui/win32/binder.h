@@ -41,6 +41,8 @@ class Binder {
   virtual void command(NativeControl&, HWND /*from*/, WORD /*code*/) const {}
   virtual void notify(NativeControl&, const NMHDR&) const {}
   virtual void scrolled(NativeControl&) const {}
+  // Draws an owner-drawn window (WM_DRAWITEM); false when the kind draws nothing itself.
+  virtual bool draw(NativeControl&, const DRAWITEMSTRUCT&) const { return false; }
 };
 
 const Binder& binderFor(const Control& model);
@@ -66,6 +68,8 @@ const Binder& statusLineBinder();
 
 // A window's text in UTF-8.
 std::string windowText(HWND hwnd);
+// A caption, item or panel text as its window shows it: outside text of any length fits.
+std::string shownText(const std::string& text);
 // Sets a window's text from UTF-8.
 void setWindowText(HWND hwnd, const std::string& text);
 

@@ -50,14 +50,20 @@ class RadioGroupBinder : public Binder {
       DestroyWindow(part);
     }
     native.parts().clear();
+    // The buttons follow the group box in the window order, as in a dialog template: the first
+    // starts the group (WS_GROUP) and is its one tab stop until another is checked.
+    HWND previous = native.hwnd();
     bool first = true;
     for (const auto& item : static_cast<RadioGroup&>(native.model()).items()) {
       const DWORD s = WS_CHILD | BS_AUTORADIOBUTTON | (first ? WS_GROUP | WS_TABSTOP : 0);
       first = false;
       HWND button = CreateWindowExA(
-          0, "BUTTON", platform::win32::toAnsi(item).c_str(), s, 0, 0, 10, 10,
+          0, "BUTTON", platform::win32::toAnsi(shownText(item)).c_str(), s, 0, 0, 10, 10,
           native.parentWindow(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(runtime.nextId())),
           runtime.instance(), nullptr);
+      if (!button) continue;
+      SetWindowPos(button, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      previous = button;
       runtime.registerWindow(button, &native);
       native.parts().push_back(button);
     }
@@ -71,6 +77,13 @@ class RadioGroupBinder : public Binder {
     const auto& parts = native.parts();
     for (int i = 0; i < static_cast<int>(parts.size()); ++i)
       SendMessageA(parts[i], BM_SETCHECK, i == selected ? BST_CHECKED : BST_UNCHECKED, 0);
+    // Tab goes to the checked button, or to the first while none is.
+    const int stop = selected >= 0 && selected < static_cast<int>(parts.size()) ? selected : 0;
+    for (int i = 0; i < static_cast<int>(parts.size()); ++i) {
+      const LONG style = GetWindowLongA(parts[i], GWL_STYLE);
+      const LONG wanted = i == stop ? style | WS_TABSTOP : style & ~static_cast<LONG>(WS_TABSTOP);
+      if (wanted != style) SetWindowLongA(parts[i], GWL_STYLE, wanted);
+    }
   }
 
   void pushBounds(NativeControl& native) const override {
@@ -104,8 +117,8 @@ class RadioGroupBinder : public Binder {
     for (int i = 0; i < count; ++i) {
       const int column = i / rows;
       const int row = i % rows;
-      SetWindowPos(parts[i], HWND_TOP, left + column * columnWidth, top + row * rowHeight,
-                   columnWidth - 4, 18, SWP_NOACTIVATE);
+      SetWindowPos(parts[i], nullptr, left + column * columnWidth, top + row * rowHeight,
+                   columnWidth - 4, 18, SWP_NOACTIVATE | SWP_NOZORDER);
     }
   }
 };

@@ -43,6 +43,7 @@ class FormBinder : public Binder {
   void pushVisible(NativeControl& native) const override {
     const bool shown = native.shownOnScreen();
     if (!shown) native.runtime().releaseModal(static_cast<Form&>(native.model()));
+    if (!shown) native.runtime().forgetFocus(native.hwnd());
     ShowWindow(native.hwnd(), shown ? SW_SHOW : SW_HIDE);
     if (shown) UpdateWindow(native.hwnd());
   }
@@ -67,10 +68,6 @@ class PaneBinder : public Binder {
     return ex;
   }
   bool isContainer() const override { return true; }
-  void created(NativeControl& native) const override {
-    if (native.model().kind() == Kind::TabSheet)
-      SetWindowPos(native.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  }
   void pushCaption(NativeControl& native) const override {
     if (native.model().kind() != Kind::TabSheet) return Binder::pushCaption(native);
     // A page's caption is its tab's text.
@@ -80,7 +77,7 @@ class PaneBinder : public Binder {
     const auto all = pages->pages();
     int at = 0;
     while (at < static_cast<int>(all.size()) && all[at] != &native.model()) ++at;
-    const std::string text = platform::win32::toAnsi(native.model().caption());
+    const std::string text = platform::win32::toAnsi(shownText(native.model().caption()));
     TCITEMA item{};
     item.mask = TCIF_TEXT;
     item.pszText = const_cast<char*>(text.c_str());

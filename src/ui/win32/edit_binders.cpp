@@ -39,8 +39,8 @@ class EditBinder : public Binder {
   DWORD exStyle(const Control&) const override { return WS_EX_CLIENTEDGE; }
   void pushCaption(NativeControl& native) const override {
     // Setting the same text again would move the caret under the user's fingers.
-    if (windowText(native.hwnd()) != native.model().caption())
-      setWindowText(native.hwnd(), native.model().caption());
+    const std::string wanted = shownText(native.model().caption());
+    if (windowText(native.hwnd()) != wanted) setWindowText(native.hwnd(), wanted);
   }
   void command(NativeControl& native, HWND, WORD code) const override {
     if (code != EN_CHANGE) return;

@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/win32/native_control.h"
 #include "ui/win32/win32_runtime.h"
@@ -19,10 +20,17 @@ LRESULT Win32Runtime::handleMessage(NativeControl& container, HWND hwnd, UINT ms
         if (NativeControl* sender = nativeOf(from)) sender->command(from, HIWORD(wParam));
         return 0;
       }
-      // Enter and Esc, as IsDialogMessage reports them to the top-level window.
+      // Enter and Esc, as IsDialogMessage reports them to the top-level window. Enter on a
+      // focused button (or link) is that button's click, as in every dialog.
       if (model.kind() == Kind::Form) {
         auto& form = static_cast<Form&>(model);
-        if (LOWORD(wParam) == IDOK) form.userPressEnter();
+        NativeControl* focused = nativeOf(GetFocus());
+        const Kind focusedKind = focused ? focused->model().kind() : Kind::Form;
+        if (LOWORD(wParam) == IDOK && focusedKind == Kind::Button)
+          static_cast<Button&>(focused->model()).userClick();
+        else if (LOWORD(wParam) == IDOK && focusedKind == Kind::Label)
+          static_cast<Label&>(focused->model()).userClick();
+        else if (LOWORD(wParam) == IDOK) form.userPressEnter();
         if (LOWORD(wParam) == IDCANCEL) form.userPressEscape();
       }
       return 0;
@@ -36,6 +44,12 @@ LRESULT Win32Runtime::handleMessage(NativeControl& container, HWND hwnd, UINT ms
     case WM_HSCROLL: {
       if (NativeControl* sender = nativeOf(reinterpret_cast<HWND>(lParam))) sender->scrolled();
       return 0;
+    }
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      NativeControl* owner = nativeOf(item->hwndItem);
+      if (owner && owner->draw(*item)) return TRUE;
+      break;
     }
     case WM_CTLCOLORSTATIC: {
       HDC dc = reinterpret_cast<HDC>(wParam);
@@ -58,6 +72,16 @@ LRESULT Win32Runtime::handleMessage(NativeControl& container, HWND hwnd, UINT ms
       if (byControl_.count(timer) && timer->kind() == Kind::Timer) timer->tick();
       return 0;
     }
+    case WM_ACTIVATE:
+      if (model.kind() != Kind::Form) break;
+      // Like a dialog: the focus leaves with the window and comes back to the same control.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(hwnd, focus)) lastFocus_[hwnd] = focus;
+      } else if (!HIWORD(wParam)) {
+        focusInside(static_cast<Form&>(model), hwnd);
+      }
+      return 0;
     case WM_CLOSE:
       if (model.kind() == Kind::Form) static_cast<Form&>(model).userRequestClose();
       return 0;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/win32/ansi.h"
 #include "ui/controls.h"
@@ -31,7 +32,8 @@ class ComboBoxBinder : public Binder {
   void pushItems(NativeControl& native) const override {
     SendMessageA(native.hwnd(), CB_RESETCONTENT, 0, 0);
     for (const auto& item : static_cast<ComboBox&>(native.model()).items())
-      SendMessageA(native.hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(toAnsi(item).c_str()));
+      SendMessageA(native.hwnd(), CB_ADDSTRING, 0,
+                   reinterpret_cast<LPARAM>(toAnsi(shownText(item)).c_str()));
   }
   void pushValue(NativeControl& native) const override {
     const int index = static_cast<ComboBox&>(native.model()).itemIndex();
@@ -52,7 +54,7 @@ class TabBinder : public Binder {
   void created(NativeControl& native) const override {
     int index = 0;
     for (TabSheet* page : static_cast<PageControl&>(native.model()).pages()) {
-      const std::string text = toAnsi(page->caption());
+      const std::string text = toAnsi(shownText(page->caption()));
       TCITEMA item{};
       item.mask = TCIF_TEXT;
       item.pszText = const_cast<char*>(text.c_str());
@@ -63,6 +65,7 @@ class TabBinder : public Binder {
   void pushValue(NativeControl& native) const override {
     auto& pages = static_cast<PageControl&>(native.model());
     SendMessageA(native.hwnd(), TCM_SETCURSEL, static_cast<WPARAM>(pages.activePageIndex()), 0);
+    markPressed(native.hwnd(), pages.activePageIndex());
     layoutPages(native);
   }
   void pushVisible(NativeControl& native) const override {
@@ -72,23 +75,53 @@ class TabBinder : public Binder {
   void notify(NativeControl& native, const NMHDR& header) const override {
     if (header.code != static_cast<UINT>(TCN_SELCHANGE)) return;
     const auto index = SendMessageA(native.hwnd(), TCM_GETCURSEL, 0, 0);
+    markPressed(native.hwnd(), static_cast<int>(index));
     static_cast<PageControl&>(native.model()).userSelectPage(static_cast<int>(index));
   }
 
  private:
+  // Only the selected tab is "pressed". Wine's tab control leaves the old tab pressed when the
+  // arrow keys change the page, and then refuses every later click on a tab.
+  static void markPressed(HWND tabs, int selected) {
+    const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+      TCITEMA item{};
+      item.mask = TCIF_STATE;
+      item.dwStateMask = TCIS_BUTTONPRESSED;
+      item.dwState = i == selected ? TCIS_BUTTONPRESSED : 0;
+      SendMessageA(tabs, TCM_SETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    }
+  }
+
   static void layoutPages(NativeControl& native) {
     auto& pages = static_cast<PageControl&>(native.model());
     const Bounds& b = pages.bounds();
     const POINT at = native.offset();
     RECT area{0, 0, b.width, b.height};
     SendMessageA(native.hwnd(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    HWND tabs = native.hwnd();
+    std::vector<HWND> panes;
+    for (TabSheet* page : pages.pages())
+      if (HWND pane = native.runtime().windowOf(*page)) panes.push_back(pane);
+    auto isPane = [&](HWND w) { return std::find(panes.begin(), panes.end(), w) != panes.end(); };
     for (TabSheet* page : pages.pages()) {
       HWND pane = native.runtime().windowOf(*page);
       if (!pane) continue;
-      SetWindowPos(pane, HWND_TOP, at.x + b.left + area.left, at.y + b.top + area.top,
-                   area.right - area.left, area.bottom - area.top, SWP_NOACTIVATE);
+      // The panes sit just before the tab control in the window order: they are drawn over its
+      // body, and Tab goes from the tabs into the page and round to the tabs again.
+      HWND before = GetWindow(tabs, GW_HWNDPREV);
+      while (before && before != pane && isPane(before)) before = GetWindow(before, GW_HWNDPREV);
+      if (before != pane)
+        SetWindowPos(pane, before ? before : HWND_TOP, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      SetWindowPos(pane, nullptr, at.x + b.left + area.left, at.y + b.top + area.top,
+                   area.right - area.left, area.bottom - area.top, SWP_NOACTIVATE | SWP_NOZORDER);
       ShowWindow(pane, page == pages.activePage() && page->visible() ? SW_SHOW : SW_HIDE);
     }
+    // The keyboard focus must not stay behind on a page that was just hidden.
+    HWND focus = GetFocus();
+    if (focus && focus != tabs && IsChild(GetParent(tabs), focus) && !IsWindowVisible(focus))
+      SetFocus(tabs);
   }
 };
 

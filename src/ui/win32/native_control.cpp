@@ -59,7 +59,7 @@ void NativeControl::adopt(HWND window) {
   model_.attachView(this);
 }
 
-void NativeControl::create(HWND parent, int dx, int dy) {
+bool NativeControl::create(HWND parent, int dx, int dy) {
   parent_ = parent;
   dx_ = dx;
   dy_ = dy;
@@ -68,7 +68,7 @@ void NativeControl::create(HWND parent, int dx, int dy) {
     runtime_.registerControl(model_, this);
     model_.attachView(this);
     changed(kValue);
-    return;
+    return true;
   }
   DWORD style = WS_CHILD | binder_.style(model_);
   if (!model_.tabStop()) style &= ~static_cast<DWORD>(WS_TABSTOP);
@@ -78,7 +78,10 @@ void NativeControl::create(HWND parent, int dx, int dy) {
                           dx + b.left, dy + b.top, b.width, binder_.createHeight(model_), parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(runtime_.nextId())),
                           runtime_.instance(), nullptr);
-  if (!hwnd_) return;
+  if (!hwnd_) {
+    model_.attachView(this);
+    return false;
+  }
   runtime_.registerWindow(hwnd_, this);
   if (binder_.isContainer()) container_ = hwnd_;
 
@@ -88,6 +91,7 @@ void NativeControl::create(HWND parent, int dx, int dy) {
   applyFont();
   apply(kItems | kValue | kRange | kEnabled);
   binder_.pushVisible(*this);
+  return true;
 }
 
 void NativeControl::changed(unsigned aspects) {
@@ -97,7 +101,7 @@ void NativeControl::changed(unsigned aspects) {
 }
 
 void NativeControl::apply(unsigned aspects) {
-  if (!hwnd_) {  // no window of its own: only its state matters
+  if (!hwnd_) {  // no window of its own (or none was made): only its state matters
     if (aspects & kValue) binder_.pushValue(*this);
     return;
   }
@@ -132,5 +136,7 @@ void NativeControl::notify(const NMHDR& header) {
 void NativeControl::scrolled() {
   if (!runtime_.updating()) binder_.scrolled(*this);
 }
+
+bool NativeControl::draw(const DRAWITEMSTRUCT& item) { return binder_.draw(*this, item); }
 
 }  // namespace ui::win32

@@ -20,7 +20,9 @@ class NativeControl : public ControlView {
 
   // Creates the window(s) inside `parent`; (dx, dy) is the model's parent origin in the parent
   // window's client coordinates (group boxes are not windows of their own for their children).
-  void create(HWND parent, int dx, int dy);
+  // False when Windows refused the window: the control stays attached all the same, so that it
+  // tells this object when it goes and nothing reaches into it afterwards.
+  bool create(HWND parent, int dx, int dy);
   // Takes the top-level window the runtime made for a form.
   void adopt(HWND window);
   void changed(unsigned aspects) override;
@@ -31,6 +33,7 @@ class NativeControl : public ControlView {
   void command(HWND from, WORD code);
   void notify(const NMHDR& header);
   void scrolled();
+  bool draw(const DRAWITEMSTRUCT& item);
 
   Control& model() const { return model_; }
   Win32Runtime& runtime() const { return runtime_; }

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "platform/errors.h"
+#include "text/catalogue.h"
 #include "platform/win32/ansi.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/binder.h"
@@ -15,22 +17,10 @@
 using platform::win32::toAnsi;
 
 namespace ui::win32 {
-namespace {
-
-HWND topLevelOf(HWND hwnd) {
-  while (hwnd && (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD)) hwnd = GetParent(hwnd);
-  return hwnd;
-}
-
-}  // namespace
 
 Win32Runtime::Win32Runtime(HINSTANCE instance, platform::Dialogs& dialogs)
     : Runtime(dialogs), instance_(instance) {
-  INITCOMMONCONTROLSEX controls{};
-  controls.dwSize = sizeof controls;
-  controls.dwICC = ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS |
-                   ICC_BAR_CLASSES;
-  InitCommonControlsEx(&controls);
+  loadCommonControls();
   registerWindowClasses(instance_, *this);
   fonts_ = std::make_unique<Fonts>();
   application_ = CreateWindowExA(0, kApplicationClass, toAnsi(applicationTitle()).c_str(),
@@ -95,16 +85,22 @@ void Win32Runtime::realize(Form& form) {
     y = std::max<int>(work.top, work.top + (work.bottom - work.top - height) / 2);
   }
   HWND owner = form.isMainForm() ? application_ : mainWindow_;
-  HWND hwnd = CreateWindowExA(exStyle, kFormClass, toAnsi(form.caption()).c_str(), style, x, y,
-                              width, height, owner, nullptr, instance_, nullptr);
-  if (!hwnd) return;
+  const std::string caption = toAnsi(shownText(form.caption()));
+  HWND hwnd = CreateWindowExA(exStyle, kFormClass, caption.c_str(), style, x, y, width, height,
+                              owner, nullptr, instance_, nullptr);
+  if (!hwnd) {
+    reportMissingWindows(form);
+    return;
+  }
   if (form.isMainForm()) mainWindow_ = hwnd;
 
   auto native = std::make_unique<NativeControl>(*this, form);
   NativeControl* formNative = native.get();
   natives_.push_back(std::move(native));
   formNative->adopt(hwnd);
+  missingWindows_ = false;
   createChildren(form, hwnd, 0, 0, form);
+  if (missingWindows_) reportMissingWindows(form);
 
   addTooltips(hwnd, instance_, form, natives_);
 }
@@ -114,7 +110,10 @@ void Win32Runtime::createChildren(Control& parent, HWND window, int dx, int dy, 
     auto native = std::make_unique<NativeControl>(*this, *child);
     NativeControl* n = native.get();
     natives_.push_back(std::move(native));
-    n->create(window, dx, dy);
+    if (!n->create(window, dx, dy)) {
+      missingWindows_ = true;
+      if (isWindowContainer(child->kind())) continue;  // its controls have nowhere to go
+    }
     if (isWindowContainer(child->kind())) {
       createChildren(*child, n->hwnd(), 0, 0, form);
     } else {
@@ -125,32 +124,17 @@ void Win32Runtime::createChildren(Control& parent, HWND window, int dx, int dy, 
   }
 }
 
+void Win32Runtime::reportMissingWindows(const Form& form) {
+  // Windows refuses a window when its USER heap is full (Windows 9x) or its text is beyond
+  // what it takes: the rest of the program goes on without it.
+  const std::string message =
+      platform::format1(text::tr(text::Id::ErrorWindowNotMade), shownText(form.caption()));
+  dispatch([&] { throw platform::UserError(message); });
+}
+
 NativeControl* Win32Runtime::nativeOf(HWND window) const {
   auto it = byWindow_.find(window);
   return it == byWindow_.end() ? nullptr : it->second;
-}
-
-void Win32Runtime::trackHover(const MSG& msg) {
-  if (msg.message != WM_MOUSEMOVE) return;
-  Control* control = controlOf(msg.hwnd);
-  if (!control || control == hovered_) return;
-  hovered_ = control;
-  control->userHover();
-}
-
-bool Win32Runtime::routeKeyboard(MSG& msg) {
-  if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
-  HWND top = topLevelOf(msg.hwnd);
-  if (!top || !controlOf(top)) return false;
-  return IsDialogMessageA(top, &msg) != FALSE;
-}
-
-void Win32Runtime::handle(MSG& msg) {
-  trackHover(msg);
-  if (!routeKeyboard(msg)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
 }
 
 void Win32Runtime::pumpMessages() {

@@ -60,15 +60,25 @@ class Win32Runtime : public Runtime {
   HWND applicationWindow() const { return application_; }
   // Gives input back to the windows a modal form disabled (just before it is hidden).
   void releaseModal(Form& form);
+  // Puts the keyboard focus on the control that had it last in this window, or else on the
+  // form's active control, its default button or the first control Tab reaches.
+  void focusInside(Form& form, HWND window);
+  // The window was hidden: the next time it opens, the focus starts afresh.
+  void forgetFocus(HWND window) { lastFocus_.erase(window); }
 
  private:
   void realize(Form& form);
   void createChildren(Control& parent, HWND window, int dx, int dy, Form& form);
+  // Tells the user, through the one error box, that some of the form's windows are missing.
+  void reportMissingWindows(const Form& form);
   NativeControl* nativeOf(HWND window) const;
   // Everything one message goes through, in the main loop and in modal loops alike.
   void handle(MSG& msg);
   bool routeKeyboard(MSG& msg);
+  // Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDn and Ctrl+PgUp turn the pages of the window's tabs.
+  bool turnPage(HWND top, const MSG& msg);
   void trackHover(const MSG& msg);
+  Control* disabledControlAt(HWND container, POINT at) const;
 
   HINSTANCE instance_;
   std::unique_ptr<Fonts> fonts_;
@@ -76,11 +86,13 @@ class Win32Runtime : public Runtime {
   std::map<HWND, NativeControl*> byWindow_;
   std::map<const Control*, NativeControl*> byControl_;
   std::vector<std::pair<Form*, std::vector<HWND>>> modalDisabled_;
+  std::map<HWND, HWND> lastFocus_;  // form window -> the control that had the focus
   HWND application_ = nullptr;  // "Matrox Corvane" on the task bar; owns the main window
   HWND mainWindow_ = nullptr;
   Control* hovered_ = nullptr;
   bool terminateRequested_ = false;
   bool loopRunning_ = false;
+  bool missingWindows_ = false;  // while a form is made: Windows refused one of its windows
   int updating_ = 0;
   int nextId_ = 1000;
 };

@@ -1,7 +1,10 @@
 // Window classes and procedures of the windows the program makes itself.
 #include "ui/win32/window_classes.h"
 
+#include <commctrl.h>
+
 #include "ui/win32/native_control.h"
+#include "ui/win32/resource_ids.h"
 #include "ui/win32/win32_runtime.h"
 
 namespace ui::win32 {
@@ -87,10 +90,24 @@ void registerWindowClasses(HINSTANCE instance, Win32Runtime& runtime) {
   RegisterClassA(&application);
 }
 
+void loadCommonControls() {
+  // Looked up, not imported: an import the system lacks would stop the program from loading.
+  using InitEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+  HMODULE comctl = GetModuleHandleA("comctl32.dll");
+  auto initEx = comctl ? reinterpret_cast<InitEx>(
+                             reinterpret_cast<void*>(GetProcAddress(comctl, "InitCommonControlsEx")))
+                       : nullptr;
+  INITCOMMONCONTROLSEX controls{};
+  controls.dwSize = sizeof controls;
+  controls.dwICC = ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS |
+                   ICC_BAR_CLASSES;
+  if (!initEx || !initEx(&controls)) InitCommonControls();
+}
+
 HCURSOR handCursor() {
-  // IDC_HAND arrived after Windows 95; fall back to the arrow where it is missing.
   static HCURSOR hand = [] {
-    HCURSOR c = LoadCursorA(nullptr, MAKEINTRESOURCEA(32649));
+    HCURSOR c = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(CORVANE_HAND_CURSOR));
+    if (!c) c = LoadCursorA(nullptr, MAKEINTRESOURCEA(32649));  // IDC_HAND, where there is one
     return c ? c : LoadCursorA(nullptr, IDC_ARROW);
   }();
   return hand;

@@ -16,7 +16,11 @@ extern const char kApplicationClass[];
 void registerWindowClasses(HINSTANCE instance, Win32Runtime& runtime);
 void releaseWindowClasses(const Win32Runtime& runtime);
 
-// The pointing hand over links.
+// Readies the common controls (tabs, spins, bars, tooltips). A Windows 95 without a later
+// Internet Explorer has a comctl32 without InitCommonControlsEx; the program still runs there.
+void loadCommonControls();
+
+// The pointing hand over links: the program's own cursor (Windows 95 has no IDC_HAND).
 HCURSOR handCursor();
 
 }  // namespace ui::win32
