@@ -26,6 +26,7 @@ GeneralPage::GeneralPage(ui::TabSheet& TabSheet1)
       Button11(&GroupBox2, "Button11", text::tr(text::Id::GeneralDriverDefaults)),
       Button10(&GroupBox2, "Button10", text::tr(text::Id::GeneralGame)),
       Button12(&GroupBox2, "Button12", text::tr(text::Id::GeneralBenchmark)),
+      UndoButton(&GroupBox2, "UndoButton", text::tr(text::Id::GeneralUndo)),
       uninstall(&TabSheet1, "uninstall", text::tr(text::Id::GeneralUninstall)),
       Button25(&TabSheet1, "Button25", text::tr(text::Id::GeneralAbout)),
       Button1(&TabSheet1, "Button1", text::tr(text::Id::ExitButton)) {
@@ -41,7 +42,7 @@ GeneralPage::GeneralPage(ui::TabSheet& TabSheet1)
   }
   Trademark.setBounds(16, y + 6, 400, 14);
 
-  Detected.setBounds(10, 228, 600, 116);
+  Detected.setBounds(10, 244, 600, 116);
   const int labelWidth = 160;
   ui::Label* rows[][2] = {{&Label1, &Label12}, {&Label30, &Label31}, {&Label27, &Label29},
                           {&Label37, &Label38}};
@@ -55,17 +56,21 @@ GeneralPage::GeneralPage(ui::TabSheet& TabSheet1)
   Label38.setBold(true);
   Label22.setVisible(false);
 
-  GroupBox2.setBounds(380, 48, 230, 160);
+  // The four presets, then, a little apart, the way back from them.
+  GroupBox2.setBounds(380, 48, 230, 186);
   ui::Button* presets[] = {&Button9, &Button11, &Button10, &Button12};
-  y = 24;
+  y = 22;
   for (ui::Button* b : presets) {
     b->setBounds(20, y, 190, 25);
-    y += 32;
+    y += 30;
   }
+  UndoButton.setBounds(20, y + 8, 190, 25);
   Button9.setHint(text::tr(text::Id::GeneralEmergencyHint));
   Button11.setHint(text::tr(text::Id::GeneralDriverDefaultsHint));
   Button10.setHint(text::tr(text::Id::GeneralGameHint));
   Button12.setHint(text::tr(text::Id::GeneralBenchmarkHint));
+  UndoButton.setHint(text::tr(text::Id::GeneralUndoHint));
+  UndoButton.setEnabled(false);
 
   uninstall.setBounds(10, 410, 160, 25);
   uninstall.setHint(text::tr(text::Id::GeneralUninstallHint));

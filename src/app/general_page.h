@@ -1,6 +1,7 @@
 #pragma once
 // The "一般" tab: the title, the boards Corvane is for, what the start-up found, the preset
-// buttons, and the buttons that leave, show the version and remove the driver settings.
+// buttons with the way back from them, and the buttons that leave, show the version and remove
+// the driver settings.
 #include <vector>
 
 #include "ui/controls.h"
@@ -31,6 +32,7 @@ class GeneralPage {
   ui::Button Button11;     // "初期設定"
   ui::Button Button10;     // "ゲームモード"
   ui::Button Button12;     // "ベンチマークモード"
+  ui::Button UndoButton;   // "元に戻す(&U)": back to the newest backup
 
   ui::Button uninstall;  // "アンインストールする"
   ui::Button Button25;   // "バージョン情報"

@@ -10,6 +10,7 @@
 #include "settings/game_form.h"
 #include "settings/presets.h"
 #include "settings/removal.h"
+#include "settings/undo.h"
 #include "text/catalogue.h"
 
 namespace {
@@ -59,6 +60,8 @@ TForm1::TForm1(ui::Runtime& runtime, platform::Services& services)
   general.Button10.onClick = [this] { Button10Click(); };
   general.Button12.onClick = [this] { Button12Click(); };
   general.uninstall.onClick = [this] { uninstallClick(); };
+  general.UndoButton.onClick = [this] { UndoButtonClick(); };
+  registry.backups.onSaved = [this] { general.UndoButton.setEnabled(true); };
 }
 
 void TForm1::attachWindows(const Windows& windows) {
@@ -66,6 +69,7 @@ void TForm1::attachWindows(const Windows& windows) {
 }
 
 void TForm1::FormCreate() {
+  general.UndoButton.setEnabled(registry.backups.any());
   // The clock tool's ini file comes first; without it nothing else is detected or loaded.
   bool iniLoaded = true;
   try {
@@ -209,3 +213,5 @@ void TForm1::Button12Click() {
 }
 
 void TForm1::uninstallClick() { settings::removeDriverSettings(registry, services_); }
+
+void TForm1::UndoButtonClick() { settings::restoreNewestBackup(registry, services_); }

@@ -42,6 +42,7 @@ class TForm1 : public ui::Form {
   void Button10Click();    // "ゲームモード"
   void Button12Click();    // "ベンチマークモード"
   void uninstallClick();   // "アンインストールする"
+  void UndoButtonClick();  // "元に戻す(&U)"
 
   ui::PageControl PageControl1;
   ui::TabSheet TabSheet1;  // "一般"

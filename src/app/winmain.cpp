@@ -17,11 +17,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   platform::win32::Win32MilliTimer timer;
   platform::win32::Win32Calendar calendar;
   platform::win32::Win32TextFiles files;
+  platform::win32::Win32Folders folders;
   platform::win32::Win32Dialogs dialogs;
   cpu::X86Processor processor;
-  platform::Services services{registry, launcher, os,     timer,
-                              calendar, files,    dialogs, processor,
-                              platform::win32::programFolder()};
+  platform::Services services{registry, launcher, os,      timer,     calendar,
+                              files,    folders,  dialogs, processor, platform::win32::programFolder()};
   ui::win32::Win32Runtime runtime(instance, dialogs);
   CorvaneWindows windows(runtime, services);
   return runtime.run(windows.Form1);

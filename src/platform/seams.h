@@ -56,10 +56,17 @@ struct Date {
   int day = 1, month = 1, year = 2000;
 };
 
+// A date with the time of day, to the second.
+struct Moment {
+  Date date;
+  int hour = 0, minute = 0, second = 0;
+};
+
 class Calendar {
  public:
   virtual ~Calendar() = default;
   virtual Date today() = 0;
+  virtual Moment now() = 0;
 };
 
 // ---- Text files as lines ----------------------------------------------------------------------
@@ -86,6 +93,20 @@ class TextFiles {
   virtual void moveOver(const std::string& from, const std::string& target) = 0;
   // Removes a file; one that is missing is no error.
   virtual void remove(const std::string& path) = 0;
+};
+
+// ---- Folders ----------------------------------------------------------------------------------
+
+class Folders {
+ public:
+  virtual ~Folders() = default;
+  // Makes the folder when it is missing (its parent must exist). True when it is there after.
+  virtual bool makeFolder(const std::string& path) = 0;
+  // The names of the files (not folders) in a folder, in no particular order; none when the
+  // folder is missing.
+  virtual std::vector<std::string> fileNames(const std::string& folder) = 0;
+  // True when the file is gone afterwards.
+  virtual bool removeFile(const std::string& path) = 0;
 };
 
 // ---- Dialogs ----------------------------------------------------------------------------------

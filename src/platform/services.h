@@ -14,6 +14,7 @@ struct Services {
   MilliTimer& timer;
   Calendar& calendar;
   TextFiles& files;
+  Folders& folders;
   Dialogs& dialogs;
   ProcessorQuery& processor;
   // The folder of the program's own file, without a trailing backslash (a drive root keeps it).

@@ -86,6 +86,15 @@ std::vector<std::uint8_t> SettingsStore::ReadBinaryData(const std::string& name,
   return value->data;
 }
 
+std::optional<RegistryValue> SettingsStore::ReadValue(const std::string& name) {
+  if (key_ == 0) return std::nullopt;
+  return backend_.queryValue(key_, name);
+}
+
+void SettingsStore::WriteValue(const std::string& name, const RegistryValue& value) {
+  write(name, value);
+}
+
 void SettingsStore::write(const std::string& name, const RegistryValue& value) {
   if (key_ == 0 || !backend_.setValue(key_, name, value))
     throw RegistryError(format1(text::tr(kWriteFailed), name));

@@ -2,6 +2,7 @@
 // A short-lived handle on the registry: take one, choose a root, open a key, read or write,
 // let it go. Nothing is cached; every read goes to the registry.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,10 +26,13 @@ class SettingsStore {
   std::string ReadString(const std::string& name);
   std::int32_t ReadInteger(const std::string& name);
   std::vector<std::uint8_t> ReadBinaryData(const std::string& name, std::size_t capacity);
+  // A value as stored, of whatever type, or nothing when it is missing.
+  std::optional<RegistryValue> ReadValue(const std::string& name);
 
   void WriteString(const std::string& name, const std::string& text);
   void WriteInteger(const std::string& name, std::int32_t value);
   void WriteBinaryData(const std::string& name, const std::vector<std::uint8_t>& bytes);
+  void WriteValue(const std::string& name, const RegistryValue& value);
   bool DeleteValue(const std::string& name);
   // Deletes a value the program means to be gone. A value that was not there is fine; one that
   // is still there afterwards, or no open key to delete it from, is the RegistryError

@@ -135,6 +135,7 @@ void applyPreset(Preset preset, const std::string& platformLabel, RegistryPage& 
   const Variant variant = preset == Preset::Game || preset == Preset::Benchmark
                               ? variantFor(platformLabel)
                               : V::General;
+  page.backups.save();
   services.dialogs.messageBox(text::tr(text::Id::TitleInformation), presetMessage(preset, variant),
                               platform::MessageIcon::Information, platform::MessageButtons::Ok);
   {

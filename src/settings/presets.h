@@ -18,7 +18,8 @@ std::string presetMessage(Preset preset, Variant variant);
 // The text a preset writes for a value, or nothing when it leaves the value alone.
 const char* presetValue(Preset preset, Variant variant, const std::string& valueName);
 
-// Shows the message, writes the column, sets the boxes (running none of their handlers).
+// Saves a backup, shows the message, writes the column, sets the boxes (running none of their
+// handlers). Nothing is written when the backup cannot be saved.
 void applyPreset(Preset preset, const std::string& platformLabel, RegistryPage& page,
                  platform::Services& services);
 

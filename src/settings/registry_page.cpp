@@ -29,6 +29,7 @@ RegistryPage::RegistryPage(ui::TabSheet& TabSheet2, platform::Services& services
       AGPSpeed(&System, "AGPSpeed", text::tr(text::Id::RegistryAgpSpeed)),
       StatusBar1(&TabSheet2, "StatusBar1"),
       Label26(&TabSheet2, "Label26", "Label26"),
+      backups(services),
       services_(services) {
   int rows[5] = {0, 0, 0, 0, 0};
   for (const auto& option : kDriverOptions) {
@@ -100,19 +101,46 @@ void RegistryPage::LoadOptions(platform::SettingsStore& reg) {
   for (const char* name : kLoadOrderAfterAgp) boxFor(name).setChecked(reg.ReadString(name) == "1");
 }
 
+void RegistryPage::ShowStoredState() {
+  platform::SettingsStore reg(services_.registry);
+  if (!platform::openLocation(reg, keys::kDriverSettings, KeyAccess::ExistingReadOnly))
+    reg.CloseKey();
+  LoadOptions(reg);
+  reg.CloseKey();
+  platform::openLocation(reg, keys::kUserRun, KeyAccess::ExistingReadOnly);
+  tasktrey.setChecked(reg.ValueExists(kQuickDeskRunValue));
+}
+
+void RegistryPage::backUpBeforeBoxWrite(const std::function<void()>& showStored) {
+  try {
+    backups.saveBeforeFirstBoxWrite();
+  } catch (const std::exception&) {
+    showStored();
+    throw;
+  }
+}
+
 void RegistryPage::SetDriverOption(const std::string& valueName, bool on) {
+  backUpBeforeBoxWrite([&] { boxFor(valueName).setChecked(!on); });
   platform::SettingsStore reg(services_.registry);
   platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
   reg.WriteString(valueName, on ? "1" : "0");
 }
 
 void RegistryPage::AGPSpeedClick() {
+  backUpBeforeBoxWrite([this] {
+    platform::SettingsStore reg(services_.registry);
+    const bool open =
+        platform::openLocation(reg, keys::kDriverSettings, KeyAccess::ExistingReadOnly);
+    AGPSpeed.setItemIndex(agpItemFor(open ? reg.ReadString(kAgpValueName) : ""));
+  });
   platform::SettingsStore reg(services_.registry);
   platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
   reg.WriteString(kAgpValueName, agpStoredText(AGPSpeed.itemIndex()));
 }
 
 void RegistryPage::tasktreyClick() {
+  backUpBeforeBoxWrite([this] { tasktrey.setChecked(!tasktrey.checked()); });
   platform::SettingsStore reg(services_.registry);
   platform::openLocation(reg, keys::kPowerDesk, KeyAccess::CreateIfMissing);
   const std::string folder = reg.ReadString("PDeskPath");

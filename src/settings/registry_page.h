@@ -1,12 +1,14 @@
 #pragma once
 // The "レジストリ" tab: one check box per driver option, the AGP speed choice, the QuickDesk
 // start-up box and the status line that shows the hint of the control under the mouse.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/services.h"
 #include "platform/settings_store.h"
+#include "settings/driver_backups.h"
 #include "settings/driver_options.h"
 #include "ui/controls.h"
 
@@ -22,6 +24,8 @@ class RegistryPage {
 
   // Sets every box and the AGP choice from the driver's key, which `reg` has open. Writes nothing.
   void LoadOptions(platform::SettingsStore& reg);
+  // Sets every box, the AGP choice and the QuickDesk box from the registry. Writes nothing.
+  void ShowStoredState();
 
   // What every driver option box does when the user changes it.
   void SetDriverOption(const std::string& valueName, bool on);
@@ -38,8 +42,13 @@ class RegistryPage {
   ui::StatusBar StatusBar1;  // "※設定を変更後は再起動してください。"
   ui::Label Label26;  // hidden: PowerDesk's folder as last read
 
+  DriverBackups backups;
+
  private:
   ui::GroupBox& groupOf(OptionGroup group);
+  // The run's first box write is preceded by a backup; when that fails, `showStored` puts the
+  // control back as the registry still has it, and the error goes on to the user.
+  void backUpBeforeBoxWrite(const std::function<void()>& showStored);
 
   platform::Services& services_;
   std::vector<std::unique_ptr<ui::CheckBox>> boxes_;  // in the order of kDriverOptions

@@ -39,6 +39,7 @@ void removeDriverSettings(RegistryPage& page, platform::Services& services) {
                                   platform::MessageIcon::None,
                                   platform::MessageButtons::OkCancel) != platform::MessageResult::Ok)
     return;
+  page.backups.save();
   services.dialogs.messageBox(text::tr(text::Id::TitleInformation), text::tr(text::Id::RemovalDone),
                               platform::MessageIcon::Information, platform::MessageButtons::Ok);
   {

@@ -186,3 +186,26 @@ TEST_F(MainFormFixture, EveryExitButtonEndsTheProgram) {
   }
   EXPECT_FALSE(form.system.PinCButton.visible());
 }
+
+TEST_F(MainFormFixture, TheUndoButtonIsUsableExactlyWhenABackupIsThere) {
+  create();
+  EXPECT_FALSE(form.general.UndoButton.enabled()) << "no backup yet";
+  form.general.Button10.userClick();  // game preset: saves a backup first
+  EXPECT_TRUE(form.general.UndoButton.enabled());
+  EXPECT_EQ(world.folders.fileNames(folder.file("Backup")).size(), 1u);
+
+  TForm1 again{world.runtime, services};  // the next run finds the backup
+  again.FormCreate();
+  EXPECT_TRUE(again.general.UndoButton.enabled());
+}
+
+TEST_F(MainFormFixture, TheUndoButtonSitsBelowThePresetsInsideTheirGroup) {
+  const auto group = form.general.GroupBox2.bounds();
+  const auto undo = form.general.UndoButton.bounds();
+  const auto lastPreset = form.general.Button12.bounds();
+  EXPECT_GT(undo.top, lastPreset.top + lastPreset.height);
+  EXPECT_LE(undo.top + undo.height + 8, group.height) << "inside the group's frame";
+  EXPECT_LT(group.top + group.height, form.general.Detected.bounds().top)
+      << "the group does not run into the detection results";
+  EXPECT_EQ(form.general.UndoButton.caption(), "元に戻す(&U)");
+}

@@ -24,8 +24,9 @@ class WatchedTimer : public platform::MilliTimer {
 struct PageRig {
   doubles::World world;
   WatchedTimer timer{world.timer};
-  platform::Services services{world.registry, world.launcher, world.os, timer,
-                              world.calendar, world.files, world.dialogs, world.processor, ""};
+  platform::Services services{world.registry, world.launcher, world.os,      timer,
+                              world.calendar, world.files,    world.folders, world.dialogs,
+                              world.processor, ""};
   ui::Label Label38{nullptr, "Label38", "Unknown"};
   ui::CheckBox comwrite{nullptr, "comwrite", "結合書き込みを使用"};
   ui::CheckBox DNow{nullptr, "DNow", "3D Now!の使用"};

@@ -12,6 +12,9 @@
 #include "platform/file_limits.h"
 #include "platform/text.h"
 
+#include <dirent.h>
+#include <sys/stat.h>
+
 #ifdef _WIN32
 #include <direct.h>
 #include <io.h>
@@ -140,6 +143,39 @@ void PlainTextFiles::moveOver(const std::string& from, const std::string& target
 }
 
 void PlainTextFiles::remove(const std::string& path) { std::remove(hostPath(path).c_str()); }
+
+bool PlainFolders::makeFolder(const std::string& path) {
+  const std::string host = hostPath(path);
+#ifdef _WIN32
+  _mkdir(host.c_str());
+#else
+  mkdir(host.c_str(), 0777);
+#endif
+  struct stat info {};
+  return stat(host.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::vector<std::string> PlainFolders::fileNames(const std::string& folder) {
+  std::vector<std::string> names;
+  const std::string host = hostPath(folder);
+  DIR* dir = opendir(host.c_str());
+  if (!dir) return names;
+  while (const dirent* entry = readdir(dir)) {
+    struct stat info {};
+    const std::string name = entry->d_name;
+    if (stat((host + "/" + name).c_str(), &info) == 0 && S_ISREG(info.st_mode))
+      names.push_back(name);
+  }
+  closedir(dir);
+  return names;
+}
+
+bool PlainFolders::removeFile(const std::string& path) {
+  const std::string host = hostPath(path);
+  std::remove(host.c_str());
+  struct stat info {};
+  return stat(host.c_str(), &info) != 0;
+}
 
 platform::MessageResult RecordingDialogs::messageBox(const std::string& caption,
                                                      const std::string& text,

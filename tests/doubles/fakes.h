@@ -59,7 +59,9 @@ class ScriptedTimer : public platform::MilliTimer {
 class FixedCalendar : public platform::Calendar {
  public:
   platform::Date today() override { return date; }
+  platform::Moment now() override { return {date, hour, minute, second}; }
   platform::Date date{6, 12, 2026};
+  int hour = 14, minute = 30, second = 5;
 };
 
 // Real files in real folders; UTF-8 stands in for the ANSI code page. On Linux a "\\" in a path
@@ -72,6 +74,14 @@ class PlainTextFiles : public platform::TextFiles {
   void writeRawLines(const std::string& path, const std::vector<std::string>& lines) override;
   void moveOver(const std::string& from, const std::string& target) override;
   void remove(const std::string& path) override;
+};
+
+// Real folders; on Linux a "\\" in a path is taken as the folder separator.
+class PlainFolders : public platform::Folders {
+ public:
+  bool makeFolder(const std::string& path) override;
+  std::vector<std::string> fileNames(const std::string& folder) override;
+  bool removeFile(const std::string& path) override;
 };
 
 class RecordingDialogs : public platform::Dialogs {
@@ -137,13 +147,15 @@ struct World {
   ScriptedTimer timer;
   FixedCalendar calendar;
   PlainTextFiles files;
+  PlainFolders folders;
   RecordingDialogs dialogs;
   RecordedProcessor processor;
   TestRuntime runtime{dialogs};
   std::string programFolder;
 
   platform::Services services() {
-    return {registry, launcher, os, timer, calendar, files, dialogs, processor, programFolder};
+    return {registry, launcher, os,        timer,        calendar,
+            files,    folders,  dialogs,   processor,    programFolder};
   }
 };
 

@@ -79,16 +79,27 @@ ProgramFolder::ProgramFolder(const std::string& exeName) {
   writeFile(file("clk.bat"), "@echo off\r\n\"%~dp0G200clk.exe\" /r\r\n");
 }
 
-ProgramFolder::~ProgramFolder() {
+namespace {
+
+// Deletes a folder with its files and the folders in it (the program's "Backup").
+void removeFolder(const std::string& path) {
   WIN32_FIND_DATAA entry;
-  HANDLE find = FindFirstFileA((path_ + "\\*").c_str(), &entry);
+  HANDLE find = FindFirstFileA((path + "\\*").c_str(), &entry);
   if (find != INVALID_HANDLE_VALUE) {
-    do DeleteFileA(file(entry.cFileName).c_str());
-    while (FindNextFileA(find, &entry));
+    do {
+      const std::string name = entry.cFileName;
+      if (name == "." || name == "..") continue;
+      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) removeFolder(path + "\\" + name);
+      else DeleteFileA((path + "\\" + name).c_str());
+    } while (FindNextFileA(find, &entry));
     FindClose(find);
   }
-  RemoveDirectoryA(path_.c_str());
+  RemoveDirectoryA(path.c_str());
 }
+
+}  // namespace
+
+ProgramFolder::~ProgramFolder() { removeFolder(path_); }
 
 std::string ProgramFolder::read(const std::string& name) const {
   FILE* f = std::fopen(file(name).c_str(), "rb");

@@ -29,9 +29,9 @@ class WizardWin32Test : public ::testing::Test {
   doubles::TempFolder folder;
   platform::win32::Win32Launcher launcher;
   platform::win32::Win32TextFiles files;
-  platform::Services services{world.registry, launcher,       world.os,
-                              world.timer,    world.calendar, files,
-                              world.dialogs,  world.processor, folder.path()};
+  platform::Services services{world.registry, launcher,       world.os,      world.timer,
+                              world.calendar, files,          world.folders, world.dialogs,
+                              world.processor, folder.path()};
   std::unique_ptr<ui::win32::Win32Runtime> runtime =
       std::make_unique<ui::win32::Win32Runtime>(GetModuleHandleA(nullptr), world.dialogs);
   CorvaneWindows windows{*runtime, services};

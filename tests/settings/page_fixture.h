@@ -1,5 +1,6 @@
 #pragma once
-// A registry tab on a bare form, with every outside thing doubled.
+// A registry tab on a bare form, with every outside thing doubled; the program's folder (where
+// backups go) is a temporary one.
 #include <gtest/gtest.h>
 
 #include "fakes.h"
@@ -12,8 +13,12 @@ namespace testing_settings {
 inline const std::string kDriverKey = "HKLM\\Software\\Matrox\\PowerDesk\\Current Settings";
 
 struct PageFixture : ::testing::Test {
+  doubles::TempFolder folder;
   doubles::World world;
-  platform::Services services = world.services();
+  platform::Services services = [this] {
+    world.programFolder = folder.path();
+    return world.services();
+  }();
   ui::Form form{world.runtime, "Form1", "Corvane"};
   ui::PageControl pages{&form, "PageControl1"};
   ui::TabSheet sheet{&pages, "TabSheet2", "レジストリ"};

@@ -42,6 +42,14 @@ class NoOsVersion : public platform::OsVersion {
 class NoCalendar : public platform::Calendar {
  public:
   platform::Date today() override { return {}; }
+  platform::Moment now() override { return {}; }
+};
+
+class NoFolders : public platform::Folders {
+ public:
+  bool makeFolder(const std::string&) override { return false; }
+  std::vector<std::string> fileNames(const std::string&) override { return {}; }
+  bool removeFile(const std::string&) override { return false; }
 };
 
 class NoFiles : public platform::TextFiles {
@@ -85,9 +93,10 @@ ProcessorReport reportProcessor(platform::ProcessorQuery& processor, platform::M
   NoOsVersion os;
   NoCalendar calendar;
   NoFiles files;
+  NoFolders folders;
   NoDialogs dialogs;
-  platform::Services services{registry, launcher, os, timer, calendar, files, dialogs, processor,
-                              std::string()};
+  platform::Services services{registry, launcher, os,     timer,     calendar,
+                              files,    folders,  dialogs, processor, std::string()};
 
   // The General tab's three controls the start-up pass writes, as the main window creates them.
   ui::Label Label38{nullptr, "Label38", "Unknown"};

@@ -86,6 +86,12 @@ Date Win32Calendar::today() {
   return {now.wDay, now.wMonth, now.wYear};
 }
 
+Moment Win32Calendar::now() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  return {{now.wDay, now.wMonth, now.wYear}, now.wHour, now.wMinute, now.wSecond};
+}
+
 // ---- Text files -------------------------------------------------------------------------------
 
 namespace {
@@ -212,6 +218,43 @@ void Win32TextFiles::moveOver(const std::string& from, const std::string& target
 }
 
 void Win32TextFiles::remove(const std::string& path) { DeleteFileA(toAnsi(path).c_str()); }
+
+// ---- Folders ----------------------------------------------------------------------------------
+
+namespace {
+
+bool isFolder(const std::string& ansiPath) {
+  const DWORD attributes = GetFileAttributesA(ansiPath.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+}  // namespace
+
+bool Win32Folders::makeFolder(const std::string& path) {
+  const std::string ansi = toAnsi(path);
+  if (isFolder(ansi)) return true;
+  return CreateDirectoryA(ansi.c_str(), nullptr) != 0 || isFolder(ansi);
+}
+
+std::vector<std::string> Win32Folders::fileNames(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found{};
+  const std::string pattern = toAnsi(folder) + "\\*";
+  HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+      names.push_back(fromAnsi(found.cFileName));
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  return names;
+}
+
+bool Win32Folders::removeFile(const std::string& path) {
+  const std::string ansi = toAnsi(path);
+  return DeleteFileA(ansi.c_str()) != 0 ||
+         GetFileAttributesA(ansi.c_str()) == INVALID_FILE_ATTRIBUTES;
+}
 
 // ---- Dialogs ----------------------------------------------------------------------------------
 

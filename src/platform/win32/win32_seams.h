@@ -25,6 +25,7 @@ class Win32MilliTimer : public MilliTimer {
 class Win32Calendar : public Calendar {
  public:
   Date today() override;
+  Moment now() override;
 };
 
 class Win32TextFiles : public TextFiles {
@@ -35,6 +36,13 @@ class Win32TextFiles : public TextFiles {
   void writeRawLines(const std::string& path, const std::vector<std::string>& lines) override;
   void moveOver(const std::string& from, const std::string& target) override;
   void remove(const std::string& path) override;
+};
+
+class Win32Folders : public Folders {
+ public:
+  bool makeFolder(const std::string& path) override;
+  std::vector<std::string> fileNames(const std::string& folder) override;
+  bool removeFile(const std::string& path) override;
 };
 
 class Win32Dialogs : public Dialogs {

@@ -1,0 +1,52 @@
+#pragma once
+// The "Backup" folder beside the program: a regedit file of every value Corvane changes is saved
+// there before each bulk change (and before the first single box of a run), newest 20 kept.
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/services.h"
+#include "settings/backup_file.h"
+
+namespace settings {
+
+// What every managed value holds now (absent ones as nothing). Creates no key.
+Snapshot readSnapshot(platform::RegistryBackend& registry);
+// Puts every managed value back: present ones written, absent ones deleted.
+void writeSnapshot(platform::RegistryBackend& registry, const Snapshot& snapshot);
+
+struct BackupFile {
+  std::string path;
+  std::string when;  // "2026/12/07 14:30:05", from the file's name
+};
+
+class DriverBackups {
+ public:
+  static constexpr std::size_t kKept = 20;
+
+  explicit DriverBackups(platform::Services& services);
+
+  // Saves the registry's state now. Throws UserError when the file cannot be written; the
+  // caller then changes nothing.
+  void save();
+  // Saves before the first single-box write of this run only.
+  void saveBeforeFirstBoxWrite();
+
+  bool any();
+  std::optional<BackupFile> newest();
+  // The snapshot in a backup, or UserError when the file is missing or is not one Corvane wrote.
+  Snapshot load(const BackupFile& file);
+
+  // Runs after every save, so that the undo button can follow.
+  std::function<void()> onSaved;
+
+ private:
+  std::string folder() const;
+  std::vector<std::string> names();  // backup file names, oldest first
+
+  platform::Services& services_;
+  bool boxWriteSaved_ = false;
+};
+
+}  // namespace settings

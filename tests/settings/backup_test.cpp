@@ -1,0 +1,298 @@
+// Backups of the driver settings: the regedit file, the Backup folder, and the way back.
+#include <algorithm>
+#include <functional>
+
+#include "page_fixture.h"
+#include "platform/errors.h"
+#include "settings/backup_file.h"
+#include "settings/presets.h"
+#include "settings/removal.h"
+#include "settings/undo.h"
+
+using platform::RegistryValue;
+using platform::ValueType;
+using testing_settings::kDriverKey;
+using testing_settings::PageFixture;
+
+namespace {
+
+const std::string kRunKey = "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+RegistryValue text(const std::string& t) { return {ValueType::String, {t.begin(), t.end()}}; }
+
+settings::Snapshot everyValueAbsent() {
+  settings::Snapshot snapshot;
+  for (const auto& m : settings::managedValues()) snapshot.push_back({m.where, m.name, {}});
+  return snapshot;
+}
+
+settings::SavedValue& entry(settings::Snapshot& snapshot, const std::string& name) {
+  return *std::find_if(snapshot.begin(), snapshot.end(),
+                       [&](const settings::SavedValue& s) { return s.name == name; });
+}
+
+// A snapshot with one value of every kind the driver's key may hold, and absent ones.
+settings::Snapshot mixedSnapshot() {
+  settings::Snapshot snapshot = everyValueAbsent();
+  entry(snapshot, "Circles").value = text("1");
+  entry(snapshot, "Force DDC").value = text("a \"quoted\" C:\\path and 日本語");
+  entry(snapshot, "AGPFlags").value = text("-1");
+  entry(snapshot, "Use MMX").value = RegistryValue{ValueType::Dword, {0x78, 0x56, 0x34, 0x12}};
+  entry(snapshot, "TVOutput").value = RegistryValue{ValueType::Binary, {0x02, 0x80}};
+  entry(snapshot, "Table Fog").value = RegistryValue{ValueType::ExpandString, {'%', 'X', '%'}};
+  entry(snapshot, "Matrox QuickDesk").value = text("\"C:\\Program Files\\QDesk\\mgaqdesk.exe\"");
+  return snapshot;
+}
+
+bool same(const settings::Snapshot& a, const settings::Snapshot& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i].where != b[i].where || a[i].name != b[i].name) return false;
+    if (a[i].value.has_value() != b[i].value.has_value()) return false;
+    if (a[i].value && (a[i].value->type != b[i].value->type || a[i].value->data != b[i].value->data))
+      return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+TEST(BackupFile, IsARegeditFileThatReadsBackToTheSameValues) {
+  const auto lines = settings::backupFileLines(mixedSnapshot());
+  ASSERT_GE(lines.size(), 4u);
+  EXPECT_EQ(lines[0], "REGEDIT4");
+  EXPECT_EQ(lines[1], "");
+  EXPECT_EQ(lines[2], "[HKEY_LOCAL_MACHINE\\Software\\Matrox\\PowerDesk\\Current Settings]");
+  EXPECT_EQ(lines.back(), "");
+  const auto has = [&](const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+  };
+  EXPECT_TRUE(has("\"Circles\"=\"1\""));
+  EXPECT_TRUE(has("\"Force DDC\"=\"a \\\"quoted\\\" C:\\\\path and 日本語\""));
+  EXPECT_TRUE(has("\"Use MMX\"=dword:12345678"));
+  EXPECT_TRUE(has("\"TVOutput\"=hex:02,80"));
+  EXPECT_TRUE(has("\"Table Fog\"=hex(2):25,58,25,00"));
+  EXPECT_TRUE(has("[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run]"));
+  EXPECT_TRUE(has("\"Analog Joystick\"=-"));
+  // Every present value comes before the first deletion.
+  const auto firstDeletion = std::find_if(lines.begin(), lines.end(), [](const std::string& l) {
+    return l.size() > 2 && l.compare(l.size() - 2, 2, "=-") == 0;
+  });
+  EXPECT_EQ(std::find(firstDeletion, lines.end(), "\"Circles\"=\"1\""), lines.end());
+
+  const auto back = settings::parseBackupFile(lines);
+  ASSERT_TRUE(back.has_value());
+  EXPECT_TRUE(same(*back, mixedSnapshot()));
+}
+
+TEST(BackupFile, AValueNoRegeditLineCanCarryStopsTheBackup) {
+  settings::Snapshot snapshot = everyValueAbsent();
+  entry(snapshot, "Circles").value = text("two\r\nlines");
+  EXPECT_THROW(settings::backupFileLines(snapshot), platform::UserError);
+}
+
+TEST(BackupFile, DamagedOrForeignFilesAreRefusedWhole) {
+  const auto good = settings::backupFileLines(mixedSnapshot());
+  ASSERT_TRUE(settings::parseBackupFile(good).has_value());
+  auto changed = [&](const std::function<void(std::vector<std::string>&)>& change) {
+    auto lines = good;
+    change(lines);
+    return settings::parseBackupFile(lines).has_value();
+  };
+  auto lineOf = [](std::vector<std::string>& lines, const std::string& start) -> std::string& {
+    return *std::find_if(lines.begin(), lines.end(),
+                         [&](const std::string& l) { return l.rfind(start, 0) == 0; });
+  };
+  EXPECT_FALSE(changed([](auto& l) { l.pop_back(); })) << "cut after a value line";
+  EXPECT_FALSE(changed([](auto& l) { l.resize(l.size() / 2); })) << "cut in the middle";
+  EXPECT_FALSE(changed([&](auto& l) { lineOf(l, "\"Circles\"").resize(12); }))
+      << "cut inside a string";
+  EXPECT_FALSE(changed([](auto& l) { l[0] = "Windows Registry Editor Version 5.00"; }));
+  EXPECT_FALSE(changed([&](auto& l) { lineOf(l, "\"Use MMX\"") = "\"Use MMX\"=dword:1"; }));
+  EXPECT_FALSE(changed([&](auto& l) { lineOf(l, "\"TVOutput\"") = "\"TVOutput\"=hex:2,80"; }));
+  EXPECT_FALSE(changed([&](auto& l) { lineOf(l, "\"Circles\"") = "\"Circles\"=\"1\" ; on"; }));
+  EXPECT_FALSE(changed([&](auto& l) { lineOf(l, "\"Circles\"") = "\"Circles\"=\"\\n\""; }));
+  EXPECT_FALSE(changed([&](auto& l) { lineOf(l, "\"Circles\"") = "\"Circles\"=1"; }));
+  EXPECT_FALSE(changed([&](auto& l) { lineOf(l, "\"Circles\"") = "\"Shell\"=\"evil.exe\""; }))
+      << "a value outside the managed set (and Circles missing)";
+  EXPECT_FALSE(changed([&](auto& l) { l.insert(l.begin() + 3, "\"Shell\"=\"evil.exe\""); }))
+      << "a value outside the managed set";
+  EXPECT_FALSE(changed([&](auto& l) { l.insert(l.begin() + 3, "\"Matrox QuickDesk\"=-"); }))
+      << "QuickDesk's entry belongs to the Run key, not the driver's key";
+  EXPECT_FALSE(changed([&](auto& l) { l.insert(l.begin() + 3, l[3]); })) << "a value twice";
+  EXPECT_FALSE(changed([&](auto& l) {
+    lineOf(l, "[HKEY_CURRENT_USER") = "[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce]";
+  })) << "a key Corvane does not write to";
+  EXPECT_FALSE(changed([&](auto& l) { l.insert(l.begin() + 1, "\"Circles\"=\"1\""); }))
+      << "a value before any key";
+}
+
+namespace {
+
+struct BackupFixture : PageFixture {
+  std::string backupFolder() { return world.programFolder + "\\Backup"; }
+  std::vector<std::string> backupNames() {
+    auto names = world.folders.fileNames(backupFolder());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+  settings::Snapshot newestBackup() {
+    const auto newest = page.backups.newest();
+    if (!newest) throw std::runtime_error("no backup");
+    return page.backups.load(*newest);
+  }
+  void press(settings::Preset preset) {
+    world.runtime.dispatch([&] { settings::applyPreset(preset, "Slot1", page, services); });
+  }
+  void undo() {
+    world.runtime.dispatch([&] { settings::restoreNewestBackup(page, services); });
+  }
+  void seedMachine() {
+    world.registry.setString(kDriverKey, "Circles", "0");
+    world.registry.setString(kDriverKey, "AGPFlags", "1");
+    world.registry.setInteger(kDriverKey, "ShowHotKeys", 7);  // a number, as some drivers keep it
+    world.registry.setString(kDriverKey, "OrgMonName", "NANAO FlexScan");
+    world.registry.setString(kRunKey, "Matrox QuickDesk", "C:\\MATROX\\QDesk\\mgaqdesk.exe");
+  }
+};
+
+}  // namespace
+
+TEST_F(BackupFixture, APresetFirstSavesTheStateBeforeItAsACrLfFileNamedByDateAndTime) {
+  seedMachine();
+  const auto before = settings::readSnapshot(world.registry);
+  world.calendar.date = {7, 12, 2026};
+  world.calendar.hour = 9;
+  world.calendar.minute = 5;
+  world.calendar.second = 3;
+  press(settings::Preset::Game);
+  ASSERT_EQ(backupNames(), std::vector<std::string>{"20261207_090503.reg"});
+  EXPECT_TRUE(same(newestBackup(), before));
+  EXPECT_EQ(page.backups.newest()->when, "2026/12/07 09:05:03");
+  const std::string bytes = folder.read("Backup\\20261207_090503.reg");
+  EXPECT_EQ(bytes.compare(0, 10, "REGEDIT4\r\n"), 0);
+  EXPECT_EQ(bytes.compare(bytes.size() - 4, 4, "\r\n\r\n"), 0);
+  EXPECT_EQ(stored("Circles"), "1") << "the preset still wrote its column";
+}
+
+TEST_F(BackupFixture, ABackupThatCannotBeWrittenStopsTheChangeBeforeAnythingIsWritten) {
+  seedMachine();
+  const std::string state = world.registry.dump();
+  world.files.writeLines(backupFolder(), {"a file where the folder should be"});
+  press(settings::Preset::Emergency);
+  ASSERT_EQ(world.dialogs.boxes.size(), 1u) << "no success message, only the error";
+  EXPECT_EQ(world.dialogs.boxes[0].icon, platform::MessageIcon::Error);
+  EXPECT_NE(world.dialogs.boxes[0].text.find("レジストリは変更していません"), std::string::npos);
+  EXPECT_EQ(world.registry.dump(), state);
+
+  world.dialogs.boxes.clear();
+  world.runtime.dispatch([&] { settings::removeDriverSettings(page, services); });
+  EXPECT_EQ(world.registry.dump(), state) << "the removal neither";
+
+  page.box("AnalogJoy").userClick();
+  EXPECT_FALSE(page.box("AnalogJoy").checked()) << "the box shows what is stored";
+  EXPECT_EQ(world.registry.dump(), state) << "nor a single box";
+}
+
+TEST_F(BackupFixture, OnlyTheRunsFirstSingleBoxWriteIsPrecededByABackup) {
+  page.box("AnalogJoy").userClick();
+  page.box("DDC").userClick();
+  page.AGPSpeed.userSelect(1);
+  ASSERT_EQ(backupNames().size(), 1u);
+  auto saved = newestBackup();
+  EXPECT_FALSE(entry(saved, "Analog Joystick").value.has_value())
+      << "the backup holds the state before the first write";
+  EXPECT_EQ(stored("Force DDC"), "1");
+  EXPECT_EQ(stored("AGPFlags"), "-1");
+}
+
+TEST_F(BackupFixture, TheNewest20AreKeptAndTwoInOneSecondBothSurvive) {
+  for (int second = 0; second < 22; ++second) {
+    world.calendar.second = second;
+    page.backups.save();
+  }
+  auto names = backupNames();
+  ASSERT_EQ(names.size(), 20u);
+  EXPECT_EQ(names.front(), "20261206_143002.reg");
+  EXPECT_EQ(names.back(), "20261206_143021.reg");
+  page.backups.save();  // again at :21
+  page.backups.save();
+  names = backupNames();
+  ASSERT_EQ(names.size(), 20u);
+  EXPECT_EQ(names[names.size() - 3], "20261206_143021.reg");
+  EXPECT_EQ(names[names.size() - 2], "20261206_143021_01.reg");
+  EXPECT_EQ(page.backups.newest()->path, backupFolder() + "\\20261206_143021_02.reg");
+}
+
+TEST_F(BackupFixture, UndoPutsEveryManagedValueBackDeletesTheNewOnesAndShowsTheState) {
+  seedMachine();
+  world.registry.setString("HKLM\\Software\\Matrox\\PowerDesk", "PDeskPath", "C:\\MATROX");
+  page.ShowStoredState();
+  const std::string before = world.registry.dump();
+  press(settings::Preset::Game);
+  page.tasktrey.userClick();  // QuickDesk off
+  ASSERT_NE(world.registry.dump(), before);
+  ASSERT_TRUE(page.box("Circles").checked());
+
+  world.calendar.second = 59;
+  world.dialogs.boxes.clear();
+  undo();
+  // The newest backup is the one before the QuickDesk click.
+  ASSERT_EQ(world.dialogs.boxes.size(), 2u);
+  EXPECT_EQ(world.dialogs.boxes[0].caption, "どうする？");
+  EXPECT_EQ(world.dialogs.boxes[0].text, "レジストリの設定を 2026/12/06 14:30:05 の状態に戻しますか？");
+  EXPECT_EQ(world.dialogs.boxes[1].caption, "情報");
+  EXPECT_TRUE(world.registry.valueExists(kRunKey, "Matrox QuickDesk"));
+  EXPECT_TRUE(page.tasktrey.checked());
+
+  // And once more, past the preset: the restore's own backup is newest now, so go to the one
+  // before it by undoing the undo and then both.
+  const auto names = backupNames();
+  ASSERT_EQ(names.size(), 3u) << "preset, first box write, and the restore's own";
+  world.folders.removeFile(backupFolder() + "\\" + names[2]);
+  world.folders.removeFile(backupFolder() + "\\" + names[1]);
+  world.dialogs.boxes.clear();
+  undo();
+  EXPECT_EQ(world.registry.dump(), before);
+  EXPECT_FALSE(page.box("Circles").checked());
+  EXPECT_EQ(page.AGPSpeed.itemIndex(), 2);
+  EXPECT_FALSE(page.box("AnalogJoy").checked());
+}
+
+TEST_F(BackupFixture, AnUndoCanBeUndone) {
+  seedMachine();
+  press(settings::Preset::Benchmark);
+  const std::string afterPreset = world.registry.dump();
+  world.calendar.second = 30;
+  undo();
+  ASSERT_NE(world.registry.dump(), afterPreset);
+  undo();
+  EXPECT_EQ(world.registry.dump(), afterPreset);
+}
+
+TEST_F(BackupFixture, CancellingTheQuestionChangesNothing) {
+  seedMachine();
+  press(settings::Preset::Game);
+  const std::string state = world.registry.dump();
+  world.dialogs.answers.push_back(platform::MessageResult::Cancel);
+  undo();
+  EXPECT_EQ(world.registry.dump(), state);
+  EXPECT_EQ(backupNames().size(), 1u);
+}
+
+TEST_F(BackupFixture, ADamagedNewestBackupIsRefusedBeforeTheQuestionAndWritesNothing) {
+  seedMachine();
+  press(settings::Preset::Game);
+  const std::string state = world.registry.dump();
+  const auto newest = *page.backups.newest();
+  auto lines = world.files.readLines(newest.path);
+  lines.resize(lines.size() - 5);
+  world.files.writeLines(newest.path, lines);
+  world.dialogs.boxes.clear();
+  undo();
+  ASSERT_EQ(world.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(world.dialogs.boxes[0].icon, platform::MessageIcon::Error);
+  EXPECT_NE(world.dialogs.boxes[0].text.find("壊れているか"), std::string::npos);
+  EXPECT_EQ(world.registry.dump(), state);
+  EXPECT_EQ(backupNames().size(), 1u) << "no backup of its own either";
+}
