@@ -20,8 +20,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   platform::win32::Win32Folders folders;
   platform::win32::Win32Dialogs dialogs;
   cpu::X86Processor processor;
-  platform::Services services{registry, launcher, os,      timer,     calendar,
-                              files,    folders,  dialogs, processor, platform::win32::programFolder()};
+  platform::Services services{registry, launcher, os,      timer,
+                              calendar, files,    folders, dialogs,
+                              processor, platform::win32::programFolder()};
   ui::win32::Win32Runtime runtime(instance, dialogs);
   CorvaneWindows windows(runtime, services);
   return runtime.run(windows.Form1);

@@ -1,7 +1,5 @@
 #include "settings/backup_file.h"
 
-#include <cstdio>
-
 #include "platform/errors.h"
 #include "settings/driver_options.h"
 #include "text/catalogue.h"
@@ -37,13 +35,18 @@ std::string quoted(const std::string& text) {
   return out + "\"";
 }
 
+// Lower-case hex, as regedit writes it (no printf: it would bring the runtime's whole printf).
+std::string hexDigits(std::uint32_t value, int count) {
+  std::string out(std::size_t(count), '0');
+  for (std::size_t i = out.size(); i-- > 0; value >>= 4) out[i] = "0123456789abcdef"[value & 15];
+  return out;
+}
+
 std::string hexBytes(const std::vector<std::uint8_t>& bytes) {
   std::string out;
-  char cell[4];
   for (std::size_t i = 0; i < bytes.size(); ++i) {
-    std::snprintf(cell, sizeof cell, "%02x", bytes[i]);
     if (i > 0) out += ',';
-    out += cell;
+    out += hexDigits(bytes[i], 2);
   }
   return out;
 }
@@ -62,9 +65,9 @@ std::string dataText(const std::string& name, const RegistryValue& value) {
     case ValueType::Dword: {
       if (value.data.size() != 4) cannotSave(name);
       const auto& d = value.data;
-      char number[16];
-      std::snprintf(number, sizeof number, "dword:%02x%02x%02x%02x", d[3], d[2], d[1], d[0]);
-      return number;
+      return "dword:" + hexDigits(std::uint32_t(d[0]) | std::uint32_t(d[1]) << 8 |
+                                      std::uint32_t(d[2]) << 16 | std::uint32_t(d[3]) << 24,
+                                  8);
     }
     case ValueType::Binary:
       return "hex:" + hexBytes(value.data);
@@ -167,7 +170,8 @@ bool parseData(const std::string& data, std::optional<RegistryValue>& value) {
 const std::vector<ManagedValue>& managedValues() {
   static const std::vector<ManagedValue> values = [] {
     std::vector<ManagedValue> all;
-    for (const auto& option : kDriverOptions) all.push_back({&keys::kDriverSettings, option.valueName});
+    for (const auto& option : kDriverOptions)
+      all.push_back({&keys::kDriverSettings, option.valueName});
     all.push_back({&keys::kDriverSettings, kAgpValueName});
     // The removal writes these two beside the options.
     all.push_back({&keys::kDriverSettings, "ShowHotKeys"});

@@ -1,7 +1,6 @@
 #include "settings/driver_backups.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "platform/errors.h"
 #include "platform/registry_locations.h"
@@ -31,12 +30,17 @@ bool isBackupName(const std::string& name) {
   return (plain || numbered) && isDigits(name, 0, 8) && name[8] == '_' && isDigits(name, 9, 6);
 }
 
+// The number in `count` decimal digits, leading zeros and all.
+std::string decimal(int value, int count) {
+  std::string out(std::size_t(count), '0');
+  for (std::size_t i = out.size(); i-- > 0 && value > 0; value /= 10)
+    out[i] = char('0' + value % 10);
+  return out;
+}
+
 std::string stamp(const platform::Moment& m) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d%02d%02d_%02d%02d%02d", m.date.year % 10000,
-                m.date.month % 100, m.date.day % 100, m.hour % 100, m.minute % 100,
-                m.second % 100);
-  return text;
+  return decimal(m.date.year, 4) + decimal(m.date.month, 2) + decimal(m.date.day, 2) + "_" +
+         decimal(m.hour, 2) + decimal(m.minute, 2) + decimal(m.second, 2);
 }
 
 std::string whenOf(const std::string& name) {
@@ -106,9 +110,7 @@ void DriverBackups::save() {
   for (int n = 1; std::binary_search(existing.begin(), existing.end(), name); ++n) {
     if (n > 99)
       throw platform::UserError(platform::format1(text::tr(text::Id::ErrorCannotCreateFile), name));
-    char numbered[32];
-    std::snprintf(numbered, sizeof numbered, "%s_%02d.reg", base.c_str(), n);
-    name = numbered;
+    name = base + "_" + decimal(n, 2) + ".reg";
   }
   const std::string path = folder() + "\\" + name;
   try {
