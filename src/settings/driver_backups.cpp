@@ -80,9 +80,7 @@ void writeSnapshot(platform::RegistryBackend& registry, const Snapshot& snapshot
       reg.WriteValue(saved.name, *saved.value);
       continue;
     }
-    reg.DeleteValue(saved.name);
-    if (reg.ValueExists(saved.name))
-      throw platform::RegistryError(platform::format1("'%s' の削除に失敗しました", saved.name));
+    reg.RemoveValue(saved.name);
   }
 }
 
