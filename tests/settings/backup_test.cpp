@@ -18,7 +18,9 @@ namespace {
 
 const std::string kRunKey = "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-RegistryValue text(const std::string& t) { return {ValueType::String, {t.begin(), t.end()}}; }
+RegistryValue stringValue(const std::string& t) {
+  return {ValueType::String, {t.begin(), t.end()}};
+}
 
 settings::Snapshot everyValueAbsent() {
   settings::Snapshot snapshot;
@@ -34,13 +36,14 @@ settings::SavedValue& entry(settings::Snapshot& snapshot, const std::string& nam
 // A snapshot with one value of every kind the driver's key may hold, and absent ones.
 settings::Snapshot mixedSnapshot() {
   settings::Snapshot snapshot = everyValueAbsent();
-  entry(snapshot, "Circles").value = text("1");
-  entry(snapshot, "Force DDC").value = text("a \"quoted\" C:\\path and 日本語");
-  entry(snapshot, "AGPFlags").value = text("-1");
+  entry(snapshot, "Circles").value = stringValue("1");
+  entry(snapshot, "Force DDC").value = stringValue("a \"quoted\" C:\\path and 日本語");
+  entry(snapshot, "AGPFlags").value = stringValue("-1");
   entry(snapshot, "Use MMX").value = RegistryValue{ValueType::Dword, {0x78, 0x56, 0x34, 0x12}};
   entry(snapshot, "TVOutput").value = RegistryValue{ValueType::Binary, {0x02, 0x80}};
   entry(snapshot, "Table Fog").value = RegistryValue{ValueType::ExpandString, {'%', 'X', '%'}};
-  entry(snapshot, "Matrox QuickDesk").value = text("\"C:\\Program Files\\QDesk\\mgaqdesk.exe\"");
+  entry(snapshot, "Matrox QuickDesk").value =
+      stringValue("\"C:\\Program Files\\QDesk\\mgaqdesk.exe\"");
   return snapshot;
 }
 
@@ -87,7 +90,7 @@ TEST(BackupFile, IsARegeditFileThatReadsBackToTheSameValues) {
 
 TEST(BackupFile, AValueNoRegeditLineCanCarryStopsTheBackup) {
   settings::Snapshot snapshot = everyValueAbsent();
-  entry(snapshot, "Circles").value = text("two\r\nlines");
+  entry(snapshot, "Circles").value = stringValue("two\r\nlines");
   EXPECT_THROW(settings::backupFileLines(snapshot), platform::UserError);
 }
 
