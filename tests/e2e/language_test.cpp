@@ -62,8 +62,23 @@ void replaceAll(std::string& text, const std::string& from, const std::string& t
     text.replace(at, from.size(), to);
 }
 
+// The names of the files in a folder, sorted.
+std::vector<std::string> fileNamesIn(const std::string& pattern) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA file;
+  HANDLE find = FindFirstFileA(pattern.c_str(), &file);
+  if (find == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (!(file.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(file.cFileName);
+  } while (FindNextFileA(find, &file));
+  FindClose(find);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
 // What the program left behind: the registry it writes and the files beside it (the programs
-// themselves left out), the folder's own name replaced by "<folder>".
+// themselves left out), the folder's own name replaced by "<folder>". Backups are named by the
+// time they were made, so they are listed by their place in the folder instead.
 std::string footprint(const ProgramFolder& folder) {
   std::vector<std::string> lines;
   dumpKey(HKEY_LOCAL_MACHINE, "Software\\Matrox", lines);
@@ -84,7 +99,15 @@ std::string footprint(const ProgramFolder& folder) {
     FindClose(find);
   }
   std::sort(names.begin(), names.end());
+  const auto backups = fileNamesIn(folder.file("Backup\\*"));
+  for (std::size_t i = 0; i < backups.size(); ++i) {
+    const std::string bytes = folder.read("Backup\\" + backups[i]);
+    lines.push_back("backup " + std::to_string(i + 1) + "=" +
+                    hex(reinterpret_cast<const unsigned char*>(bytes.data()),
+                        static_cast<DWORD>(bytes.size())));
+  }
   for (const std::string& name : names) {
+    if (name == "Backup") continue;
     const std::string bytes = folder.read(name);
     lines.push_back("file " + name + "=" +
                     hex(reinterpret_cast<const unsigned char*>(bytes.data()),
