@@ -105,8 +105,6 @@ class Folders {
   // The names of the files (not folders) in a folder, in no particular order; none when the
   // folder is missing.
   virtual std::vector<std::string> fileNames(const std::string& folder) = 0;
-  // True when the file is gone afterwards.
-  virtual bool removeFile(const std::string& path) = 0;
 };
 
 // ---- Dialogs ----------------------------------------------------------------------------------

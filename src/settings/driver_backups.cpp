@@ -123,7 +123,7 @@ void DriverBackups::save() {
   std::sort(existing.begin(), existing.end());
   // Older backups beyond the newest 20 go; one that cannot be deleted stays, harmlessly.
   for (std::size_t i = 0; i + kKept < existing.size(); ++i)
-    services_.folders.removeFile(folder() + "\\" + existing[i]);
+    services_.files.remove(folder() + "\\" + existing[i]);
   if (onSaved) onSaved();
 }
 

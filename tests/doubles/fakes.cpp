@@ -170,12 +170,6 @@ std::vector<std::string> PlainFolders::fileNames(const std::string& folder) {
   return names;
 }
 
-bool PlainFolders::removeFile(const std::string& path) {
-  const std::string host = hostPath(path);
-  std::remove(host.c_str());
-  struct stat info {};
-  return stat(host.c_str(), &info) != 0;
-}
 
 platform::MessageResult RecordingDialogs::messageBox(const std::string& caption,
                                                      const std::string& text,

@@ -81,7 +81,6 @@ class PlainFolders : public platform::Folders {
  public:
   bool makeFolder(const std::string& path) override;
   std::vector<std::string> fileNames(const std::string& folder) override;
-  bool removeFile(const std::string& path) override;
 };
 
 class RecordingDialogs : public platform::Dialogs {

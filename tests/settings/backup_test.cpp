@@ -252,8 +252,8 @@ TEST_F(BackupFixture, UndoPutsEveryManagedValueBackDeletesTheNewOnesAndShowsTheS
   // before it by undoing the undo and then both.
   const auto names = backupNames();
   ASSERT_EQ(names.size(), 3u) << "preset, first box write, and the restore's own";
-  world.folders.removeFile(backupFolder() + "\\" + names[2]);
-  world.folders.removeFile(backupFolder() + "\\" + names[1]);
+  world.files.remove(backupFolder() + "\\" + names[2]);
+  world.files.remove(backupFolder() + "\\" + names[1]);
   world.dialogs.boxes.clear();
   undo();
   EXPECT_EQ(world.registry.dump(), before);

@@ -49,7 +49,6 @@ class NoFolders : public platform::Folders {
  public:
   bool makeFolder(const std::string&) override { return false; }
   std::vector<std::string> fileNames(const std::string&) override { return {}; }
-  bool removeFile(const std::string&) override { return false; }
 };
 
 class NoFiles : public platform::TextFiles {

@@ -250,11 +250,6 @@ std::vector<std::string> Win32Folders::fileNames(const std::string& folder) {
   return names;
 }
 
-bool Win32Folders::removeFile(const std::string& path) {
-  const std::string ansi = toAnsi(path);
-  return DeleteFileA(ansi.c_str()) != 0 ||
-         GetFileAttributesA(ansi.c_str()) == INVALID_FILE_ATTRIBUTES;
-}
 
 // ---- Dialogs ----------------------------------------------------------------------------------
 

@@ -42,7 +42,6 @@ class Win32Folders : public Folders {
  public:
   bool makeFolder(const std::string& path) override;
   std::vector<std::string> fileNames(const std::string& folder) override;
-  bool removeFile(const std::string& path) override;
 };
 
 class Win32Dialogs : public Dialogs {
