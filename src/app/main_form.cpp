@@ -1,7 +1,5 @@
 #include "app/main_form.h"
 
-#include <cstdio>
-
 #include "app/about_box.h"
 #include "pins/wiz_form.h"
 #include "platform/errors.h"
@@ -129,9 +127,8 @@ void TForm1::checkPlatform() {
 void TForm1::detectDisplayAdapter(platform::SettingsStore& reg) {
   // The highest display class key that exists names the adapter, whoever it belongs to.
   for (int number = 10; number >= 0; --number) {
-    char key[8];
-    std::snprintf(key, sizeof key, "%04d", number);
-    if (platform::openLocation(reg, keys::kDisplayClass, KeyAccess::ExistingReadOnly, key)) {
+    if (platform::openLocation(reg, keys::kDisplayClass, KeyAccess::ExistingReadOnly,
+                               platform::zeroPadded(number, 4))) {
       general.Label12.setCaption(reg.ReadString("DriverDesc"));
       return;
     }

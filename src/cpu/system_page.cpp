@@ -2,7 +2,7 @@
 // start-up identification that writes into the General tab.
 #include "cpu/system_page.h"
 
-#include <cstdio>
+#include "platform/text.h"
 #include "text/catalogue.h"
 
 namespace cpu {
@@ -53,9 +53,7 @@ std::string printableVendor(const std::string& vendor) {
 }
 
 std::string osVersionText(int major, int minor) {
-  char text[32];  // two ints, a dot and a sign each: at most 24 characters
-  std::snprintf(text, sizeof text, "%d.%02d", major, minor);
-  return text;
+  return std::to_string(major) + "." + platform::zeroPadded(minor, 2);
 }
 
 SystemPage::SystemPage(ui::TabSheet& TabSheet4, platform::Services& services,

@@ -129,6 +129,16 @@ std::optional<int> wholeNumber(const std::string& text) {
   return static_cast<int>(value);
 }
 
+std::string zeroPadded(int value, int width) {
+  // Through long long, so that the magnitude of INT_MIN fits.
+  const long long number = value;
+  std::string digits = std::to_string(number < 0 ? -number : number);
+  const std::size_t sign = number < 0 ? 1 : 0;
+  if (width > 0 && digits.size() + sign < static_cast<std::size_t>(width))
+    digits.insert(0, static_cast<std::size_t>(width) - sign - digits.size(), '0');
+  return sign ? "-" + digits : digits;
+}
+
 bool hasBlank(const std::string& text) {
   return text.find_first_of(" \t") != std::string::npos;
 }

@@ -22,6 +22,11 @@ std::optional<int> wholeNumber(const std::string& text);
 // most `limit` characters, the rest cut off and marked with "…", so that a window always takes it.
 std::string clipForDisplay(const std::string& text, std::size_t limit = 1024);
 
+// The number in decimal, zeros put in after the sign until it is `width` characters long, as
+// printf's "%0*d" writes it (7 and 4: "0007"; -5 and 3: "-05"); no printf behind it, so the
+// program carries no formatter of its own.
+std::string zeroPadded(int value, int width);
+
 // True when the text has a blank (space or tab) in it.
 bool hasBlank(const std::string& text);
 // A path as a command line wants it: in double quotes when it has a blank, unchanged otherwise,

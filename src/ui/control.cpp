@@ -13,6 +13,11 @@ Control::Control(Control* parent, std::string name, std::string caption)
   if (parent_) parent_->children_.push_back(this);
 }
 
+Control::Control(Control* parent, const char* name, const char* caption)
+    : parent_(parent), name_(name ? name : ""), caption_(caption ? caption : "") {
+  if (parent_) parent_->children_.push_back(this);
+}
+
 Control::~Control() {
   if (view_) view_->modelGone();
   if (parent_) {

@@ -64,6 +64,9 @@ enum class Kind {
 class Control {
  public:
   Control(Control* parent, std::string name, std::string caption = {});
+  // From literals, as nearly every control is made: the strings are built here, once, not at
+  // each of several hundred places (a null caption is an empty one).
+  Control(Control* parent, const char* name, const char* caption = "");
   virtual ~Control();
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;

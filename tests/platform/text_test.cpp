@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "platform/errors.h"
 #include "platform/text.h"
 
@@ -39,4 +41,16 @@ TEST(DisplayText, OutsideTextIsCutAfterSoManyCharactersWithAMark) {
   EXPECT_EQ(platform::clipForDisplay(std::string(1025, 'a')), std::string(1024, 'a') + "…");
   EXPECT_EQ(platform::clipForDisplay("ａｂｃｄ", 2), "ａｂ…") << "whole characters, never half of one";
   EXPECT_EQ(platform::clipForDisplay("", 0), "");
+}
+
+TEST(ZeroPadded, WritesWhatPrintfsZeroPaddedFieldWrites) {
+  EXPECT_EQ(platform::zeroPadded(7, 4), "0007");
+  EXPECT_EQ(platform::zeroPadded(10, 4), "0010");
+  EXPECT_EQ(platform::zeroPadded(12345, 4), "12345");  // never cut
+  EXPECT_EQ(platform::zeroPadded(0, 2), "00");
+  EXPECT_EQ(platform::zeroPadded(-5, 3), "-05");  // the sign counts towards the width
+  EXPECT_EQ(platform::zeroPadded(-5, 1), "-5");
+  EXPECT_EQ(platform::zeroPadded(5, 0), "5");
+  EXPECT_EQ(platform::zeroPadded(INT_MIN, 2), "-2147483648");
+  EXPECT_EQ(platform::zeroPadded(INT_MAX, 12), "002147483647");
 }
