@@ -107,6 +107,14 @@ TEST(Win32Launcher, ShellCommandsRunInTheirFolderWithRedirection) {
   EXPECT_FALSE(launcher.run("Z:\\no\\such\\program.exe", platform::ShowMode::Normal));
 }
 
+TEST(Win32Launcher, TheShellIsLoadedOnlyToOpenADocument) {
+  // Nothing else in this program imports it, and no test before this one opens anything.
+  EXPECT_EQ(GetModuleHandleA("shell32.dll"), nullptr) << "loaded at start-up";
+  platform::win32::Win32Launcher launcher;
+  EXPECT_FALSE(launcher.open("Z:\\no\\such\\document.txt"));
+  EXPECT_NE(GetModuleHandleA("shell32.dll"), nullptr);
+}
+
 TEST(Win32OsVersion, TheTestPrefixIsWindows98) {
   platform::win32::Win32OsVersion os;
   const auto version = os.query();

@@ -11,6 +11,7 @@
 #include "platform/file_limits.h"
 #include "platform/text.h"
 #include "platform/win32/ansi.h"
+#include "platform/win32/late_bound.h"
 #include "text/catalogue.h"
 
 namespace platform::win32 {
@@ -54,9 +55,12 @@ bool Win32Launcher::runThroughShell(const std::string& commandLine,
 }
 
 bool Win32Launcher::open(const std::string& target) {
+  static const auto shellExecute =
+      lateBound<decltype(&ShellExecuteA)>("shell32.dll", "ShellExecuteA");
+  if (!shellExecute) return false;
   const std::string what = toAnsi(target);
   const auto result = reinterpret_cast<INT_PTR>(
-      ShellExecuteA(nullptr, "open", what.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+      shellExecute(nullptr, "open", what.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
   return result > 32;
 }
 
@@ -284,6 +288,11 @@ MessageResult Win32Dialogs::messageBox(const std::string& caption, const std::st
 namespace {
 
 std::optional<std::string> fileDialog(const FileDialogOptions& options, bool save) {
+  static const auto openDialog =
+      lateBound<decltype(&GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
+  static const auto saveDialog =
+      lateBound<decltype(&GetSaveFileNameA)>("comdlg32.dll", "GetSaveFileNameA");
+  if (!(save ? saveDialog : openDialog)) return std::nullopt;
   std::string filter;
   for (const auto& f : options.filters) {
     filter += toAnsi(f.description);
@@ -310,10 +319,10 @@ std::optional<std::string> fileDialog(const FileDialogOptions& options, bool sav
   ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_EXPLORER | OFN_NOCHANGEDIR;
   if (save) {
     if (options.overwritePrompt) ofn.Flags |= OFN_OVERWRITEPROMPT;
-    if (!GetSaveFileNameA(&ofn)) return std::nullopt;
+    if (!saveDialog(&ofn)) return std::nullopt;
   } else {
     ofn.Flags |= OFN_FILEMUSTEXIST;
-    if (!GetOpenFileNameA(&ofn)) return std::nullopt;
+    if (!openDialog(&ofn)) return std::nullopt;
   }
   return fromAnsi(name.data());
 }
