@@ -5,12 +5,6 @@ namespace {
 
 Language current = Language::Japanese;
 
-const char* const kNames[kTextCount] = {
-#define TXT(name, words) #name,
-#include "text/japanese.inc"
-#undef TXT
-};
-
 }  // namespace
 
 const char* const kJapanese[kTextCount] = {
@@ -42,10 +36,5 @@ const char* in(Language language, Id id) {
 }
 
 const char* tr(Id id) { return in(current, id); }
-
-const char* nameOf(Id id) {
-  const auto index = static_cast<unsigned>(id);
-  return index < kTextCount ? kNames[index] : "";
-}
 
 }  // namespace text
