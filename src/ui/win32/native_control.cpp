@@ -88,7 +88,8 @@ bool NativeControl::create(HWND parent, int dx, int dy) {
   Win32Runtime::UpdateScope quiet(runtime_);
   binder_.created(*this);
   model_.attachView(this);
-  applyFont();
+  // Its form is not on the screen yet (windows are made before their form shows): no redraw.
+  applyFont(false);
   apply(kItems | kValue | kRange | kEnabled);
   binder_.pushVisible(*this);
   return true;
@@ -118,11 +119,11 @@ void NativeControl::apply(unsigned aspects) {
   if (aspects & kFront) binder_.bringToFront(*this);
 }
 
-void NativeControl::applyFont() {
+void NativeControl::applyFont(bool redraw) {
   HFONT font = runtime_.fonts().get(model_.bold(), model_.underline(), model_.fontHeight());
-  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-  for (HWND part : parts_) SendMessageA(part, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
+  for (HWND part : parts_) SendMessageA(part, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
+  if (redraw) InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void NativeControl::command(HWND from, WORD code) {

@@ -50,7 +50,7 @@ class NativeControl : public ControlView {
   POINT childOrigin() const;
   // Visible on the screen: itself, its tab page when it is one, and the groups around it.
   bool shownOnScreen() const;
-  void applyFont();
+  void applyFont(bool redraw = true);
 
  private:
   void apply(unsigned aspects);
