@@ -12,11 +12,18 @@ namespace {
 
 using V = Variant;
 
+// Platform variants that write another text than the rest of their column.
+struct Exception {
+  std::initializer_list<Variant> variants;
+  const char* value;
+};
+
 // A cell of the preset table: the text written, or nullptr where the preset leaves the value
-// alone; `except` names the platform variants that write something else.
+// alone; `except` names the platform variants that write something else. All of it is constant
+// data: nothing is built when the program starts.
 struct Cell {
   const char* value;
-  std::vector<std::pair<std::vector<Variant>, const char*>> except = {};
+  std::initializer_list<Exception> except = {};
 };
 
 struct PresetRow {
@@ -24,44 +31,41 @@ struct PresetRow {
   Cell emergency, defaults, game, benchmark;
 };
 
-const std::vector<PresetRow>& presetTable() {
-  static const std::vector<PresetRow> rows = {
-      // value name               emergency  defaults  game   benchmark
-      {"Analog Joystick",         {"0"},     {"1"},    {"1"}, {"0"}},
-      {"Force DDC",               {"0"},     {"0"},    {"0"}, {"0"}},
-      {"HicolorMode",             {"1"},     {"1"},    {"1"}, {"1"}},
-      {"ShowMeAllMatrox",         {"1"},     {"1"},    {"1"}, {"1"}},
-      {"Circles",                 {"1"},     {"1"},    {"1"}, {"1"}},
-      {"Rectangles",              {"1"},     {"1"},    {"1"}, {"1"}},
-      {"Ellipses",                {"1"},     {"1"},    {"1"}, {"1"}},
-      {"FontsCaching",            {"1"},     {"1"},    {"1"}, {"1"}},
-      {"PaletteWriteSync",        {"1"},     {"1"},    {"1"}, {"1"}},
-      {"FastBlit",                {"0"},     {"1"},    {"1"}, {"1"}},
-      {"CursorShapeSync",         {"0"},     {"1"},    {"1"}, {"1"}},
-      {"ColorDithering",          {"1"},     {"1"},    {"1"}, {"1"}},
-      {"Flip On Vblank",          {"1"},     {"1"},    {"1"}, {"0"}},
-      {"Use AGP",                 {"1"},     {"1"},    {"1"}, {"1"}},
-      {"Use MMX",                 {"1"},     {"1"},    {"1"}, {"1"}},
-      {"Bus Mastering",           {"0"},     {"1"},    {"1"},
-                                  {"1", {{{V::Super7, V::Socket7Or5, V::General}, "0"}}}},
-      {"Use Write Combining",     {"0"},     {"1"},    {"1"}, {"1"}},
-      {"DeviceBitmapsCaching",    {"1"},     {"1"},    {"1"}, {"1"}},
-      {"AGPFlags",                {"0"},     {"0"},    {"-1"}, {"-1"}},
-      {"AlternateFillPolygons",   {"1"},     {"1"},    {"1"}, {"1"}},
-      {"SplitMode",               {"0"},     {"0"},    {"1"}, {"1"}},
-      {"YUV Filtering",           {"1"},     {"1"},    {"1"}, {"1"}},
-      {"D3DRendering",            {"0"},     {"0"},    {"1"}, {"1"}},
-      {"32BitZ",                  {"0"},     {"1"},    {"1"}, {"1"}},
-      {"Palettized Textures",     {"0"},     {"1"},    {"1"}, {"1"}},
-      {"Use Subpixel",            {"0"},     {"0"},    {"1"}, {"1"}},
-      {"Anisotropic",             {"0"},     {"0"},    {"1"}, {"0"}},
-      {"Indeo as YUV",            {"0"},     {"0"},    {"1"}, {"1"}},
-      {"Use 3DNow",               {nullptr}, {nullptr},
-                                  {nullptr, {{{V::Super7, V::Socket7Or5}, "1"}}},
-                                  {nullptr, {{{V::Super7}, "1"}}}},
-  };
-  return rows;
-}
+const PresetRow kPresetTable[] = {
+    // value name               emergency  defaults  game   benchmark
+    {"Analog Joystick",         {"0"},     {"1"},    {"1"}, {"0"}},
+    {"Force DDC",               {"0"},     {"0"},    {"0"}, {"0"}},
+    {"HicolorMode",             {"1"},     {"1"},    {"1"}, {"1"}},
+    {"ShowMeAllMatrox",         {"1"},     {"1"},    {"1"}, {"1"}},
+    {"Circles",                 {"1"},     {"1"},    {"1"}, {"1"}},
+    {"Rectangles",              {"1"},     {"1"},    {"1"}, {"1"}},
+    {"Ellipses",                {"1"},     {"1"},    {"1"}, {"1"}},
+    {"FontsCaching",            {"1"},     {"1"},    {"1"}, {"1"}},
+    {"PaletteWriteSync",        {"1"},     {"1"},    {"1"}, {"1"}},
+    {"FastBlit",                {"0"},     {"1"},    {"1"}, {"1"}},
+    {"CursorShapeSync",         {"0"},     {"1"},    {"1"}, {"1"}},
+    {"ColorDithering",          {"1"},     {"1"},    {"1"}, {"1"}},
+    {"Flip On Vblank",          {"1"},     {"1"},    {"1"}, {"0"}},
+    {"Use AGP",                 {"1"},     {"1"},    {"1"}, {"1"}},
+    {"Use MMX",                 {"1"},     {"1"},    {"1"}, {"1"}},
+    {"Bus Mastering",           {"0"},     {"1"},    {"1"},
+                                {"1", {{{V::Super7, V::Socket7Or5, V::General}, "0"}}}},
+    {"Use Write Combining",     {"0"},     {"1"},    {"1"}, {"1"}},
+    {"DeviceBitmapsCaching",    {"1"},     {"1"},    {"1"}, {"1"}},
+    {"AGPFlags",                {"0"},     {"0"},    {"-1"}, {"-1"}},
+    {"AlternateFillPolygons",   {"1"},     {"1"},    {"1"}, {"1"}},
+    {"SplitMode",               {"0"},     {"0"},    {"1"}, {"1"}},
+    {"YUV Filtering",           {"1"},     {"1"},    {"1"}, {"1"}},
+    {"D3DRendering",            {"0"},     {"0"},    {"1"}, {"1"}},
+    {"32BitZ",                  {"0"},     {"1"},    {"1"}, {"1"}},
+    {"Palettized Textures",     {"0"},     {"1"},    {"1"}, {"1"}},
+    {"Use Subpixel",            {"0"},     {"0"},    {"1"}, {"1"}},
+    {"Anisotropic",             {"0"},     {"0"},    {"1"}, {"0"}},
+    {"Indeo as YUV",            {"0"},     {"0"},    {"1"}, {"1"}},
+    {"Use 3DNow",               {nullptr}, {nullptr},
+                                {nullptr, {{{V::Super7, V::Socket7Or5}, "1"}}},
+                                {nullptr, {{{V::Super7}, "1"}}}},
+};
 
 // The order in which the boxes follow the written values ("AGPSpeed" is the speed choice).
 const char* const kBoxOrder[] = {
@@ -125,7 +129,7 @@ std::string presetMessage(Preset preset, Variant variant) {
 }
 
 const char* presetValue(Preset preset, Variant variant, const std::string& valueName) {
-  for (const auto& row : presetTable())
+  for (const auto& row : kPresetTable)
     if (valueName == row.valueName) return resolve(cellOf(row, preset), variant);
   return nullptr;
 }
@@ -142,7 +146,7 @@ void applyPreset(Preset preset, const std::string& platformLabel, RegistryPage& 
     platform::SettingsStore reg(services.registry);
     platform::openLocation(reg, platform::keys::kDriverSettings,
                            platform::KeyAccess::CreateIfMissing);
-    for (const auto& row : presetTable())
+    for (const auto& row : kPresetTable)
       if (const char* value = resolve(cellOf(row, preset), variant))
         reg.WriteString(row.valueName, value);
   }
