@@ -12,18 +12,6 @@ namespace {
 
 const std::string kUserRun = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-// Presses OK in the message box with this caption; returns its text.
-std::string answerMessage(const std::string& caption, int milliseconds = 10000) {
-  HWND box = waitForWindow(caption, milliseconds, "#32770");
-  if (!box) return "(no message box)";
-  std::string text;
-  for (HWND s : children(box, "Static"))
-    if (!textOf(s).empty()) text = textOf(s);
-  click(child(box, "OK"));
-  waitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); });
-  return text;
-}
-
 bool selectTab(HWND main, int index) {
   HWND tabs = children(main, "SysTabControl32").at(0);
   const int centres[] = {20, 86, 166, 254};

@@ -200,6 +200,25 @@ bool checked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHEC
 
 void pause(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
 
+std::string answerMessage(const std::string& caption, int milliseconds) {
+  HWND box = waitForWindow(caption, milliseconds, "#32770");
+  if (!box) return "(no message box)";
+  std::string text;
+  for (HWND s : children(box, "Static"))
+    if (!textOf(s).empty()) text = textOf(s);
+  click(child(box, "OK"));
+  waitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); });
+  return text;
+}
+
+HWND clockBox(HWND main) {
+  for (HWND edit : children(main, "Edit")) {
+    const std::string text = textOf(edit);
+    if (!text.empty() && text.find_first_not_of("0123456789") == std::string::npos) return edit;
+  }
+  return nullptr;
+}
+
 std::string readString(HKEY root, const std::string& key, const std::string& name, bool* found) {
   if (found) *found = false;
   HKEY k;

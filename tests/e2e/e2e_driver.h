@@ -59,6 +59,11 @@ void setText(HWND edit, const std::string& text);
 // Clicks without waiting for what the click starts (a modal window, a message box).
 void click(HWND button);
 bool checked(HWND box);
+// Presses OK in the message box with this caption and returns its text, or "(no message box)"
+// when none comes in time.
+std::string answerMessage(const std::string& caption, int milliseconds = 10000);
+// The overclock tab's target clock box: the one edit box that shows a number.
+HWND clockBox(HWND main);
 // Lets the other process work for a while.
 void pause(int milliseconds);
 // Waits until `condition` holds or the time is up.

@@ -36,27 +36,6 @@ struct EndToEnd : ::testing::Test {
     DWORD value = 0;
     return readInteger(HKEY_LOCAL_MACHINE, kDriverKey, name, &value) ? value : 0xFFFFFFFF;
   }
-
-  // The edit box of the target clock: the one that shows a number.
-  HWND clockBox(HWND main) {
-    for (HWND edit : children(main, "Edit")) {
-      const std::string text = textOf(edit);
-      if (!text.empty() && text.find_first_not_of("0123456789") == std::string::npos) return edit;
-    }
-    return nullptr;
-  }
-
-  // Presses OK in the message box with this caption; returns its text.
-  std::string answerMessage(const std::string& caption) {
-    HWND box = waitForWindow(caption, 10000, "#32770");
-    if (!box) return "(no message box)";
-    std::string text;
-    for (HWND s : children(box, "Static"))
-      if (!textOf(s).empty()) text = textOf(s);
-    click(child(box, "OK"));
-    waitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); });
-    return text;
-  }
 };
 
 }  // namespace

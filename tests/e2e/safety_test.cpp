@@ -42,27 +42,6 @@ struct Safety : ::testing::Test {
     return readInteger(HKEY_LOCAL_MACHINE, kDriverKey, name, &value) ? value : 0xFFFFFFFF;
   }
 
-  // The target clock's box: the one edit box that shows a number.
-  static HWND clockBox(HWND main) {
-    for (HWND edit : children(main, "Edit")) {
-      const std::string text = textOf(edit);
-      if (!text.empty() && text.find_first_not_of("0123456789") == std::string::npos) return edit;
-    }
-    return nullptr;
-  }
-
-  // Presses OK in the message box with this caption; returns its text.
-  static std::string answerMessage(const std::string& caption, int milliseconds = 10000) {
-    HWND box = waitForWindow(caption, milliseconds, "#32770");
-    if (!box) return "(no message box)";
-    std::string text;
-    for (HWND s : children(box, "Static"))
-      if (!textOf(s).empty()) text = textOf(s);
-    click(child(box, "OK"));
-    waitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); });
-    return text;
-  }
-
   // Clicks the overclock tab's header, as a user does.
   static bool showClockTab(HWND main) {
     HWND tabs = children(main, "SysTabControl32").at(0);

@@ -68,17 +68,6 @@ struct Undo : ::testing::Test {
     return values;
   }
 
-  std::string answerMessage(const std::string& caption) {
-    HWND box = waitForWindow(caption, 10000, "#32770");
-    if (!box) return "(no message box)";
-    std::string text;
-    for (HWND s : children(box, "Static"))
-      if (!textOf(s).empty()) text = textOf(s);
-    click(child(box, "OK"));
-    waitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); });
-    return text;
-  }
-
   // Starts the program, presses the game preset, and ends it again.
   void applyGamePreset(const ProgramFolder& folder) {
     Corvane corvane(folder);
