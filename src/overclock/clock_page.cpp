@@ -1,7 +1,6 @@
 #include "overclock/clock_page.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 #include "overclock/clock_report.h"
 #include "overclock/clock_settings.h"
@@ -242,7 +241,7 @@ void ClockPage::rememberClock(int mhz) {
 }
 
 void ClockPage::Button3Click() {
-  if (!confirmation_) throw std::logic_error("the confirmation window is not attached");
+  if (!confirmation_) throw platform::ProgramFault("the confirmation window is not attached");
   const int target = UpDown1.commitTypedText();
   startTool(BuildClockCommand(target));
   confirmation_->Label4.setCaption(std::to_string(target));
@@ -329,7 +328,7 @@ void ClockPage::RadioGroup1Click() {
 }
 
 void ClockPage::OptionClick() {
-  if (!options_) throw std::logic_error("the options window is not attached");
+  if (!options_) throw platform::ProgramFault("the options window is not attached");
   options_->showModal();
 }
 

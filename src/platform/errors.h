@@ -1,14 +1,32 @@
 #pragma once
 // Errors the user sees. Every handler may throw one; the dispatcher shows it in the error box.
-#include <stdexcept>
+#include <exception>
 #include <string>
+#include <utility>
 
 namespace platform {
 
-// An error carrying the message shown to the user (UTF-8).
-class UserError : public std::runtime_error {
+// An exception holding its message in an ordinary std::string. The standard error classes keep
+// theirs in a second, reference-counted string kind, which alone would add tens of KB to the exe.
+class MessageError : public std::exception {
  public:
-  explicit UserError(const std::string& message) : std::runtime_error(message) {}
+  explicit MessageError(std::string message) : message_(std::move(message)) {}
+  const char* what() const noexcept override { return message_.c_str(); }
+
+ private:
+  std::string message_;
+};
+
+// An error carrying the message shown to the user (UTF-8).
+class UserError : public MessageError {
+ public:
+  using MessageError::MessageError;
+};
+
+// A fault in the program itself (a window or table entry that should be there and is not).
+class ProgramFault : public MessageError {
+ public:
+  using MessageError::MessageError;
 };
 
 // The settings store's error kind ("'%s' のデータ型が不正です" and its two siblings).

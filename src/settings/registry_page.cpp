@@ -1,6 +1,5 @@
 #include "settings/registry_page.h"
 
-#include <stdexcept>
 
 #include "platform/errors.h"
 #include "platform/registry_locations.h"
@@ -86,12 +85,12 @@ ui::GroupBox& RegistryPage::groupOf(OptionGroup group) {
 ui::CheckBox& RegistryPage::box(const std::string& control) {
   for (auto& b : boxes_)
     if (b->name() == control) return *b;
-  throw std::out_of_range("no driver option box " + control);
+  throw platform::ProgramFault("no driver option box " + control);
 }
 
 ui::CheckBox& RegistryPage::boxFor(const std::string& valueName) {
   const DriverOption* option = findByValueName(valueName);
-  if (!option) throw std::out_of_range("no driver option " + valueName);
+  if (!option) throw platform::ProgramFault("no driver option " + valueName);
   return box(option->control);
 }
 
