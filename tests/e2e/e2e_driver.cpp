@@ -1,5 +1,7 @@
 #include "e2e_driver.h"
 
+#include <commctrl.h>
+
 #include <cstdio>
 #include <stdexcept>
 
@@ -211,6 +213,15 @@ std::string answerMessage(const std::string& caption, int milliseconds) {
   return text;
 }
 
+bool clickTab(HWND main, int index, int milliseconds) {
+  HWND tabs = children(main, "SysTabControl32").at(0);
+  const int centres[] = {20, 86, 166, 254};  // of the four tab headers
+  PostMessageA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(centres[index], 10));
+  PostMessageA(tabs, WM_LBUTTONUP, 0, MAKELPARAM(centres[index], 10));
+  return waitUntil([&] { return SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == index; },
+                   milliseconds);
+}
+
 HWND clockBox(HWND main) {
   for (HWND edit : children(main, "Edit")) {
     const std::string text = textOf(edit);
@@ -262,6 +273,13 @@ void deleteTree(HKEY root, const std::string& key) {
   while (RegEnumKeyA(k, 0, name, sizeof name) == ERROR_SUCCESS) deleteTree(root, key + "\\" + name);
   RegCloseKey(k);
   RegDeleteKeyA(root, key.c_str());
+}
+
+void deleteValue(HKEY root, const std::string& key, const std::string& name) {
+  HKEY k;
+  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_ALL_ACCESS, &k) != ERROR_SUCCESS) return;
+  RegDeleteValueA(k, name.c_str());
+  RegCloseKey(k);
 }
 
 void press(WORD key, bool ctrl, bool shift) {

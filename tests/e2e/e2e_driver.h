@@ -64,6 +64,9 @@ bool checked(HWND box);
 std::string answerMessage(const std::string& caption, int milliseconds = 10000);
 // The overclock tab's target clock box: the one edit box that shows a number.
 HWND clockBox(HWND main);
+// Clicks a tab header of the main window with the mouse, as the tab control itself sees it; true
+// once that tab is the selected one.
+bool clickTab(HWND main, int index, int milliseconds = 10000);
 // Lets the other process work for a while.
 void pause(int milliseconds);
 // Waits until `condition` holds or the time is up.
@@ -81,6 +84,7 @@ std::string readString(HKEY root, const std::string& key, const std::string& nam
 bool readInteger(HKEY root, const std::string& key, const std::string& name, DWORD* value);
 void writeString(HKEY root, const std::string& key, const std::string& name, const std::string& text);
 void deleteTree(HKEY root, const std::string& key);
+void deleteValue(HKEY root, const std::string& key, const std::string& name);
 
 // The keyboard: presses and releases a key as a user does (it goes to the focused window of
 // the foreground program), with Ctrl and Shift held when asked.

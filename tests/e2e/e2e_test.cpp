@@ -18,12 +18,7 @@ struct EndToEnd : ::testing::Test {
     deleteTree(HKEY_LOCAL_MACHINE, "Software\\Matrox");
     deleteTree(HKEY_LOCAL_MACHINE, kDisplayClass);
     deleteTree(HKEY_CURRENT_CONFIG, "Display\\Settings");
-    HKEY run;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kMachineRun.c_str(), 0, KEY_ALL_ACCESS, &run) ==
-        ERROR_SUCCESS) {
-      RegDeleteValueA(run, "G200 OverClock");
-      RegCloseKey(run);
-    }
+    deleteValue(HKEY_LOCAL_MACHINE, kMachineRun, "G200 OverClock");
     writeString(HKEY_LOCAL_MACHINE, kDisplayClass + "\\0000", "DriverDesc", "Standard VGA");
     writeString(HKEY_LOCAL_MACHINE, kDisplayClass + "\\0002", "DriverDesc",
                 "Matrox Millennium G200 AGP");
@@ -155,16 +150,6 @@ TEST_F(EndToEnd, OnAnNtSystemTheProgramRefusesAndEndsByItselfChangingNothing) {
 
 namespace {
 
-// Clicks a tab header, as a user does (the tab control's own mouse handling); true once that
-// tab is the selected one.
-bool selectTab(HWND main, int index) {
-  HWND tabs = children(main, "SysTabControl32").at(0);
-  const int centres[] = {20, 86, 166, 254};
-  PostMessageA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(centres[index], 10));
-  PostMessageA(tabs, WM_LBUTTONUP, 0, MAKELPARAM(centres[index], 10));
-  return waitUntil([&] { return SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == index; });
-}
-
 HWND visibleButton(HWND main, const std::string& caption) {
   for (HWND b : children(main, "Button"))
     if (IsWindowVisible(b) && textOf(b) == caption) return b;
@@ -218,7 +203,7 @@ TEST_F(EndToEnd, TheGamesWindowOpensBesideTheMainWindowAndCreatesNoKey) {
   ProgramFolder folder;
   Corvane corvane(folder);
   ASSERT_TRUE(corvane.waitForMainWindow());
-  ASSERT_TRUE(selectTab(corvane.main(), 3));
+  ASSERT_TRUE(clickTab(corvane.main(), 3));
   click(visibleButton(corvane.main(), "各種ゲーム用設定"));
   HWND games = waitForWindow("各種ゲーム用設定");
   ASSERT_NE(games, nullptr);
@@ -251,7 +236,7 @@ TEST_F(EndToEnd, EveryExitButtonEndsTheProgramFromItsTab) {
     ProgramFolder folder;
     Corvane corvane(folder);
     ASSERT_TRUE(corvane.waitForMainWindow());
-    ASSERT_TRUE(selectTab(corvane.main(), tab));
+    ASSERT_TRUE(clickTab(corvane.main(), tab));
     HWND exit = visibleButton(corvane.main(), "終了(&E)");
     ASSERT_NE(exit, nullptr) << "tab " << tab;
     click(exit);

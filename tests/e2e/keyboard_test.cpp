@@ -40,16 +40,6 @@ struct Keyboard : ::testing::Test {
   }
 };
 
-// Clicks a tab header with the mouse, as the tab control itself sees it; true once that tab is
-// the selected one.
-bool clickTab(HWND main, int index) {
-  HWND tabs = children(main, "SysTabControl32").at(0);
-  const int centres[] = {20, 86, 166, 254};  // of the four tab headers
-  PostMessageA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(centres[index], 10));
-  PostMessageA(tabs, WM_LBUTTONUP, 0, MAKELPARAM(centres[index], 10));
-  return waitUntil([&] { return SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == index; }, 3000);
-}
-
 // Where a window is on its top-level window's client area.
 POINT placeOf(HWND top, HWND window) {
   RECT r;
@@ -138,7 +128,7 @@ TEST_F(Keyboard, AfterTurningPagesWithTheArrowsAClickOnATabStillTurnsIt) {
   ASSERT_TRUE(corvane.waitForMainWindow());
   HWND main = corvane.main();
   ASSERT_TRUE(waitUntil([&] { return focusOf(main) == tabsOf(main); }));
-  ASSERT_TRUE(clickTab(main, 1));  // the mouse first, then the arrows
+  ASSERT_TRUE(clickTab(main, 1, 3000));  // the mouse first, then the arrows
   press(VK_RIGHT);
   EXPECT_TRUE(waitUntil([&] { return page(main) == 2; })) << "the overclock tab, without clk.txt";
   // The tab says that clk.txt is missing.
@@ -146,7 +136,7 @@ TEST_F(Keyboard, AfterTurningPagesWithTheArrowsAClickOnATabStillTurnsIt) {
   ASSERT_NE(error, nullptr);
   press(VK_RETURN);
   ASSERT_TRUE(waitUntil([&] { return !IsWindow(error) || !IsWindowVisible(error); }));
-  for (int tab : {0, 3, 1}) EXPECT_TRUE(clickTab(main, tab)) << "tab " << tab;
+  for (int tab : {0, 3, 1}) EXPECT_TRUE(clickTab(main, tab, 3000)) << "tab " << tab;
   EXPECT_EQ(waitForWindow("Matrox Corvane", 1000, "#32770"), nullptr)
       << "the overclock tab ran its show step again";
 }

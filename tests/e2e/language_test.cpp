@@ -167,12 +167,7 @@ struct Languages : ::testing::Test {
     deleteTree(HKEY_LOCAL_MACHINE, "Software\\Matrox");
     deleteTree(HKEY_LOCAL_MACHINE, kDisplayClass);
     deleteTree(HKEY_CURRENT_CONFIG, "Display\\Settings");
-    HKEY run;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kMachineRun.c_str(), 0, KEY_ALL_ACCESS, &run) ==
-        ERROR_SUCCESS) {
-      RegDeleteValueA(run, "G200 OverClock");
-      RegCloseKey(run);
-    }
+    deleteValue(HKEY_LOCAL_MACHINE, kMachineRun, "G200 OverClock");
     writeString(HKEY_LOCAL_MACHINE, kDisplayClass + "\\0000", "DriverDesc",
                 "Matrox Millennium G200 AGP");
     writeString(HKEY_CURRENT_CONFIG, "Display\\Settings", "BitsPerPixel", "16");

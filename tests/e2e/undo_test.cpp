@@ -52,12 +52,7 @@ struct Undo : ::testing::Test {
     before = state();
   }
   void TearDown() override {
-    HKEY run;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kUserRun.c_str(), 0, KEY_ALL_ACCESS, &run) ==
-        ERROR_SUCCESS) {
-      RegDeleteValueA(run, kQuickDesk);
-      RegCloseKey(run);
-    }
+    deleteValue(HKEY_CURRENT_USER, kUserRun, kQuickDesk);
   }
 
   std::map<std::string, std::string> state() {
