@@ -90,7 +90,8 @@ void TForm1::detect(platform::SettingsStore& reg) {
   clock.detectStartupEntry(reg);
   detectDisplayAdapter(reg);
   clock.loadLastClockAndToolPath(reg);
-  clock.startBatchFile();
+  // Not in the window's way: it starts once the window is up (the overclock page waits for it).
+  clock.startBatchFileWhenIdle(runtime());
   platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
   // The old spelling of the virtual-desktop option ("Win98 Virtual" is the one in use). The
   // driver ignores it, so a refused deletion is said and the start-up goes on.

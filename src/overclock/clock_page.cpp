@@ -146,8 +146,18 @@ void ClockPage::loadLastClockAndToolPath(platform::SettingsStore& reg) {
 void ClockPage::startBatchFile() {
   const std::string batchFile = inProgramFolder("clk.bat");
   Label89.setCaption(batchFile);
+  batchDue_ = false;
+  if (batch_) services_.launcher.waitFor(batch_, 0);  // started before: let go of it
   // A missing batch file only means no clock report: the page copes with that.
-  services_.launcher.run(platform::quoteIfBlank(batchFile), platform::ShowMode::Normal);
+  batch_ = services_.launcher.runWatched(platform::quoteIfBlank(batchFile),
+                                         platform::ShowMode::Normal);
+}
+
+void ClockPage::startBatchFileWhenIdle(ui::Runtime& runtime) {
+  batchDue_ = true;
+  runtime.whenIdle([this] {
+    if (batchDue_) startBatchFile();
+  });
 }
 
 // ---- Show step --------------------------------------------------------------------------------
@@ -207,6 +217,12 @@ void ClockPage::showLimits() {
 
 void ClockPage::TabSheet3Show() {
   int clock = UpDown1.position();
+  if (batchDue_) startBatchFile();
+  if (batch_) {
+    // The report is being written: read it once the batch file is done (or has had its time).
+    services_.launcher.waitFor(batch_, kReportWaitMs);
+    batch_ = 0;
+  }
   if (!currentClockRead_) {
     const auto reported =
         clockFromReport(services_.files.readRawLines(inProgramFolder("clk.txt")));

@@ -1,6 +1,7 @@
 #pragma once
 // The main window's third tab, "オーバークロック": which clock tool, the chip's clock, immediate
 // changes with their countdown, the restore, the start-up entry and the clock limits.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "platform/services.h"
 #include "platform/settings_store.h"
 #include "ui/controls.h"
+#include "ui/runtime.h"
 #include "text/catalogue.h"
 
 namespace overclock {
@@ -41,6 +43,10 @@ class ClockPage {
   void loadLastClockAndToolPath(platform::SettingsStore& reg);
   // Starts clk.bat, which has the clock tool write clk.txt.
   void startBatchFile();
+  // The same once the main window is up and idle, or when the page is shown, if that is sooner.
+  void startBatchFileWhenIdle(ui::Runtime& runtime);
+  // How long showing the page waits for clk.bat to finish its report.
+  static constexpr std::uint32_t kReportWaitMs = 5000;
 
   // ---- Show step of the main window ---------------------------------------------------------
   void ClassifyClockTool();
@@ -136,6 +142,8 @@ class ClockPage {
   int defaultClock_ = kInitialDefaultClock;
   int maximumClock_ = kInitialMaximumClock;
   bool currentClockRead_ = false;
+  bool batchDue_ = false;  // clk.bat waits for the main window to be idle
+  platform::Launcher::Watched batch_ = 0;  // clk.bat, until the page has waited for it
   std::optional<int> storedClock_;  // "OverClock" as read at start-up
   bool restoredDuringCountdown_ = false;
   std::string lastClockCommand_;

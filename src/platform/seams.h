@@ -18,6 +18,14 @@ class Launcher {
   virtual ~Launcher() = default;
   // Starts a command line the way WinExec does, without waiting. True when it started.
   virtual bool run(const std::string& commandLine, ShowMode show) = 0;
+  // A program started by runWatched, kept so that it can be waited for; 0 stands for none.
+  using Watched = std::uintptr_t;
+  // Starts a command line (a batch file too) through the command interpreter, without waiting,
+  // and keeps hold of it. 0 when it did not start.
+  virtual Watched runWatched(const std::string& commandLine, ShowMode show) = 0;
+  // Waits until the program has ended or `milliseconds` have passed, then lets go of it. True
+  // when it had ended.
+  virtual bool waitFor(Watched program, std::uint32_t milliseconds) = 0;
   // Starts a command line through the command interpreter (COMSPEC, else command.com) with
   // `workingFolder` as its current folder, so that redirections such as "> file" work.
   virtual bool runThroughShell(const std::string& commandLine, const std::string& workingFolder,

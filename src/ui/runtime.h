@@ -33,6 +33,9 @@ class Runtime {
   virtual void runModal(Form& form) = 0;
   // Ends the program once the message loop runs (or at once, when it already runs).
   virtual void terminate() = 0;
+  // Work that need not delay the main window: it runs once, through dispatch, after the window
+  // is up and the program has first waited for input.
+  virtual void whenIdle(Handler work) = 0;
 
   // The program is about to end: its main window closes (by any means), or Windows ends the
   // session. Whatever must be left safe first (a clock still on trial) is put right by

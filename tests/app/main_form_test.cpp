@@ -209,3 +209,50 @@ TEST_F(MainFormFixture, TheUndoButtonSitsBelowThePresetsInsideTheirGroup) {
       << "the group does not run into the detection results";
   EXPECT_EQ(form.general.UndoButton.caption(), "元に戻す(&U)");
 }
+
+namespace {
+
+// clk.txt as the clock tool writes it: the clock at positions 32 onwards of line 14.
+std::string clockReport(const std::string& clock) {
+  std::string text;
+  for (int line = 1; line <= 16; ++line)
+    text += (line == 14 ? std::string(31, ' ') + clock + " MHz" : "line") + std::string("\r\n");
+  return text;
+}
+
+}  // namespace
+
+TEST_F(MainFormFixture, ClkBatStartsOnceTheWindowIsIdleAndTheOverclockPageWaitsForIt) {
+  world.runtime.holdIdleWork = true;
+  create();
+  EXPECT_TRUE(world.launcher.starts.empty()) << "clk.bat held up the window";
+  ASSERT_EQ(world.runtime.idleWork.size(), 1u);
+  world.runtime.runIdleWork();
+  ASSERT_EQ(world.launcher.starts.size(), 1u);
+  EXPECT_EQ(world.launcher.starts[0].commandLine, folder.path() + "\\clk.bat");
+  EXPECT_EQ(world.launcher.starts[0].show, platform::ShowMode::Normal);
+  EXPECT_EQ(form.clock.Label89.caption(), folder.path() + "\\clk.bat");
+  EXPECT_TRUE(world.launcher.waits.empty());
+
+  // The report appears only when the batch file is done.
+  world.launcher.onWait = [this] { folder.write("clk.txt", clockReport(" 99.60")); };
+  form.clock.TabSheet3Show();
+  EXPECT_TRUE(world.dialogs.boxes.empty()) << boxTexts().front();
+  ASSERT_EQ(world.launcher.waits.size(), 1u);
+  EXPECT_EQ(world.launcher.waits[0].first, world.launcher.watched.at(0));
+  EXPECT_EQ(world.launcher.waits[0].second, overclock::ClockPage::kReportWaitMs);
+  EXPECT_EQ(form.clock.Label92.caption(), "100MHz");
+  form.clock.TabSheet3Show();
+  EXPECT_EQ(world.launcher.waits.size(), 1u) << "waited again for a batch long done";
+}
+
+TEST_F(MainFormFixture, AnOverclockPageShownBeforeIdleStartsClkBatItselfAndOnlyOnce) {
+  world.runtime.holdIdleWork = true;
+  create();
+  world.launcher.onWait = [this] { folder.write("clk.txt", clockReport("123.45")); };
+  form.clock.TabSheet3Show();
+  EXPECT_EQ(form.clock.Label92.caption(), "123MHz");
+  world.runtime.runIdleWork();
+  EXPECT_EQ(world.launcher.starts.size(), 1u);
+  EXPECT_EQ(world.launcher.waits.size(), 1u);
+}

@@ -38,6 +38,19 @@ bool RecordingLauncher::runThroughShell(const std::string& commandLine,
   return succeed;
 }
 
+platform::Launcher::Watched RecordingLauncher::runWatched(const std::string& commandLine,
+                                                         platform::ShowMode show) {
+  if (!run(commandLine, show)) return 0;
+  watched.push_back(watched.size() + 1);
+  return watched.back();
+}
+
+bool RecordingLauncher::waitFor(Watched program, std::uint32_t milliseconds) {
+  waits.emplace_back(program, milliseconds);
+  if (onWait) onWait();
+  return ended;
+}
+
 bool RecordingLauncher::open(const std::string& target) {
   opened.push_back(target);
   return succeed;
@@ -223,6 +236,17 @@ RecordedProcessor RecordedProcessor::from(const std::string& vendor, std::uint32
   p.leaves[0] = {maxLeaf, word(0), word(8), word(4)};
   p.leaves[1] = {eax1, 0, 0, edx1};
   return p;
+}
+
+void TestRuntime::whenIdle(ui::Handler work) {
+  if (holdIdleWork) idleWork.push_back(std::move(work));
+  else dispatch(work);
+}
+
+void TestRuntime::runIdleWork() {
+  std::vector<ui::Handler> work;
+  work.swap(idleWork);
+  for (const auto& w : work) dispatch(w);
 }
 
 void TestRuntime::runModal(ui::Form& form) {

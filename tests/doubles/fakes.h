@@ -27,7 +27,15 @@ class RecordingLauncher : public platform::Launcher {
   bool runThroughShell(const std::string& commandLine, const std::string& workingFolder,
                        platform::ShowMode show) override;
   bool open(const std::string& target) override;
+  // Recorded as a start like run(); each watched program gets the next number from 1.
+  Watched runWatched(const std::string& commandLine, platform::ShowMode show) override;
+  // Records the wait, runs onWait (the program doing its work before it ends), answers `ended`.
+  bool waitFor(Watched program, std::uint32_t milliseconds) override;
 
+  std::vector<Watched> watched;
+  std::vector<std::pair<Watched, std::uint32_t>> waits;
+  std::function<void()> onWait;
+  bool ended = true;
   std::vector<Start> starts;
   std::vector<std::string> opened;
   bool succeed = true;  // what run() answers
@@ -130,6 +138,13 @@ class TestRuntime : public ui::Runtime {
   void formShown(ui::Form& form) override { shown.push_back(form.name()); }
   void runModal(ui::Form& form) override;
   void terminate() override { terminated = true; }
+  // No message loop here: the work runs at once, where the program asked for it.
+  // No message loop here: the work runs at once, where the program asked for it, unless a test
+  // holds it back to run it later (runIdleWork).
+  void whenIdle(ui::Handler work) override;
+  void runIdleWork();
+  bool holdIdleWork = false;
+  std::vector<ui::Handler> idleWork;
 
   std::deque<std::function<void(ui::Form&)>> modalScripts;
   std::vector<std::string> shown;

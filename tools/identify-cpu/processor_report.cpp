@@ -32,6 +32,8 @@ class NoLauncher : public platform::Launcher {
     return false;
   }
   bool open(const std::string&) override { return false; }
+  Watched runWatched(const std::string&, platform::ShowMode) override { return 0; }
+  bool waitFor(Watched, std::uint32_t) override { return false; }
 };
 
 class NoOsVersion : public platform::OsVersion {

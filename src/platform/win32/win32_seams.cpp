@@ -23,8 +23,11 @@ bool Win32Launcher::run(const std::string& commandLine, ShowMode show) {
   return WinExec(line.c_str(), show == ShowMode::Hidden ? SW_HIDE : SW_SHOWNORMAL) > 31;
 }
 
-bool Win32Launcher::runThroughShell(const std::string& commandLine,
-                                    const std::string& workingFolder, ShowMode show) {
+namespace {
+
+// Starts `commandLine` through the command interpreter; the caller closes the handles.
+bool startThroughShell(const std::string& commandLine, const std::string& workingFolder,
+                       ShowMode show, PROCESS_INFORMATION& process) {
   // COMSPEC names command.com on Windows 95/98 and cmd.exe elsewhere.
   std::string shell;
   const DWORD needed = GetEnvironmentVariableA("COMSPEC", nullptr, 0);
@@ -41,17 +44,38 @@ bool Win32Launcher::runThroughShell(const std::string& commandLine,
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = static_cast<WORD>(show == ShowMode::Hidden ? SW_HIDE : SW_SHOWNORMAL);
-  PROCESS_INFORMATION process{};
   std::vector<char> writable(line.begin(), line.end());
   writable.push_back('\0');
-  const BOOL started =
-      CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE,
-                     show == ShowMode::Hidden ? CREATE_NO_WINDOW : 0, nullptr,
-                     folder.empty() ? nullptr : folder.c_str(), &startup, &process);
-  if (!started) return false;
+  return CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE,
+                        show == ShowMode::Hidden ? CREATE_NO_WINDOW : 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &process) != FALSE;
+}
+
+}  // namespace
+
+bool Win32Launcher::runThroughShell(const std::string& commandLine,
+                                    const std::string& workingFolder, ShowMode show) {
+  PROCESS_INFORMATION process{};
+  if (!startThroughShell(commandLine, workingFolder, show, process)) return false;
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   return true;
+}
+
+Launcher::Watched Win32Launcher::runWatched(const std::string& commandLine, ShowMode show) {
+  // In the program's current folder, as WinExec would start it.
+  PROCESS_INFORMATION process{};
+  if (!startThroughShell(commandLine, "", show, process)) return 0;
+  CloseHandle(process.hThread);
+  return reinterpret_cast<Watched>(process.hProcess);
+}
+
+bool Win32Launcher::waitFor(Watched program, std::uint32_t milliseconds) {
+  if (!program) return false;
+  const HANDLE process = reinterpret_cast<HANDLE>(program);
+  const bool ended = WaitForSingleObject(process, milliseconds) == WAIT_OBJECT_0;
+  CloseHandle(process);
+  return ended;
 }
 
 bool Win32Launcher::open(const std::string& target) {

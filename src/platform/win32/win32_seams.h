@@ -7,6 +7,8 @@ namespace platform::win32 {
 class Win32Launcher : public Launcher {
  public:
   bool run(const std::string& commandLine, ShowMode show) override;
+  Watched runWatched(const std::string& commandLine, ShowMode show) override;
+  bool waitFor(Watched program, std::uint32_t milliseconds) override;
   bool runThroughShell(const std::string& commandLine, const std::string& workingFolder,
                        ShowMode show) override;
   bool open(const std::string& target) override;

@@ -18,6 +18,10 @@ using platform::win32::toAnsi;
 
 namespace ui::win32 {
 
+namespace {
+Win32Runtime* idleTimerOwner = nullptr;  // thread timers carry no window to find us by
+}  // namespace
+
 Win32Runtime::Win32Runtime(HINSTANCE instance, platform::Dialogs& dialogs)
     : Runtime(dialogs), instance_(instance) {
   loadCommonControls();
@@ -32,6 +36,8 @@ Win32Runtime::Win32Runtime(HINSTANCE instance, platform::Dialogs& dialogs)
 }
 
 Win32Runtime::~Win32Runtime() {
+  if (idleTimer_) KillTimer(nullptr, idleTimer_);
+  if (idleTimerOwner == this) idleTimerOwner = nullptr;
   // Forms that outlive the runtime keep their state but lose their windows; the messages that
   // destroying the windows sends find nothing of ours any more.
   std::vector<HWND> topLevel;
@@ -201,6 +207,33 @@ void Win32Runtime::terminate() {
   else terminateRequested_ = true;
 }
 
+void Win32Runtime::whenIdle(Handler work) {
+  idleWork_.push_back(std::move(work));
+  if (loopRunning_) armIdleTimer();
+}
+
+void Win32Runtime::armIdleTimer() {
+  if (idleTimer_) return;
+  idleTimerOwner = this;
+  idleTimer_ = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &Win32Runtime::idleTimerFired);
+  if (!idleTimer_) {
+    // No timer to wait for: the work runs now rather than never.
+    std::vector<Handler> work;
+    work.swap(idleWork_);
+    for (const Handler& w : work) dispatch(w);
+  }
+}
+
+void CALLBACK Win32Runtime::idleTimerFired(HWND, UINT, UINT_PTR timer, DWORD) {
+  Win32Runtime* self = idleTimerOwner;
+  KillTimer(nullptr, timer);
+  if (!self || timer != self->idleTimer_) return;
+  self->idleTimer_ = 0;
+  std::vector<Handler> work;
+  work.swap(self->idleWork_);
+  for (const Handler& w : work) self->dispatch(w);
+}
+
 int Win32Runtime::run(Form& mainForm) {
   mainForm.setMainForm(true);
   if (application_) ShowWindow(application_, SW_SHOWNORMAL);  // the task bar button
@@ -211,6 +244,7 @@ int Win32Runtime::run(Form& mainForm) {
     return 0;
   }
   loopRunning_ = true;
+  if (!idleWork_.empty()) armIdleTimer();
   MSG msg;
   BOOL got;
   while ((got = GetMessageA(&msg, nullptr, 0, 0)) != 0 && got != -1) {

@@ -24,6 +24,7 @@ class Win32Runtime : public Runtime {
   void formShown(Form& form) override;
   void runModal(Form& form) override;
   void terminate() override;
+  void whenIdle(Handler work) override;
 
   // Shows the main form and runs the message loop until the program ends. Returns the exit code.
   int run(Form& mainForm);
@@ -78,6 +79,10 @@ class Win32Runtime : public Runtime {
   // Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDn and Ctrl+PgUp turn the pages of the window's tabs.
   bool turnPage(HWND top, const MSG& msg);
   void trackHover(const MSG& msg);
+  // A thread timer: its message comes only once the queue is empty, so the program has been
+  // waiting for input (and its window painted) by then.
+  void armIdleTimer();
+  static void CALLBACK idleTimerFired(HWND, UINT, UINT_PTR timer, DWORD);
   Control* disabledControlAt(HWND container, POINT at) const;
 
   HINSTANCE instance_;
@@ -90,6 +95,8 @@ class Win32Runtime : public Runtime {
   HWND application_ = nullptr;  // "Matrox Corvane" on the task bar; owns the main window
   HWND mainWindow_ = nullptr;
   Control* hovered_ = nullptr;
+  std::vector<Handler> idleWork_;
+  UINT_PTR idleTimer_ = 0;
   bool terminateRequested_ = false;
   bool loopRunning_ = false;
   bool missingWindows_ = false;  // while a form is made: Windows refused one of its windows
