@@ -138,7 +138,6 @@ class TestRuntime : public ui::Runtime {
   void formShown(ui::Form& form) override { shown.push_back(form.name()); }
   void runModal(ui::Form& form) override;
   void terminate() override { terminated = true; }
-  // No message loop here: the work runs at once, where the program asked for it.
   // No message loop here: the work runs at once, where the program asked for it, unless a test
   // holds it back to run it later (runIdleWork).
   void whenIdle(ui::Handler work) override;

@@ -60,6 +60,7 @@ TEST_F(WizardWin32Test, HiddenButtonOpensTheWizardModallyAndItsPagesWork) {
   ASSERT_TRUE(CopyFileA(PROGBIOS_EXE, folder.file("PROGBIOS.EXE").c_str(), FALSE));
   windows.Form1.clock.Edit2.setText(folder.file("G200clk.exe"));
   windows.Form1.show();
+  runtime->pumpMessages();  // as the message loop would: the other pages' windows are made
   HWND main = hwnd(windows.Form1);
   ASSERT_TRUE(hwnd(windows.Form1.system.PinCButton));
   EXPECT_FALSE(IsWindowVisible(hwnd(windows.Form1.system.PinCButton)));

@@ -183,6 +183,31 @@ TEST_F(BindingTest, SelectingATabShowsItsPageAndRunsItsShowHandler) {
   EXPECT_TRUE(IsWindowVisible(hwnd(form.onSecond)));
 }
 
+TEST_F(BindingTest, APageOutOfSightGetsItsWindowsWhenShownOrBeforeTheQueueIsRead) {
+  EXPECT_EQ(hwnd(form.onSecond), nullptr) << "made before anyone could see it";
+  form.onSecond.setCaption("後から");  // kept by the model until the window exists
+  runtime.pumpMessages();
+  ASSERT_NE(hwnd(form.onSecond), nullptr);
+  EXPECT_EQ(GetParent(hwnd(form.onSecond)), hwnd(form.second));
+  EXPECT_EQ(textOf(hwnd(form.onSecond)), "後から");
+  EXPECT_FALSE(IsWindowVisible(hwnd(form.onSecond)));
+}
+
+TEST_F(BindingTest, IdleWorkRunsAtTheFirstWaitWithEveryPageMadeAndBeforeAnyMessageIsRead) {
+  bool pageMade = false;
+  int clicksBefore = -1;
+  runtime.whenIdle([&] {
+    pageMade = hwnd(form.onSecond) != nullptr;
+    clicksBefore = form.buttonClicks;
+    runtime.terminate();
+  });
+  PostMessageA(hwnd(form.button), BM_CLICK, 0, 0);
+  EXPECT_EQ(runtime.run(form), 0);
+  EXPECT_TRUE(pageMade);
+  EXPECT_EQ(clicksBefore, 0) << "a message was read before the idle work";
+  EXPECT_EQ(form.buttonClicks, 1);
+}
+
 TEST_F(BindingTest, AnErrorInAHandlerIsShownInTheErrorBoxAndTheProgramGoesOn) {
   form.button.onClick = [] { throw std::runtime_error("ファイル C:\\x は開けません"); };
   SendMessageA(hwnd(form.button), BM_CLICK, 0, 0);

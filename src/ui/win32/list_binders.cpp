@@ -107,6 +107,7 @@ class TabBinder : public Binder {
     for (TabSheet* page : pages.pages()) {
       HWND pane = native.runtime().windowOf(*page);
       if (!pane) continue;
+      if (page == pages.activePage()) native.runtime().makeDeferredPage(*page);
       // The panes sit just before the tab control in the window order: they are drawn over its
       // body, and Tab goes from the tabs into the page and round to the tabs again.
       HWND before = GetWindow(tabs, GW_HWNDPREV);

@@ -12,15 +12,19 @@ using platform::win32::toAnsi;
 
 namespace ui::win32 {
 
-// Tooltips for the controls of `form` that ask for one.
-void addTooltips(HWND window, HINSTANCE instance, const Form& form,
-                 const std::vector<std::unique_ptr<NativeControl>>& natives) {
+HWND makeTooltipWindow(HWND window, HINSTANCE instance) {
   HWND tips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window,
                               nullptr, instance, nullptr);
+  if (tips) SendMessageA(tips, TTM_SETMAXTIPWIDTH, 0, 400);
+  return tips;
+}
+
+void addTooltips(HWND tips, HWND window, const Form& form,
+                 const std::vector<std::unique_ptr<NativeControl>>& natives, size_t first) {
   if (!tips) return;
-  SendMessageA(tips, TTM_SETMAXTIPWIDTH, 0, 400);
-  for (auto& n : natives) {
+  for (size_t i = first; i < natives.size(); ++i) {
+    const NativeControl* n = natives[i].get();
     const Control& c = n->model();
     if (!c.showHint() || !n->hwnd() || c.form() != &form) continue;
     const std::string text = toAnsi(c.hint());

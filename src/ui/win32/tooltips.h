@@ -11,7 +11,11 @@ namespace ui::win32 {
 
 class NativeControl;
 
-void addTooltips(HWND window, HINSTANCE instance, const Form& form,
-                 const std::vector<std::unique_ptr<NativeControl>>& natives);
+// The tooltip window of a form's window; null when Windows refuses it.
+HWND makeTooltipWindow(HWND window, HINSTANCE instance);
+
+// Tools for the controls of `form`, from natives[first] on, that ask for a tooltip.
+void addTooltips(HWND tips, HWND window, const Form& form,
+                 const std::vector<std::unique_ptr<NativeControl>>& natives, size_t first);
 
 }  // namespace ui::win32

@@ -18,9 +18,6 @@ using platform::win32::toAnsi;
 
 namespace ui::win32 {
 
-namespace {
-Win32Runtime* idleTimerOwner = nullptr;  // thread timers carry no window to find us by
-}  // namespace
 
 Win32Runtime::Win32Runtime(HINSTANCE instance, platform::Dialogs& dialogs)
     : Runtime(dialogs), instance_(instance) {
@@ -36,8 +33,6 @@ Win32Runtime::Win32Runtime(HINSTANCE instance, platform::Dialogs& dialogs)
 }
 
 Win32Runtime::~Win32Runtime() {
-  if (idleTimer_) KillTimer(nullptr, idleTimer_);
-  if (idleTimerOwner == this) idleTimerOwner = nullptr;
   // Forms that outlive the runtime keep their state but lose their windows; the messages that
   // destroying the windows sends find nothing of ours any more.
   std::vector<HWND> topLevel;
@@ -105,10 +100,13 @@ void Win32Runtime::realize(Form& form) {
   natives_.push_back(std::move(native));
   formNative->adopt(hwnd);
   missingWindows_ = false;
+  const size_t first = natives_.size();
   createChildren(form, hwnd, 0, 0, form);
   if (missingWindows_) reportMissingWindows(form);
 
-  addTooltips(hwnd, instance_, form, natives_);
+  HWND tips = makeTooltipWindow(hwnd, instance_);
+  tooltips_[&form] = tips;
+  addTooltips(tips, hwnd, form, natives_, first);
 }
 
 void Win32Runtime::createChildren(Control& parent, HWND window, int dx, int dy, Form& form) {
@@ -120,7 +118,11 @@ void Win32Runtime::createChildren(Control& parent, HWND window, int dx, int dy, 
       missingWindows_ = true;
       if (isWindowContainer(child->kind())) continue;  // its controls have nowhere to go
     }
-    if (isWindowContainer(child->kind())) {
+    if (child->kind() == Kind::TabSheet && !form.visible() &&
+        static_cast<PageControl&>(parent).activePage() != child) {
+      // A page out of sight while its form opens: its windows can wait.
+      deferredPages_.push_back({child, n->hwnd(), &form});
+    } else if (isWindowContainer(child->kind())) {
       createChildren(*child, n->hwnd(), 0, 0, form);
     } else {
       const POINT origin = n->childOrigin();
@@ -128,6 +130,26 @@ void Win32Runtime::createChildren(Control& parent, HWND window, int dx, int dy, 
     }
     if (child->kind() == Kind::PageControl) n->changed(kValue);  // now its pages exist
   }
+}
+
+void Win32Runtime::makeDeferredPages() {
+  while (!deferredPages_.empty()) makeDeferredPage(*deferredPages_.front().page);
+}
+
+void Win32Runtime::makeDeferredPage(const Control& page) {
+  auto it = std::find_if(deferredPages_.begin(), deferredPages_.end(),
+                         [&](const DeferredPage& d) { return d.page == &page; });
+  if (it == deferredPages_.end()) return;
+  const DeferredPage deferred = *it;
+  deferredPages_.erase(it);
+  if (!IsWindow(deferred.pane)) return;  // its form's windows are gone
+  missingWindows_ = false;
+  const size_t first = natives_.size();
+  createChildren(*deferred.page, deferred.pane, 0, 0, *deferred.form);
+  if (missingWindows_) reportMissingWindows(*deferred.form);
+  auto tips = tooltips_.find(deferred.form);
+  if (tips != tooltips_.end())
+    addTooltips(tips->second, windowOf(*deferred.form), *deferred.form, natives_, first);
 }
 
 void Win32Runtime::reportMissingWindows(const Form& form) {
@@ -144,6 +166,7 @@ NativeControl* Win32Runtime::nativeOf(HWND window) const {
 }
 
 void Win32Runtime::pumpMessages() {
+  makeDeferredPages();  // whoever looks at the windows after this finds them all
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
@@ -157,6 +180,7 @@ void Win32Runtime::pumpMessages() {
 void Win32Runtime::runModal(Form& form) {
   HWND window = windowOf(form);
   if (!window) return;
+  makeDeferredPages();
   // Everything else that is open now takes no input until the form closes; windows opened
   // from inside the modal form (the PIN viewer beside the wizard) stay usable.
   std::vector<HWND> disabled;
@@ -208,30 +232,25 @@ void Win32Runtime::terminate() {
 }
 
 void Win32Runtime::whenIdle(Handler work) {
+  if (loopRunning_) return dispatch(work);  // the program has waited for input already
   idleWork_.push_back(std::move(work));
-  if (loopRunning_) armIdleTimer();
 }
 
-void Win32Runtime::armIdleTimer() {
-  if (idleTimer_) return;
-  idleTimerOwner = this;
-  idleTimer_ = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &Win32Runtime::idleTimerFired);
-  if (!idleTimer_) {
-    // No timer to wait for: the work runs now rather than never.
-    std::vector<Handler> work;
-    work.swap(idleWork_);
-    for (const Handler& w : work) dispatch(w);
-  }
+void Win32Runtime::settleAfterFirstWait() {
+  // A wait of no time on the queue is the program's first wait for input: WaitForInputIdle
+  // returns for it, and Wine sends the painted window to the screen. Sent messages are left in
+  // the queue (another program asking for a window's text waits until the windows are all made).
+  const DWORD anythingButSent = QS_ALLINPUT & ~static_cast<DWORD>(QS_SENDMESSAGE);
+  for (int tries = 0; tries < 4; ++tries)
+    if (MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, anythingButSent) == WAIT_TIMEOUT) break;
+  makeDeferredPages();
+  runIdleWork();
 }
 
-void CALLBACK Win32Runtime::idleTimerFired(HWND, UINT, UINT_PTR timer, DWORD) {
-  Win32Runtime* self = idleTimerOwner;
-  KillTimer(nullptr, timer);
-  if (!self || timer != self->idleTimer_) return;
-  self->idleTimer_ = 0;
+void Win32Runtime::runIdleWork() {
   std::vector<Handler> work;
-  work.swap(self->idleWork_);
-  for (const Handler& w : work) self->dispatch(w);
+  work.swap(idleWork_);
+  for (const Handler& w : work) dispatch(w);
 }
 
 int Win32Runtime::run(Form& mainForm) {
@@ -244,7 +263,7 @@ int Win32Runtime::run(Form& mainForm) {
     return 0;
   }
   loopRunning_ = true;
-  if (!idleWork_.empty()) armIdleTimer();
+  settleAfterFirstWait();
   MSG msg;
   BOOL got;
   while ((got = GetMessageA(&msg, nullptr, 0, 0)) != 0 && got != -1) {

@@ -32,6 +32,11 @@ class Win32Runtime : public Runtime {
   // Processes the messages waiting now (tests use it to let posted input arrive).
   void pumpMessages();
 
+  // Makes the windows of the pages left for later (see createChildren): all of them, or the one
+  // page about to be shown. Nothing happens for pages already made.
+  void makeDeferredPages();
+  void makeDeferredPage(const Control& page);
+
   // The window of a control once it exists (tests and automation).
   HWND windowOf(const Control& control) const;
   // The model control behind a window, if it is one of ours.
@@ -79,10 +84,10 @@ class Win32Runtime : public Runtime {
   // Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDn and Ctrl+PgUp turn the pages of the window's tabs.
   bool turnPage(HWND top, const MSG& msg);
   void trackHover(const MSG& msg);
-  // A thread timer: its message comes only once the queue is empty, so the program has been
-  // waiting for input (and its window painted) by then.
-  void armIdleTimer();
-  static void CALLBACK idleTimerFired(HWND, UINT, UINT_PTR timer, DWORD);
+  // The program's first wait for input, then what was left for it: the hidden pages' windows
+  // and the work queued by whenIdle. Nothing is read from the queue before that work is done.
+  void settleAfterFirstWait();
+  void runIdleWork();
   Control* disabledControlAt(HWND container, POINT at) const;
 
   HINSTANCE instance_;
@@ -96,7 +101,15 @@ class Win32Runtime : public Runtime {
   HWND mainWindow_ = nullptr;
   Control* hovered_ = nullptr;
   std::vector<Handler> idleWork_;
-  UINT_PTR idleTimer_ = 0;
+  // Pages of a tab control whose windows are made when first shown or once the program idles,
+  // as Windows property sheets do: fewer windows stand between the start and the first paint.
+  struct DeferredPage {
+    Control* page;
+    HWND pane;
+    Form* form;
+  };
+  std::vector<DeferredPage> deferredPages_;
+  std::map<const Form*, HWND> tooltips_;  // each form's tooltip window
   bool terminateRequested_ = false;
   bool loopRunning_ = false;
   bool missingWindows_ = false;  // while a form is made: Windows refused one of its windows
