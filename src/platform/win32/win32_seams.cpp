@@ -106,7 +106,12 @@ std::optional<OsVersionInfo> Win32OsVersion::query() {
   return out;
 }
 
-std::uint32_t Win32MilliTimer::now() { return timeGetTime(); }
+std::uint32_t Win32MilliTimer::now() {
+  // The multimedia timer counts single milliseconds; the tick count may move in coarser steps.
+  // Its library, and what that loads in turn, waits until the first clock measurement.
+  static const auto multimediaTime = lateBound<decltype(&timeGetTime)>("winmm.dll", "timeGetTime");
+  return multimediaTime ? multimediaTime() : GetTickCount();
+}
 
 Date Win32Calendar::today() {
   SYSTEMTIME now{};

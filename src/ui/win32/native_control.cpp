@@ -72,6 +72,9 @@ bool NativeControl::create(HWND parent, int dx, int dy) {
   }
   DWORD style = WS_CHILD | binder_.style(model_);
   if (!model_.tabStop()) style &= ~static_cast<DWORD>(WS_TABSTOP);
+  // Shown from the start when it will be: one change of the window fewer (its parent is not on
+  // the screen yet, so nothing is drawn before its state is in).
+  if (shownOnScreen()) style |= WS_VISIBLE;
   const Bounds& b = model_.bounds();
   hwnd_ = CreateWindowExA(binder_.exStyle(model_), cls,
                           platform::win32::toAnsi(binder_.initialText(model_)).c_str(), style,

@@ -104,9 +104,18 @@ void Win32Runtime::realize(Form& form) {
   createChildren(form, hwnd, 0, 0, form);
   if (missingWindows_) reportMissingWindows(form);
 
-  HWND tips = makeTooltipWindow(hwnd, instance_);
-  tooltips_[&form] = tips;
-  addTooltips(tips, hwnd, form, natives_, first);
+  // Hints wait for the mouse to rest on a control: the tooltips of the first windows are made
+  // once the program first waits for input (the subclassing behind them slows every paint).
+  if (loopRunning_) makeTooltips(form, first);
+  else tooltipsDue_.push_back(&form);
+}
+
+void Win32Runtime::makeTooltips(Form& form, size_t first) {
+  HWND window = windowOf(form);
+  if (!window) return;
+  HWND& tips = tooltips_[&form];
+  if (!tips) tips = makeTooltipWindow(window, instance_);
+  addTooltips(tips, window, form, natives_, first);
 }
 
 void Win32Runtime::createChildren(Control& parent, HWND window, int dx, int dy, Form& form) {
@@ -132,8 +141,11 @@ void Win32Runtime::createChildren(Control& parent, HWND window, int dx, int dy, 
   }
 }
 
-void Win32Runtime::makeDeferredPages() {
+void Win32Runtime::makeDeferredWindows() {
   while (!deferredPages_.empty()) makeDeferredPage(*deferredPages_.front().page);
+  std::vector<Form*> due;
+  due.swap(tooltipsDue_);
+  for (Form* form : due) makeTooltips(*form, 0);
 }
 
 void Win32Runtime::makeDeferredPage(const Control& page) {
@@ -147,9 +159,7 @@ void Win32Runtime::makeDeferredPage(const Control& page) {
   const size_t first = natives_.size();
   createChildren(*deferred.page, deferred.pane, 0, 0, *deferred.form);
   if (missingWindows_) reportMissingWindows(*deferred.form);
-  auto tips = tooltips_.find(deferred.form);
-  if (tips != tooltips_.end())
-    addTooltips(tips->second, windowOf(*deferred.form), *deferred.form, natives_, first);
+  if (tooltips_.count(deferred.form)) makeTooltips(*deferred.form, first);
 }
 
 void Win32Runtime::reportMissingWindows(const Form& form) {
@@ -166,7 +176,7 @@ NativeControl* Win32Runtime::nativeOf(HWND window) const {
 }
 
 void Win32Runtime::pumpMessages() {
-  makeDeferredPages();  // whoever looks at the windows after this finds them all
+  makeDeferredWindows();  // whoever looks at the windows after this finds them all
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
@@ -180,7 +190,7 @@ void Win32Runtime::pumpMessages() {
 void Win32Runtime::runModal(Form& form) {
   HWND window = windowOf(form);
   if (!window) return;
-  makeDeferredPages();
+  makeDeferredWindows();
   // Everything else that is open now takes no input until the form closes; windows opened
   // from inside the modal form (the PIN viewer beside the wizard) stay usable.
   std::vector<HWND> disabled;
@@ -243,7 +253,7 @@ void Win32Runtime::settleAfterFirstWait() {
   const DWORD anythingButSent = QS_ALLINPUT & ~static_cast<DWORD>(QS_SENDMESSAGE);
   for (int tries = 0; tries < 4; ++tries)
     if (MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, anythingButSent) == WAIT_TIMEOUT) break;
-  makeDeferredPages();
+  makeDeferredWindows();
   runIdleWork();
 }
 

@@ -32,9 +32,10 @@ class Win32Runtime : public Runtime {
   // Processes the messages waiting now (tests use it to let posted input arrive).
   void pumpMessages();
 
-  // Makes the windows of the pages left for later (see createChildren): all of them, or the one
-  // page about to be shown. Nothing happens for pages already made.
-  void makeDeferredPages();
+  // Makes what was left for the first wait for input: the windows of the pages out of sight (see
+  // createChildren) and the tooltips of the forms opened before it. Nothing happens twice.
+  void makeDeferredWindows();
+  // The windows of one page left for later, just before it is shown.
   void makeDeferredPage(const Control& page);
 
   // The window of a control once it exists (tests and automation).
@@ -74,6 +75,8 @@ class Win32Runtime : public Runtime {
 
  private:
   void realize(Form& form);
+  // The form's tooltip window (made the first time) with tools for natives_[first] on.
+  void makeTooltips(Form& form, size_t first);
   void createChildren(Control& parent, HWND window, int dx, int dy, Form& form);
   // Tells the user, through the one error box, that some of the form's windows are missing.
   void reportMissingWindows(const Form& form);
@@ -84,8 +87,8 @@ class Win32Runtime : public Runtime {
   // Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDn and Ctrl+PgUp turn the pages of the window's tabs.
   bool turnPage(HWND top, const MSG& msg);
   void trackHover(const MSG& msg);
-  // The program's first wait for input, then what was left for it: the hidden pages' windows
-  // and the work queued by whenIdle. Nothing is read from the queue before that work is done.
+  // The program's first wait for input, then what was left for it: the hidden pages' windows,
+  // the tooltips and the work queued by whenIdle. Nothing is read from the queue before that.
   void settleAfterFirstWait();
   void runIdleWork();
   Control* disabledControlAt(HWND container, POINT at) const;
@@ -110,6 +113,7 @@ class Win32Runtime : public Runtime {
   };
   std::vector<DeferredPage> deferredPages_;
   std::map<const Form*, HWND> tooltips_;  // each form's tooltip window
+  std::vector<Form*> tooltipsDue_;  // forms opened before the first wait: tooltips come then
   bool terminateRequested_ = false;
   bool loopRunning_ = false;
   bool missingWindows_ = false;  // while a form is made: Windows refused one of its windows
