@@ -69,11 +69,15 @@ BOOL CALLBACK collectTop(HWND window, LPARAM data) {
 ProgramFolder::ProgramFolder(const std::string& exeName) {
   char temp[MAX_PATH];
   GetTempPathA(MAX_PATH, temp);
+  // Wine gives a later test process the same id: a name used before must not come back, or a
+  // clock tool still running for an earlier program would write into this folder.
   static int serial = 0;
   char name[MAX_PATH];
-  std::snprintf(name, sizeof name, "%sCorvane e2e %lu-%d", temp, GetCurrentProcessId(), ++serial);
+  do {
+    std::snprintf(name, sizeof name, "%sCorvane e2e %lu-%lu-%d", temp, GetCurrentProcessId(),
+                  GetTickCount(), ++serial);
+  } while (!CreateDirectoryA(name, nullptr) && GetLastError() == ERROR_ALREADY_EXISTS);
   path_ = name;
-  CreateDirectoryA(path_.c_str(), nullptr);
   exe_ = file(exeName);
   copy(shipping("src/app/corvane.exe"), exe_);
   copy(shipping("demo/g200clk/G200clk.exe"), file("G200clk.exe"));

@@ -53,26 +53,21 @@ void Win32Registry::closeKey(Key key) { RegCloseKey(handle(key)); }
 
 std::optional<RegistryValue> Win32Registry::queryValue(Key key, const std::string& name) {
   const std::string ansiName = toAnsi(name);
+  // Most values are short: one call reads them; a longer one is read again at its full size
+  // (and again if it grew meanwhile).
   DWORD type = 0;
-  DWORD size = 0;
-  if (RegQueryValueExA(handle(key), ansiName.c_str(), nullptr, &type, nullptr, &size) !=
-      ERROR_SUCCESS)
-    return std::nullopt;
-  std::string bytes(size, '\0');
-  if (size > 0) {
-    // The value may have grown between the two calls: ask again until it fits.
-    for (;;) {
-      DWORD got = static_cast<DWORD>(bytes.size());
-      const LONG r = RegQueryValueExA(handle(key), ansiName.c_str(), nullptr, &type,
-                                      reinterpret_cast<BYTE*>(&bytes[0]), &got);
-      if (r == ERROR_MORE_DATA) {
-        bytes.resize(got > bytes.size() ? got : bytes.size() * 2);
-        continue;
-      }
-      if (r != ERROR_SUCCESS) return std::nullopt;
-      bytes.resize(got);
-      break;
+  std::string bytes(256, '\0');
+  for (;;) {
+    DWORD got = static_cast<DWORD>(bytes.size());
+    const LONG r = RegQueryValueExA(handle(key), ansiName.c_str(), nullptr, &type,
+                                    reinterpret_cast<BYTE*>(&bytes[0]), &got);
+    if (r == ERROR_MORE_DATA) {
+      bytes.resize(got > bytes.size() ? got : bytes.size() * 2);
+      continue;
     }
+    if (r != ERROR_SUCCESS) return std::nullopt;
+    bytes.resize(got);
+    break;
   }
   RegistryValue value;
   value.type = typeOf(type);

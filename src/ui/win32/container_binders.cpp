@@ -78,8 +78,15 @@ class PaneBinder : public Binder {
     int at = 0;
     while (at < static_cast<int>(all.size()) && all[at] != &native.model()) ++at;
     const std::string text = platform::win32::toAnsi(shownText(native.model().caption()));
+    // The tab control redraws its tabs for every change: none when the text is the same.
+    std::string current(text.size() + 2, '\0');
     TCITEMA item{};
     item.mask = TCIF_TEXT;
+    item.pszText = &current[0];
+    item.cchTextMax = static_cast<int>(current.size());
+    if (SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(&item)) &&
+        text == item.pszText)
+      return;
     item.pszText = const_cast<char*>(text.c_str());
     SendMessageA(tabs, TCM_SETITEMA, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(&item));
   }

@@ -96,6 +96,9 @@ LRESULT Win32Runtime::handleMessage(NativeControl& container, HWND hwnd, UINT ms
         return 0;
       }
       break;
+    case WM_NCPAINT:
+      if (model.kind() != Kind::Form && hasNoFrame(hwnd)) return 0;  // a page or a flat panel
+      break;
     default: break;
   }
   return DefWindowProcA(hwnd, msg, wParam, lParam);

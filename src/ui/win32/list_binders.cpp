@@ -88,7 +88,10 @@ class TabBinder : public Binder {
       TCITEMA item{};
       item.mask = TCIF_STATE;
       item.dwStateMask = TCIS_BUTTONPRESSED;
-      item.dwState = i == selected ? TCIS_BUTTONPRESSED : 0;
+      SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+      const DWORD wanted = i == selected ? TCIS_BUTTONPRESSED : 0;
+      if ((item.dwState & TCIS_BUTTONPRESSED) == wanted) continue;  // each change redraws the tabs
+      item.dwState = wanted;
       SendMessageA(tabs, TCM_SETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
     }
   }

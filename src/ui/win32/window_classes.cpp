@@ -63,7 +63,45 @@ LRESULT CALLBACK applicationProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
   return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
+// Labels and buttons as Windows makes them, less the painting of a frame they do not have:
+// Windows would fetch a device context for each of them to draw nothing.
+WNDPROC g_staticProc = nullptr;
+WNDPROC g_buttonProc = nullptr;
+
+LRESULT CALLBACK framelessStaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NCPAINT && hasNoFrame(hwnd)) return 0;
+  return CallWindowProcA(g_staticProc, hwnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK framelessButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NCPAINT && hasNoFrame(hwnd)) return 0;
+  return CallWindowProcA(g_buttonProc, hwnd, msg, wParam, lParam);
+}
+
+// The program's own class of the same name comes before the system's for its windows; the
+// class name stays what other programs (and accessibility tools) know.
+// Registered once for the process; should Windows refuse it, the system's class is used as is.
+void registerFrameless(HINSTANCE instance, const char* name, WNDPROC proc, WNDPROC& original) {
+  if (original) return;
+  WNDCLASSA cls{};
+  if (!GetClassInfoA(nullptr, name, &cls)) return;
+  const WNDPROC system = cls.lpfnWndProc;
+  cls.lpfnWndProc = proc;
+  cls.hInstance = instance;
+  cls.style &= ~static_cast<UINT>(CS_GLOBALCLASS);
+  // Set first: the class may be in use the moment it exists.
+  original = system;
+  if (!RegisterClassA(&cls)) original = nullptr;
+}
+
 }  // namespace
+
+bool hasNoFrame(HWND hwnd) {
+  const auto style = static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
+  const auto exStyle = static_cast<DWORD>(GetWindowLongA(hwnd, GWL_EXSTYLE));
+  return !(style & (WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_HSCROLL | WS_VSCROLL)) &&
+         !(exStyle & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_WINDOWEDGE | WS_EX_DLGMODALFRAME));
+}
 
 void releaseWindowClasses(const Win32Runtime& runtime) {
   if (g_runtime == &runtime) g_runtime = nullptr;
@@ -88,6 +126,8 @@ void registerWindowClasses(HINSTANCE instance, Win32Runtime& runtime) {
   application.lpfnWndProc = applicationProc;
   application.lpszClassName = kApplicationClass;
   RegisterClassA(&application);
+  registerFrameless(instance, "Static", framelessStaticProc, g_staticProc);
+  registerFrameless(instance, "Button", framelessButtonProc, g_buttonProc);
 }
 
 void loadCommonControls() {
