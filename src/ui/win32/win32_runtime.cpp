@@ -265,7 +265,8 @@ void Win32Runtime::runIdleWork() {
 
 int Win32Runtime::run(Form& mainForm) {
   mainForm.setMainForm(true);
-  if (application_) ShowWindow(application_, SW_SHOWNORMAL);  // the task bar button
+  // The task bar button; the main window, shown next, is the one that becomes active.
+  if (application_) ShowWindow(application_, SW_SHOWNA);
   mainForm.show();
   if (terminateRequested_) {
     // The program was told to end before the loop started: the window appears, then it ends.
