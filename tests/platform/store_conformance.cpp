@@ -37,6 +37,22 @@ TEST_P(StoreConformance, TextRoundTripsAndMissingValuesReadEmpty) {
   EXPECT_EQ(store.ReadString("Empty"), "");
 }
 
+TEST_P(StoreConformance, ValuesOfAnyLengthAreReadWhole) {
+  SettingsStore store(*backend);
+  store.SetRootKey(RootKey::LocalMachine);
+  ASSERT_TRUE(store.OpenKey(kBase, true));
+  // Around the size one read takes at once, and far beyond it.
+  for (size_t length : {255u, 256u, 257u, 5000u}) {
+    const std::string text(length - 1, 'G');  // the terminating zero makes `length` bytes
+    store.WriteString("Long", text);
+    EXPECT_EQ(store.ReadString("Long"), text) << length;
+    std::vector<std::uint8_t> bytes(length);
+    for (size_t i = 0; i < length; ++i) bytes[i] = static_cast<std::uint8_t>(i * 7);
+    store.WriteBinaryData("Bytes", bytes);
+    EXPECT_EQ(store.ReadBinaryData("Bytes", static_cast<int>(length)), bytes) << length;
+  }
+}
+
 TEST_P(StoreConformance, NamesAreComparedWithoutRegardToCase) {
   SettingsStore store(*backend);
   store.SetRootKey(RootKey::LocalMachine);

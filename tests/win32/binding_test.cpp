@@ -12,6 +12,7 @@
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/win32/win32_runtime.h"
+#include "ui/win32/window_classes.h"
 
 namespace {
 
@@ -206,6 +207,59 @@ TEST_F(BindingTest, IdleWorkRunsAtTheFirstWaitWithEveryPageMadeAndBeforeAnyMessa
   EXPECT_TRUE(pageMade);
   EXPECT_EQ(clicksBefore, 0) << "a message was read before the idle work";
   EXPECT_EQ(form.buttonClicks, 1);
+}
+
+namespace {
+
+BOOL CALLBACK noteTooltips(HWND window, LPARAM found) {
+  char cls[64] = {};
+  GetClassNameA(window, cls, sizeof cls);
+  if (lstrcmpiA(cls, TOOLTIPS_CLASSA) == 0) reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+  return TRUE;
+}
+
+// The tools of the tooltip windows `form` owns.
+int tooltipTools(HWND form) {
+  std::vector<HWND> tips;
+  EnumThreadWindows(GetCurrentThreadId(), noteTooltips, reinterpret_cast<LPARAM>(&tips));
+  int tools = 0;
+  for (HWND t : tips)
+    if (GetWindow(t, GW_OWNER) == form) tools += static_cast<int>(SendMessageA(t, TTM_GETTOOLCOUNT, 0, 0));
+  return tools;
+}
+
+}  // namespace
+
+TEST_F(BindingTest, TooltipsComeWhenTheProgramFirstLooksAtItsQueue) {
+  form.button.setHint("押すと数える");  // a tooltip, like the box's hint is not
+  EXPECT_EQ(tooltipTools(hwnd(form)), 0) << "made before the window was up";
+  runtime.pumpMessages();
+  EXPECT_EQ(tooltipTools(hwnd(form)), 1);
+  runtime.pumpMessages();
+  EXPECT_EQ(tooltipTools(hwnd(form)), 1) << "made twice";
+}
+
+TEST(FramelessWindows, OnlyWindowsWithNothingOutsideTheirClientAreaSkipTheFramePaint) {
+  struct Case {
+    DWORD style, exStyle;
+    bool frameless;
+  } cases[] = {
+      {WS_CHILD | SS_LEFT, 0, true},                      // a label
+      {WS_CHILD | BS_GROUPBOX, 0, true},                  // a group box draws its frame inside
+      {WS_CHILD | ES_LEFT, WS_EX_CLIENTEDGE, false},      // an edit box
+      {WS_CHILD | ES_MULTILINE | WS_VSCROLL, 0, false},   // a memo's scroll bar
+      {WS_CHILD | WS_BORDER, 0, false},
+      {WS_CHILD, WS_EX_STATICEDGE, false},                // a thin sunken edge
+  };
+  HWND parent = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+  for (const Case& c : cases) {
+    HWND w = CreateWindowExA(c.exStyle, "Static", "", c.style, 0, 0, 50, 20, parent, nullptr,
+                             GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(ui::win32::hasNoFrame(w), c.frameless) << std::hex << c.style << " " << c.exStyle;
+  }
+  DestroyWindow(parent);
 }
 
 TEST_F(BindingTest, AnErrorInAHandlerIsShownInTheErrorBoxAndTheProgramGoesOn) {
