@@ -109,23 +109,30 @@ void releaseWindowClasses(const Win32Runtime& runtime) {
 
 void registerWindowClasses(HINSTANCE instance, Win32Runtime& runtime) {
   g_runtime = &runtime;
-  WNDCLASSA form{};
+  WNDCLASSEXA form{};
+  form.cbSize = sizeof form;
   form.lpfnWndProc = containerProc;
   form.hInstance = instance;
   form.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
   if (!form.hIcon) form.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+  // The title bar's small icon from the icon file itself, once for both classes that show it
+  // (Windows would otherwise shrink the large one for each class).
+  form.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(1), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), 0));
   form.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   form.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   form.lpszClassName = kFormClass;
-  RegisterClassA(&form);
-  WNDCLASSA pane = form;
+  RegisterClassExA(&form);
+  WNDCLASSEXA pane = form;
   pane.hIcon = nullptr;
+  pane.hIconSm = nullptr;
   pane.lpszClassName = kPaneClass;
-  RegisterClassA(&pane);
-  WNDCLASSA application = form;
+  RegisterClassExA(&pane);
+  WNDCLASSEXA application = form;
   application.lpfnWndProc = applicationProc;
   application.lpszClassName = kApplicationClass;
-  RegisterClassA(&application);
+  RegisterClassExA(&application);
   registerFrameless(instance, "Static", framelessStaticProc, g_staticProc);
   registerFrameless(instance, "Button", framelessButtonProc, g_buttonProc);
 }
