@@ -218,11 +218,7 @@ void ClockPage::showLimits() {
 void ClockPage::TabSheet3Show() {
   int clock = UpDown1.position();
   if (batchDue_) startBatchFile();
-  if (batch_) {
-    // The report is being written: read it once the batch file is done (or has had its time).
-    services_.launcher.waitFor(batch_, kReportWaitMs);
-    batch_ = 0;
-  }
+  waitForBatchFile();  // the report is being written: read it once it is done
   if (!currentClockRead_) {
     const auto reported =
         clockFromReport(services_.files.readRawLines(inProgramFolder("clk.txt")));
@@ -243,7 +239,15 @@ std::string ClockPage::BuildClockCommand(int targetMhz) {
   return *command;
 }
 
+void ClockPage::waitForBatchFile() {
+  if (!batch_) return;
+  services_.launcher.waitFor(batch_, kReportWaitMs);
+  batch_ = 0;
+}
+
 void ClockPage::startTool(const std::string& commandLine) {
+  // The batch file runs the tool too: two of them on the chip at once could interleave.
+  waitForBatchFile();
   if (!services_.launcher.run(commandLine, platform::ShowMode::Normal))
     throw platform::UserError(platform::format1(text::tr(text::Id::ErrorCannotStart), toolPath_));
 }

@@ -45,7 +45,7 @@ class ClockPage {
   void startBatchFile();
   // The same once the main window is up and idle, or when the page is shown, if that is sooner.
   void startBatchFileWhenIdle(ui::Runtime& runtime);
-  // How long showing the page waits for clk.bat to finish its report.
+  // How long showing the page, or the tool's first start, waits for clk.bat to finish its report.
   static constexpr std::uint32_t kReportWaitMs = 5000;
 
   // ---- Show step of the main window ---------------------------------------------------------
@@ -128,7 +128,9 @@ class ClockPage {
 
   std::string inProgramFolder(const std::string& fileName) const;
   void setToolPath(const std::string& path);
-  // Starts the clock tool; throws when it cannot be started.
+  // Waits (once) for clk.bat, which runs the clock tool for its report.
+  void waitForBatchFile();
+  // Starts the clock tool, after clk.bat; throws when it cannot be started.
   void startTool(const std::string& commandLine);
   // The clock now on the chip: stored as "OverClock" and shown.
   void rememberClock(int mhz);

@@ -162,3 +162,19 @@ TEST_F(ClockPageTest, AReadOnlyIniIsRefusedAndLeftAsItWas) {
   _chmod(hostIni.c_str(), _S_IREAD | _S_IWRITE);
 #endif
 }
+
+TEST_F(ClockPageTest, TheToolNeverRunsBesideTheReportBatchFile) {
+  startUp();  // clk.bat is running: it has the tool write its report
+  size_t startsDuringTheWait = 0;
+  world.launcher.onWait = [&] { startsDuringTheWait = world.launcher.starts.size(); };
+  world.runtime.modalScripts.push_back([&](ui::Form&) { kaku.Button1.userClick(); });
+  page.Button3.userClick();
+  ASSERT_EQ(world.launcher.waits.size(), 1u) << "the clock changed while the report was written";
+  EXPECT_EQ(world.launcher.waits[0].second, overclock::ClockPage::kReportWaitMs);
+  EXPECT_EQ(startsDuringTheWait, 1u) << "the tool started before the batch file was done";
+  EXPECT_EQ(started().back(), folder.file("G200clk.exe") + " /1 189");
+  // Once done, it is not waited for again: the countdown's restore runs at once.
+  world.runtime.modalScripts.push_back([&](ui::Form&) { kaku.Button2.userClick(); });
+  page.Button3.userClick();
+  EXPECT_EQ(world.launcher.waits.size(), 1u);
+}

@@ -18,7 +18,6 @@ using platform::win32::toAnsi;
 
 namespace ui::win32 {
 
-
 Win32Runtime::Win32Runtime(HINSTANCE instance, platform::Dialogs& dialogs)
     : Runtime(dialogs), instance_(instance) {
   loadCommonControls();
@@ -250,6 +249,8 @@ void Win32Runtime::settleAfterFirstWait() {
   // A wait of no time on the queue is the program's first wait for input: WaitForInputIdle
   // returns for it, and Wine sends the painted window to the screen. Sent messages are left in
   // the queue (another program asking for a window's text waits until the windows are all made).
+  // A wait cut short by the window system's own news was a wait all the same; a few more let that
+  // settle, and then the work goes ahead in any case.
   const DWORD anythingButSent = QS_ALLINPUT & ~static_cast<DWORD>(QS_SENDMESSAGE);
   for (int tries = 0; tries < 4; ++tries)
     if (MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, anythingButSent) == WAIT_TIMEOUT) break;
