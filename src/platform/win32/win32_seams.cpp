@@ -73,7 +73,13 @@ Launcher::Watched Win32Launcher::runWatched(const std::string& commandLine, Show
 bool Win32Launcher::waitFor(Watched program, std::uint32_t milliseconds) {
   if (!program) return false;
   const HANDLE process = reinterpret_cast<HANDLE>(program);
-  const bool ended = WaitForSingleObject(process, milliseconds) == WAIT_OBJECT_0;
+  bool ended = WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+  if (!ended && milliseconds > 0) {
+    // The window takes no input meanwhile: the hourglass says so.
+    const HCURSOR before = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+    ended = WaitForSingleObject(process, milliseconds) == WAIT_OBJECT_0;
+    SetCursor(before);
+  }
   CloseHandle(process);
   return ended;
 }
