@@ -64,29 +64,27 @@ LRESULT CALLBACK applicationProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
 }
 
 // Labels and buttons as Windows makes them, less the painting of a frame they do not have:
-// Windows would fetch a device context for each of them to draw nothing.
+// Windows would fetch a device context for each of them to draw nothing. One procedure per
+// system class, each in front of that class's own.
 WNDPROC g_staticProc = nullptr;
 WNDPROC g_buttonProc = nullptr;
 
-LRESULT CALLBACK framelessStaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+template <WNDPROC& original>
+LRESULT CALLBACK framelessProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_NCPAINT && hasNoFrame(hwnd)) return 0;
-  return CallWindowProcA(g_staticProc, hwnd, msg, wParam, lParam);
-}
-
-LRESULT CALLBACK framelessButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCPAINT && hasNoFrame(hwnd)) return 0;
-  return CallWindowProcA(g_buttonProc, hwnd, msg, wParam, lParam);
+  return CallWindowProcA(original, hwnd, msg, wParam, lParam);
 }
 
 // The program's own class of the same name comes before the system's for its windows; the
 // class name stays what other programs (and accessibility tools) know.
 // Registered once for the process; should Windows refuse it, the system's class is used as is.
-void registerFrameless(HINSTANCE instance, const char* name, WNDPROC proc, WNDPROC& original) {
+template <WNDPROC& original>
+void registerFrameless(HINSTANCE instance, const char* name) {
   if (original) return;
   WNDCLASSA cls{};
   if (!GetClassInfoA(nullptr, name, &cls)) return;
   const WNDPROC system = cls.lpfnWndProc;
-  cls.lpfnWndProc = proc;
+  cls.lpfnWndProc = framelessProc<original>;
   cls.hInstance = instance;
   cls.style &= ~static_cast<UINT>(CS_GLOBALCLASS);
   // Set first: the class may be in use the moment it exists.
@@ -133,8 +131,8 @@ void registerWindowClasses(HINSTANCE instance, Win32Runtime& runtime) {
   application.lpfnWndProc = applicationProc;
   application.lpszClassName = kApplicationClass;
   RegisterClassExA(&application);
-  registerFrameless(instance, "Static", framelessStaticProc, g_staticProc);
-  registerFrameless(instance, "Button", framelessButtonProc, g_buttonProc);
+  registerFrameless<g_staticProc>(instance, "Static");
+  registerFrameless<g_buttonProc>(instance, "Button");
 }
 
 void loadCommonControls() {
