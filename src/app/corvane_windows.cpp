@@ -3,7 +3,7 @@
 CorvaneWindows::CorvaneWindows(ui::Runtime& runtime, platform::Services& services)
     : main_(runtime, services),
       GameForm(runtime, services),
-      kakuForm(runtime, services, [this] { Form1.clock.Button4Click(); }),
+      kakuForm(runtime, services, [this](bool& back) { Form1.clock.restoreDefaultClock(back); }),
       AboutBox(runtime, services),
       PINForm(runtime),
       WizForm(runtime, services, PINForm, [this] { return Form1.clock.Edit2.text(); }),

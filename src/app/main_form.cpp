@@ -3,18 +3,18 @@
 #include "app/about_box.h"
 #include "pins/wiz_form.h"
 #include "platform/errors.h"
-#include "platform/registry_locations.h"
 #include "platform/text.h"
 #include "settings/game_form.h"
 #include "settings/presets.h"
 #include "settings/removal.h"
 #include "settings/undo.h"
+#include "stored/display_detection.h"
+#include "stored/driver_settings.h"
+#include "stored/powerdesk.h"
+#include "stored/run_lists.h"
 #include "text/catalogue.h"
 
 namespace {
-
-using platform::KeyAccess;
-namespace keys = platform::keys;
 
 // "16" is 16; anything that is not a whole number is the conversion error the user sees.
 int colourDepth(const std::string& text) {
@@ -80,32 +80,28 @@ void TForm1::FormCreate() {
   // the wrong system.
   checkPlatform();
   if (!iniLoaded || refused_) return;
-  runtime().dispatch([this] {
-    platform::SettingsStore reg(services_.registry);
-    detect(reg);
-  });
+  runtime().dispatch([this] { detect(); });
 }
 
-void TForm1::detect(platform::SettingsStore& reg) {
-  clock.detectStartupEntry(reg);
-  detectDisplayAdapter(reg);
-  clock.loadLastClockAndToolPath(reg);
+void TForm1::detect() {
+  clock.detectStartupEntry();
+  general.Label12.setCaption(stored::DisplayDetection(services_.registry).adapterDescription());
+  clock.loadLastClockAndToolPath();
   // Not in the window's way: it starts once the window is up (the overclock page waits for it).
   clock.startBatchFileWhenIdle(runtime());
-  platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
-  // The old spelling of the virtual-desktop option ("Win98 Virtual" is the one in use). The
-  // driver ignores it, so a refused deletion is said and the start-up goes on.
-  if (reg.ValueExists("Win98Virtual")) {
+  {
+    stored::DriverSettings driver(services_.registry);
+    // The driver ignores the old spelling, so a refused deletion is said and the start-up goes on.
     try {
-      reg.RemoveValue("Win98Virtual");
+      driver.removeOldVirtualDesktopSpelling();
     } catch (const platform::RegistryError& e) {
       runtime().showError(e.what());
     }
+    registry.LoadOptions(driver);
   }
-  registry.LoadOptions(reg);
-  detectDisplayMode(reg);
-  detectQuickDesk(reg);
-  detectPowerDeskAndMonitor(reg);
+  detectDisplayMode();
+  registry.tasktrey.setChecked(stored::QuickDeskStartup(services_.registry).registered());
+  detectPowerDeskAndMonitor();
 }
 
 void TForm1::checkPlatform() {
@@ -125,55 +121,27 @@ void TForm1::checkPlatform() {
   runtime().terminate();
 }
 
-void TForm1::detectDisplayAdapter(platform::SettingsStore& reg) {
-  // The highest display class key that exists names the adapter, whoever it belongs to.
-  for (int number = 10; number >= 0; --number) {
-    if (platform::openLocation(reg, keys::kDisplayClass, KeyAccess::ExistingReadOnly,
-                               platform::zeroPadded(number, 4))) {
-      general.Label12.setCaption(reg.ReadString("DriverDesc"));
-      return;
-    }
-  }
-  platform::openLocation(reg, keys::kDisplayClass, KeyAccess::CreateIfMissing, "0000");
-  general.Label12.setCaption(reg.ReadString("DriverDesc"));
-}
-
-void TForm1::detectDisplayMode(platform::SettingsStore& reg) {
-  platform::openLocation(reg, keys::kDisplaySettings, KeyAccess::CreateIfMissing);
-  if (reg.ValueExists("BitsPerPixel")) {
-    const std::string bits = reg.ReadString("BitsPerPixel");
-    clock.Label10.setCaption(bits + "Bit");
-    clock.Label10.setTag(colourDepth(bits));
+void TForm1::detectDisplayMode() {
+  stored::DisplayDetection display(services_.registry);
+  if (const auto bits = display.bitsPerPixel()) {
+    clock.Label10.setCaption(*bits + "Bit");
+    clock.Label10.setTag(colourDepth(*bits));
   } else {
     clock.Label10.setCaption("Unknown");
   }
-  platform::openLocation(reg, keys::kDisplaySettings, KeyAccess::CreateIfMissing);
-  clock.Label34.setCaption(reg.ValueExists("Resolution") ? reg.ReadString("Resolution")
-                                                         : "Unknown");
+  clock.Label34.setCaption(display.resolution().value_or("Unknown"));
 }
 
-void TForm1::detectQuickDesk(platform::SettingsStore& reg) {
-  platform::openLocation(reg, keys::kUserRun, KeyAccess::CreateIfMissing);
-  registry.tasktrey.setChecked(reg.ValueExists(keys::kQuickDeskRunValue));
-}
-
-void TForm1::detectPowerDeskAndMonitor(platform::SettingsStore& reg) {
-  platform::openLocation(reg, keys::kPowerDeskUninstall, KeyAccess::CreateIfMissing);
-  general.Label31.setCaption(reg.ValueExists("DisplayName") ? reg.ReadString("DisplayName")
-                                                            : "Unknown");
-  platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
-  general.Label29.setCaption(reg.ValueExists("OrgMonName") ? reg.ReadString("OrgMonName")
-                                                           : "Unknown");
+void TForm1::detectPowerDeskAndMonitor() {
+  general.Label31.setCaption(stored::PowerDesk(services_.registry).productName().value_or("Unknown"));
+  general.Label29.setCaption(
+      stored::DriverSettings(services_.registry).monitorName().value_or("Unknown"));
 }
 
 void TForm1::FormShow() {
   if (refused_) return;  // the program is ending; nothing on this system is touched
-  {
-    platform::SettingsStore reg(services_.registry);
-    platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
-    clock.ClassifyClockTool();
-    clock.ApplyClockProfile(reg);
-  }
+  clock.ClassifyClockTool();
+  clock.ApplyClockProfile();
   system.identifyAtStartUp(general.Label38, registry.box("comwrite"), registry.box("DNow"));
 }
 

@@ -59,12 +59,10 @@ class TForm1 : public ui::Form {
   bool refused() const { return refused_; }
 
  private:
-  void detect(platform::SettingsStore& reg);
+  void detect();
   void checkPlatform();
-  void detectDisplayAdapter(platform::SettingsStore& reg);
-  void detectDisplayMode(platform::SettingsStore& reg);
-  void detectQuickDesk(platform::SettingsStore& reg);
-  void detectPowerDeskAndMonitor(platform::SettingsStore& reg);
+  void detectDisplayMode();
+  void detectPowerDeskAndMonitor();
 
   platform::Services& services_;
   bool refused_ = false;

@@ -3,19 +3,16 @@
 #include <algorithm>
 
 #include "overclock/clock_report.h"
-#include "overclock/clock_settings.h"
 #include "overclock/clock_tool.h"
 #include "overclock/confirm_form.h"
 #include "overclock/options_form.h"
 #include "platform/errors.h"
-#include "platform/registry_locations.h"
 #include "platform/text.h"
+#include "stored/clock_settings.h"
+#include "stored/run_lists.h"
 #include "text/catalogue.h"
 
 namespace overclock {
-
-using platform::KeyAccess;
-namespace keys = platform::keys;
 
 namespace {
 
@@ -129,18 +126,16 @@ void ClockPage::loadMystclkIni() {
   }
 }
 
-void ClockPage::detectStartupEntry(platform::SettingsStore& reg) {
-  platform::openLocation(reg, keys::kMachineRun, KeyAccess::CreateIfMissing);
-  Button7.setEnabled(reg.ValueExists(kStartupEntryValue));
+void ClockPage::detectStartupEntry() {
+  Button7.setEnabled(stored::ClockStartup(services_.registry).registered());
 }
 
-void ClockPage::loadLastClockAndToolPath(platform::SettingsStore& reg) {
-  platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
-  storedClock_ = readStoredClock(reg, kLastClockValue);
+void ClockPage::loadLastClockAndToolPath() {
+  stored::ClockSettings clocks(services_.registry);
+  storedClock_ = clocks.lastClock();
   // Inside today's limits; the profile's limits, once applied, take it in again.
   if (storedClock_) UpDown1.setPosition(*storedClock_);
-  setToolPath(reg.ValueExists(kToolPathValue) ? reg.ReadString(kToolPathValue)
-                                              : inProgramFolder("G200clk.exe"));
+  setToolPath(clocks.toolPath().value_or(inProgramFolder("G200clk.exe")));
 }
 
 void ClockPage::startBatchFile() {
@@ -180,16 +175,16 @@ std::optional<ClockProfile> ClockPage::activeProfile() const {
   return chooseClockProfile(Label10.tag(), Label34.caption());
 }
 
-void ClockPage::ApplyClockProfile(platform::SettingsStore& reg) {
+void ClockPage::ApplyClockProfile() {
   const auto profile = activeProfile();
   if (!profile) return;
   const ClockProfileInfo& info = profileInfo(*profile);
-  platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
+  stored::ClockSettings clocks(services_.registry);
   // Values outside what the options window allows were written by something else: they come
   // in at the nearest end, so the restore always has a command to run.
-  if (const auto stored = readStoredClock(reg, info.defaultValueName))
+  if (const auto stored = clocks.limit(info.defaultLimit))
     defaultClock_ = info.defaultRange.clamp(*stored);
-  if (const auto stored = readStoredClock(reg, info.maximumValueName))
+  if (const auto stored = clocks.limit(info.maximumLimit))
     maximumClock_ = info.maximumRange.clamp(*stored);
   showLimits();
   if (storedClock_) UpDown1.setPosition(*storedClock_);
@@ -253,9 +248,7 @@ void ClockPage::startTool(const std::string& commandLine) {
 }
 
 void ClockPage::rememberClock(int mhz) {
-  platform::SettingsStore reg(services_.registry);
-  platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
-  reg.WriteInteger(kLastClockValue, mhz);
+  stored::ClockSettings(services_.registry).storeLastClock(mhz);
   Label92.setCaption(megahertz(mhz));
   currentClockRead_ = true;
 }
@@ -265,18 +258,23 @@ void ClockPage::Button3Click() {
   const int target = UpDown1.commitTypedText();
   startTool(BuildClockCommand(target));
   confirmation_->Label4.setCaption(std::to_string(target));
-  restoredDuringCountdown_ = false;
-  confirmation_->showModal();
   // A restore that ran the tool has stored the default clock itself, or shown why it could
-  // not: storing again would only repeat its error.
-  if (!restoredDuringCountdown_) rememberClock(UpDown1.position());
+  // not: storing again would only repeat its error. One that could not run the tool left the
+  // new clock on the chip.
+  const Countdown end = confirmation_->showModal();
+  if (end == Countdown::Kept || end == Countdown::RestoreFailed) rememberClock(UpDown1.position());
 }
 
 void ClockPage::Button4Click() {
+  bool clockBack = false;
+  restoreDefaultClock(clockBack);
+}
+
+void ClockPage::restoreDefaultClock(bool& clockBack) {
   const int clock = defaultClock_;
   startTool(BuildClockCommand(clock));
+  clockBack = true;
   // Only now: when the tool did not start, the chip (and the spin) keep the clock they had.
-  restoredDuringCountdown_ = true;
   UpDown1.setPosition(clock);
   const std::string restored =
       platform::format1(text::tr(text::Id::ClockRestored), std::to_string(clock));
@@ -290,21 +288,18 @@ void ClockPage::Button4Click() {
 void ClockPage::Button2Click() {
   const int target = UpDown1.commitTypedText();
   if (!clockArgument(kind_, target)) throw platform::UserError(clockOutOfRangeMessage(target));
-  platform::SettingsStore reg(services_.registry);
-  platform::openLocation(reg, keys::kMachineRun, KeyAccess::CreateIfMissing);
+  stored::ClockStartup startup(services_.registry);
   const std::string notice =
       platform::format1(text::tr(text::Id::ClockStartupNotice), std::to_string(target));
   services_.dialogs.messageBox(text::tr(text::Id::TitleInformation), notice,
                                platform::MessageIcon::Information, platform::MessageButtons::Ok);
-  reg.WriteString(kStartupEntryValue, BuildClockCommand(target));
+  startup.registerClock(BuildClockCommand(target));
   Button7.setEnabled(true);
 }
 
 void ClockPage::Button7Click() {
-  platform::SettingsStore reg(services_.registry);
-  platform::openLocation(reg, keys::kMachineRun, KeyAccess::CreateIfMissing);
   // A missing entry is fine; one that is still there would overclock at the next start.
-  reg.RemoveValue(kStartupEntryValue);
+  stored::ClockStartup(services_.registry).unregister();
   Button7.setEnabled(false);
 }
 
@@ -327,9 +322,7 @@ void ClockPage::Button6Click() {
   setToolPath(*chosen);
   // Classified before it is stored, so a refused write cannot leave the old tool's kind.
   ClassifyClockTool();
-  platform::SettingsStore reg(services_.registry);
-  platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
-  reg.WriteString(kToolPathValue, toolPath_);
+  stored::ClockSettings(services_.registry).storeToolPath(toolPath_);
 }
 
 void ClockPage::RadioGroup1Click() {

@@ -9,7 +9,6 @@
 #include "overclock/clock_commands.h"
 #include "overclock/clock_profile.h"
 #include "platform/services.h"
-#include "platform/settings_store.h"
 #include "ui/controls.h"
 #include "ui/runtime.h"
 #include "text/catalogue.h"
@@ -38,9 +37,9 @@ class ClockPage {
   // afterwards.
   void loadMystclkIni();
   // Enables text::tr(text::Id::ClockStartupClear) exactly when the start-up entry exists.
-  void detectStartupEntry(platform::SettingsStore& reg);
+  void detectStartupEntry();
   // The last clock set into the target spin, and the tool's path.
-  void loadLastClockAndToolPath(platform::SettingsStore& reg);
+  void loadLastClockAndToolPath();
   // Starts clk.bat, which has the clock tool write clk.txt.
   void startBatchFile();
   // The same once the main window is up and idle, or when the page is shown, if that is sooner.
@@ -50,12 +49,15 @@ class ClockPage {
 
   // ---- Show step of the main window ---------------------------------------------------------
   void ClassifyClockTool();
-  void ApplyClockProfile(platform::SettingsStore& reg);
+  void ApplyClockProfile();
 
   // ---- Handlers -----------------------------------------------------------------------------
   void TabSheet3Show();
   void Button3Click();   // クロック変更
-  void Button4Click();   // 初期設定 (also the countdown's restore)
+  void Button4Click();   // 初期設定
+  // 初期設定's work, for the countdown too: `clockBack` is set once the tool runs with the
+  // default clock, so that a failure afterwards (storing it) is not taken for a failed restore.
+  void restoreDefaultClock(bool& clockBack);
   void Button2Click();   // 起動時から有効
   void Button7Click();   // 解除する
   void Button6Click();   // SpeedButton1: locate the tool
@@ -147,7 +149,6 @@ class ClockPage {
   bool batchDue_ = false;  // clk.bat waits for the main window to be idle
   platform::Launcher::Watched batch_ = 0;  // clk.bat, until the page has waited for it
   std::optional<int> storedClock_;  // "OverClock" as read at start-up
-  bool restoredDuringCountdown_ = false;
   std::string lastClockCommand_;
   std::vector<std::string> iniLines_;
   std::string iniRefusal_;  // why the ini's lines are not known; empty once it is read

@@ -3,10 +3,11 @@
 namespace overclock {
 
 const ClockProfileInfo& profileInfo(ClockProfile profile) {
+  using stored::ClockLimit;
   static const ClockProfileInfo k89{
-      "OverClockDEF89", "OverClockMAX89", "105-115MHz", {70, 230}, {135, 230}};
+      ClockLimit::Default89, ClockLimit::Maximum89, "105-115MHz", {70, 230}, {135, 230}};
   static const ClockProfileInfo k66{
-      "OverClockDEF66", "OverClockMAX66", "80-95MHz", {66, 200}, {66, 200}};
+      ClockLimit::Default66, ClockLimit::Maximum66, "80-95MHz", {66, 200}, {66, 200}};
   return profile == ClockProfile::Mhz89 ? k89 : k66;
 }
 

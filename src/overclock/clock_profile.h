@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "stored/clock_settings.h"
+
 namespace overclock {
 
 enum class ClockProfile { Mhz89, Mhz66 };
@@ -16,8 +18,8 @@ struct ClockRange {
 };
 
 struct ClockProfileInfo {
-  const char* defaultValueName;  // "OverClockDEF89" / "OverClockDEF66"
-  const char* maximumValueName;  // "OverClockMAX89" / "OverClockMAX66"
+  stored::ClockLimit defaultLimit;  // where the profile's default clock is stored
+  stored::ClockLimit maximumLimit;  // and its highest clock
   const char* recommendedRange;  // "105-115MHz" / "80-95MHz"
   ClockRange defaultRange;       // 70-230 / 66-200
   ClockRange maximumRange;       // 135-230 / 66-200

@@ -8,7 +8,7 @@
 namespace overclock {
 
 TkakuForm::TkakuForm(ui::Runtime& runtime, platform::Services& /*services*/,
-                     std::function<void()> restore)
+                     Restore restore)
     : ui::Form(runtime, "kakuForm", text::tr(text::Id::ConfirmTitle)), restore_(std::move(restore)) {
   setBorder(ui::FormBorder::ToolWindowNoButtons);
   setPosition(ui::FormPosition::ScreenCenter);
@@ -42,6 +42,12 @@ void TkakuForm::layOut() {
   ProgressBar1.setBounds(12, 92, 256, 16);
 }
 
+Countdown TkakuForm::showModal() {
+  end_ = Countdown::Kept;
+  ui::Form::showModal();
+  return end_;
+}
+
 void TkakuForm::FormShow() {
   leaving_ = false;
   secondsLeft_ = kSeconds;
@@ -67,15 +73,23 @@ void TkakuForm::Button1Click() { leave(false); }
 void TkakuForm::Button2Click() { leave(true); }
 
 void TkakuForm::programEnding() {
-  if (visible()) leave(true);
+  if (visible()) leave(true, true);
 }
 
-void TkakuForm::leave(bool restoreDefaultClock) {
+void TkakuForm::leave(bool restoreDefaultClock, bool programEnding) {
   Timer1.setTimerEnabled(false);
   if (leaving_) return;  // already on the way out (a key pressed while the restore runs)
   leaving_ = true;
-  // The restore reports its own failures; the window closes all the same.
-  if (restoreDefaultClock) runtime().dispatch(restore_);
+  end_ = Countdown::Kept;
+  if (restoreDefaultClock) {
+    // The restore reports its own failures; the window closes all the same.
+    bool clockBack = false;
+    runtime().dispatch([this, &clockBack] {
+      if (restore_) restore_(clockBack);
+    });
+    end_ = !clockBack ? Countdown::RestoreFailed
+                      : programEnding ? Countdown::ProgramEnded : Countdown::Restored;
+  }
   close();
 }
 

@@ -10,10 +10,23 @@
 
 namespace overclock {
 
+// How a countdown ended.
+enum class Countdown {
+  Kept,           // "OK": the new clock stays
+  Restored,       // "キャンセル", the timer or Esc: the default clock is back
+  RestoreFailed,  // the restore could not run the tool (and said why): the new clock stays
+  ProgramEnded,   // the program ended during the countdown: the default clock is back
+};
+
 class TkakuForm : public ui::Form {
  public:
-  // `restore` is the clock page's "初期設定": it puts the default clock back and says so.
-  TkakuForm(ui::Runtime& runtime, platform::Services& services, std::function<void()> restore);
+  // `restore` is the clock page's "初期設定": it puts the default clock back and says so. It
+  // sets its argument once the tool runs with the default clock, and throws what goes wrong.
+  using Restore = std::function<void(bool& clockBack)>;
+  TkakuForm(ui::Runtime& runtime, platform::Services& services, Restore restore);
+
+  // Counts down until the user decides or the time is up; says how it ended.
+  Countdown showModal();
 
   // First line: text::tr(text::Id::ConfirmChanged) <target> text::tr(text::Id::ConfirmChangedUnit)
   ui::Label Label3{this, "Label3", text::tr(text::Id::ConfirmChanged)};
@@ -42,11 +55,12 @@ class TkakuForm : public ui::Form {
   void layOut();
   // Every way out: the timer goes off first, so no tick can start a second restore while the
   // restore's message is open.
-  void leave(bool restoreDefaultClock);
+  void leave(bool restoreDefaultClock, bool programEnding = false);
 
-  std::function<void()> restore_;
+  Restore restore_;
   int secondsLeft_ = kSeconds;
   bool leaving_ = false;
+  Countdown end_ = Countdown::Kept;
 };
 
 }  // namespace overclock

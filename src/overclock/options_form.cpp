@@ -1,14 +1,9 @@
 #include "overclock/options_form.h"
 
-#include "overclock/clock_settings.h"
-#include "platform/registry_locations.h"
-#include "platform/settings_store.h"
+#include "stored/clock_settings.h"
 #include "text/catalogue.h"
 
 namespace overclock {
-
-using platform::KeyAccess;
-namespace keys = platform::keys;
 
 namespace {
 
@@ -67,15 +62,14 @@ void TForm2::layOut() {
 void TForm2::FormShow() {
   // Spins whose value is not stored keep what they hold; a stored value outside a spin's range
   // (written by something else) comes in at the nearest end.
-  platform::SettingsStore reg(services_.registry);
-  platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
-  const std::pair<const char*, ui::UpDown*> spins[] = {
-      {k89.defaultValueName, &UpDown1},
-      {k89.maximumValueName, &UpDown2},
-      {k66.maximumValueName, &UpDown3},
-      {k66.defaultValueName, &UpDown4}};
-  for (const auto& [name, spin] : spins)
-    if (const auto stored = readStoredClock(reg, name)) spin->setPosition(*stored);
+  stored::ClockSettings clocks(services_.registry);
+  const std::pair<stored::ClockLimit, ui::UpDown*> spins[] = {
+      {k89.defaultLimit, &UpDown1},
+      {k89.maximumLimit, &UpDown2},
+      {k66.maximumLimit, &UpDown3},
+      {k66.defaultLimit, &UpDown4}};
+  for (const auto& [which, spin] : spins)
+    if (const auto stored = clocks.limit(which)) spin->setPosition(*stored);
 }
 
 ClockLimits TForm2::limits() const {
@@ -92,12 +86,11 @@ void TForm2::Button1Click() {
   for (ui::UpDown* spin : {&UpDown1, &UpDown2, &UpDown3, &UpDown4}) spin->commitTypedText();
   const ClockLimits l = limits();
   if (applyToPage_) applyToPage_(l);
-  platform::SettingsStore reg(services_.registry);
-  platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
-  reg.WriteInteger(k89.defaultValueName, l.default89);
-  reg.WriteInteger(k89.maximumValueName, l.maximum89);
-  reg.WriteInteger(k66.maximumValueName, l.maximum66);
-  reg.WriteInteger(k66.defaultValueName, l.default66);
+  stored::ClockSettings clocks(services_.registry);
+  clocks.storeLimit(k89.defaultLimit, l.default89);
+  clocks.storeLimit(k89.maximumLimit, l.maximum89);
+  clocks.storeLimit(k66.maximumLimit, l.maximum66);
+  clocks.storeLimit(k66.defaultLimit, l.default66);
   close();
 }
 

@@ -1,13 +1,13 @@
 #include "settings/backup_file.h"
 
 #include "platform/errors.h"
-#include "settings/driver_options.h"
 #include "text/catalogue.h"
 
 namespace settings {
 namespace {
 
-namespace keys = platform::keys;
+namespace keys = stored::keys;
+using stored::managedValues;
 using platform::RegistryValue;
 using platform::ValueType;
 
@@ -22,7 +22,7 @@ std::string rootName(platform::RootKey root) {
   return "";
 }
 
-std::string sectionLine(const platform::RegistryLocation& where) {
+std::string sectionLine(const stored::Location& where) {
   return "[" + rootName(where.root) + where.path + "]";
 }
 
@@ -167,25 +167,10 @@ bool parseData(const std::string& data, std::optional<RegistryValue>& value) {
 
 }  // namespace
 
-const std::vector<ManagedValue>& managedValues() {
-  static const std::vector<ManagedValue> values = [] {
-    std::vector<ManagedValue> all;
-    for (const auto& option : kDriverOptions)
-      all.push_back({&keys::kDriverSettings, option.valueName});
-    all.push_back({&keys::kDriverSettings, kAgpValueName});
-    // The removal writes these two beside the options.
-    all.push_back({&keys::kDriverSettings, "ShowHotKeys"});
-    all.push_back({&keys::kDriverSettings, "ShowSupport"});
-    all.push_back({&keys::kUserRun, keys::kQuickDeskRunValue});
-    return all;
-  }();
-  return values;
-}
-
 std::vector<std::string> backupFileLines(const Snapshot& snapshot) {
   std::vector<std::string> lines = {kHeader, ""};
   for (const bool present : {true, false}) {
-    const platform::RegistryLocation* section = nullptr;
+    const stored::Location* section = nullptr;
     for (const auto& saved : snapshot) {
       if (saved.value.has_value() != present) continue;
       if (saved.where != section) {
@@ -208,14 +193,14 @@ std::optional<Snapshot> parseBackupFile(const std::vector<std::string>& lines) {
   Snapshot snapshot;
   for (const auto& m : managed) snapshot.push_back({m.where, m.name, std::nullopt});
   std::vector<bool> seen(managed.size(), false);
-  const platform::RegistryLocation* section = nullptr;
+  const stored::Location* section = nullptr;
   for (std::size_t i = 1; i < lines.size(); ++i) {
     const std::string& line = lines[i];
     if (line.empty()) continue;
     if (line[0] == '[') {
       section = nullptr;
-      for (const auto* where : {&keys::kDriverSettings, &keys::kUserRun})
-        if (line == sectionLine(*where)) section = where;
+      for (const auto& m : managed)
+        if (line == sectionLine(*m.where)) section = m.where;
       if (!section) return std::nullopt;
       continue;
     }

@@ -5,30 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/registry.h"
-#include "platform/registry_locations.h"
+#include "stored/managed_values.h"
 
 namespace settings {
 
-// One value Corvane changes.
-struct ManagedValue {
-  const platform::RegistryLocation* where;
-  const char* name;
-};
-
-// Every value Corvane changes, in the file's order: the driver's options, "AGPFlags", the two
-// values the removal writes, and QuickDesk's start-up entry.
-const std::vector<ManagedValue>& managedValues();
-
-// One managed value and what it held: nothing when the value was absent.
-struct SavedValue {
-  const platform::RegistryLocation* where;
-  std::string name;
-  std::optional<platform::RegistryValue> value;
-};
-
-// Every managed value, in the order of managedValues().
-using Snapshot = std::vector<SavedValue>;
+using stored::managedValues;
+using stored::SavedValue;
+using stored::Snapshot;
 
 // The file's lines (REGEDIT4). Values that are present come first, key by key; the absent ones
 // follow as deletions ("name"=-), so that a regedit which stops at a line it does not know has

@@ -3,14 +3,10 @@
 #include <algorithm>
 
 #include "platform/errors.h"
-#include "platform/registry_locations.h"
-#include "platform/settings_store.h"
 #include "text/catalogue.h"
 
 namespace settings {
 namespace {
-
-using platform::KeyAccess;
 
 constexpr const char* kFolderName = "Backup";
 
@@ -49,40 +45,6 @@ std::string whenOf(const std::string& name) {
 }
 
 }  // namespace
-
-Snapshot readSnapshot(platform::RegistryBackend& registry) {
-  Snapshot snapshot;
-  platform::SettingsStore reg(registry);
-  const platform::RegistryLocation* open = nullptr;
-  bool found = false;
-  for (const auto& managed : managedValues()) {
-    if (managed.where != open) {
-      open = managed.where;
-      found = platform::openLocation(reg, *open, KeyAccess::ExistingReadOnly);
-      if (!found) reg.CloseKey();
-    }
-    snapshot.push_back(
-        {managed.where, managed.name, found ? reg.ReadValue(managed.name) : std::nullopt});
-  }
-  return snapshot;
-}
-
-void writeSnapshot(platform::RegistryBackend& registry, const Snapshot& snapshot) {
-  platform::SettingsStore reg(registry);
-  const platform::RegistryLocation* open = nullptr;
-  for (const auto& saved : snapshot) {
-    if (saved.where != open) {
-      open = saved.where;
-      reg.CloseKey();
-      platform::openLocation(reg, *open, KeyAccess::CreateIfMissing);
-    }
-    if (saved.value) {
-      reg.WriteValue(saved.name, *saved.value);
-      continue;
-    }
-    reg.RemoveValue(saved.name);
-  }
-}
 
 DriverBackups::DriverBackups(platform::Services& services) : services_(services) {}
 

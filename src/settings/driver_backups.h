@@ -11,10 +11,8 @@
 
 namespace settings {
 
-// What every managed value holds now (absent ones as nothing). Creates no key.
-Snapshot readSnapshot(platform::RegistryBackend& registry);
-// Puts every managed value back: present ones written, absent ones deleted.
-void writeSnapshot(platform::RegistryBackend& registry, const Snapshot& snapshot);
+using stored::readSnapshot;
+using stored::writeSnapshot;
 
 struct BackupFile {
   std::string path;

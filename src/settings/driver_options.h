@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "stored/driver_settings.h"
 #include "text/catalogue.h"
 
 namespace settings {
@@ -11,7 +12,7 @@ namespace settings {
 enum class OptionGroup { General, Gdi, System, D3DGen, D3DFilter };
 
 struct DriverOption {
-  const char* valueName;  // in the driver's key
+  stored::DriverValue value;  // what it switches in the driver's key
   const char* control;    // the check box
   text::Id caption;
   text::Id hint;          // shown in the tab's status line
@@ -21,16 +22,16 @@ struct DriverOption {
 // Group by group, top to bottom as the boxes appear on the tab.
 extern const std::array<DriverOption, 34> kDriverOptions;
 
-// The order in which the window load reads them ("AGPFlags" between the first twelve and the rest).
-extern const std::array<const char*, 12> kLoadOrderBeforeAgp;
-extern const std::array<const char*, 22> kLoadOrderAfterAgp;
+// The order in which the window load reads them (the AGP speed between the first twelve and the
+// rest).
+extern const std::array<stored::DriverValue, 12> kLoadOrderBeforeAgp;
+extern const std::array<stored::DriverValue, 22> kLoadOrderAfterAgp;
 
-const DriverOption* findByValueName(const std::string& valueName);
+const DriverOption* findByValue(stored::DriverValue value);
 const DriverOption* findByControl(const std::string& control);
 
 // The AGP speed choice: item 0 "AGP 1x" stores "0", item 1 "AGP 2x" stores "-1", item 2
 // "自動設定" (automatic) stores "1". Anything else stored shows as "AGP 1x".
-constexpr const char* kAgpValueName = "AGPFlags";
 const char* agpStoredText(int itemIndex);
 int agpItemFor(const std::string& storedText);
 

@@ -1,28 +1,20 @@
 #include "settings/game_form.h"
 
-#include "platform/registry_locations.h"
-#include "platform/settings_store.h"
+#include "stored/game_settings.h"
 #include "text/catalogue.h"
 
 namespace settings {
 namespace {
 
-using platform::KeyAccess;
-using platform::RegistryLocation;
-namespace keys = platform::keys;
+using stored::Access;
+using stored::UnrealSwitch;
 
-// A stored switch: 0 clears the box, 1 ticks it, any other number leaves it as it is.
-void showSwitch(platform::SettingsStore& reg, const char* name, ui::CheckBox& box) {
-  const std::int32_t value = reg.ReadInteger(name);
-  if (value == 0) box.setChecked(false);
-  if (value == 1) box.setChecked(true);
-}
-
-void writeInteger(platform::Services& services, const RegistryLocation& key, const char* name,
-                  int value) {
-  platform::SettingsStore reg(services.registry);
-  platform::openLocation(reg, key, KeyAccess::CreateIfMissing);
-  reg.WriteInteger(name, value);
+// A stored switch: 0 clears the box, 1 ticks it, any other number leaves it as it is. Missing:
+// the box is disabled.
+void showSwitch(std::optional<std::int32_t> stored, ui::CheckBox& box) {
+  if (!stored) box.setEnabled(false);
+  else if (*stored == 0) box.setChecked(false);
+  else if (*stored == 1) box.setChecked(true);
 }
 
 }  // namespace
@@ -72,80 +64,69 @@ TGameForm::TGameForm(ui::Runtime& runtime, platform::Services& services)
 }
 
 void TGameForm::FormShow() {
-  platform::SettingsStore reg(services_.registry);
+  // Only keys that are there are read: showing the window makes no key.
+  showSwitch(stored::NeedForSpeed3Settings(services_.registry, Access::ExistingReadOnly)
+                 .tripleBuffer(),
+             TriBufferNFS3);
 
-  // A game whose key is missing has none of its values (never read another game's key instead).
-  bool open = platform::openLocation(reg, keys::kNeedForSpeed3, KeyAccess::ExistingReadOnly);
-  if (open && reg.ValueExists("Triple Buffer")) showSwitch(reg, "Triple Buffer", TriBufferNFS3);
-  else TriBufferNFS3.setEnabled(false);
-
-  open = platform::openLocation(reg, keys::kUnreal, KeyAccess::ExistingReadOnly);
-  auto exists = [&](const char* name) { return open && reg.ValueExists(name); };
-  if (exists("Truecolor")) showSwitch(reg, "Truecolor", Truecolor);
-  else Truecolor.setEnabled(false);
-  if (exists("DoFlip")) showSwitch(reg, "DoFlip", DoFlip);
-  else DoFlip.setEnabled(false);
-  if (exists("TripleBuffering")) {
+  stored::UnrealSettings unreal(services_.registry, Access::ExistingReadOnly);
+  showSwitch(unreal.read(UnrealSwitch::Truecolor), Truecolor);
+  showSwitch(unreal.read(UnrealSwitch::DoFlip), DoFlip);
+  if (const auto triple = unreal.read(UnrealSwitch::TripleBuffering)) {
     // Triple buffering needs flipping: the flip box shows what triple buffering says.
-    const std::int32_t value = reg.ReadInteger("TripleBuffering");
-    if (value == 0 || value == 1) {
-      TriBufferUnreal.setChecked(value == 1);
-      DoFlip.setChecked(value == 1);
+    if (*triple == 0 || *triple == 1) {
+      TriBufferUnreal.setChecked(*triple == 1);
+      DoFlip.setChecked(*triple == 1);
     }
   } else {
     TriBufferUnreal.setEnabled(false);
     DoFlip.setEnabled(false);
   }
-  if (exists("DoTrilinear")) showSwitch(reg, "DoTrilinear", DoTrilinear);
-  else DoTrilinear.setEnabled(false);
+  showSwitch(unreal.read(UnrealSwitch::DoTrilinear), DoTrilinear);
 
-  open = platform::openLocation(reg, keys::kForsaken, KeyAccess::ExistingReadOnly);
-  if (open && reg.ValueExists("ScreenWidth")) {
-    const auto width = reg.ReadBinaryData("ScreenWidth", 2);
-    VGAMode.setChecked(width.size() == 2 && width[1] == 0x80);  // the low byte of 640
-  } else {
-    VGAMode.setEnabled(true);
-  }
+  const auto vga = stored::ForsakenSettings(services_.registry, Access::ExistingReadOnly).isVgaMode();
+  if (vga) VGAMode.setChecked(*vga);
+  else VGAMode.setEnabled(true);
 }
 
-void TGameForm::writeUnreal(const char* name, int value) {
-  writeInteger(services_, keys::kUnreal, name, value);
+void TGameForm::writeUnreal(stored::UnrealSwitch which, bool on) {
+  stored::UnrealSettings(services_.registry, Access::CreateIfMissing).write(which, on ? 1 : 0);
 }
 
-void TGameForm::TruecolorClick() { writeUnreal("Truecolor", Truecolor.checked() ? 1 : 0); }
+void TGameForm::TruecolorClick() { writeUnreal(UnrealSwitch::Truecolor, Truecolor.checked()); }
 
-void TGameForm::DoTrilinearClick() { writeUnreal("DoTrilinear", DoTrilinear.checked() ? 1 : 0); }
+void TGameForm::DoTrilinearClick() {
+  writeUnreal(UnrealSwitch::DoTrilinear, DoTrilinear.checked());
+}
 
 void TGameForm::TriBufferNFS3Click() {
-  writeInteger(services_, keys::kNeedForSpeed3, "Triple Buffer", TriBufferNFS3.checked() ? 1 : 0);
+  stored::NeedForSpeed3Settings(services_.registry, Access::CreateIfMissing)
+      .storeTripleBuffer(TriBufferNFS3.checked() ? 1 : 0);
 }
 
 void TGameForm::DoFlipClick() {
   if (DoFlip.checked()) {
-    writeUnreal("DoFlip", 1);
+    writeUnreal(UnrealSwitch::DoFlip, true);
     return;
   }
-  writeUnreal("DoFlip", 0);
+  writeUnreal(UnrealSwitch::DoFlip, false);
   if (TriBufferUnreal.checked()) {  // no triple buffering without flipping
     TriBufferUnreal.setChecked(false);
-    writeUnreal("TripleBuffering", 0);
+    writeUnreal(UnrealSwitch::TripleBuffering, false);
   }
 }
 
 void TGameForm::TriBufferUnrealClick() {
-  const int on = TriBufferUnreal.checked() ? 1 : 0;
-  writeUnreal("TripleBuffering", on);
-  writeUnreal("DoFlip", on);
-  DoFlip.setChecked(on == 1);
+  const bool on = TriBufferUnreal.checked();
+  writeUnreal(UnrealSwitch::TripleBuffering, on);
+  writeUnreal(UnrealSwitch::DoFlip, on);
+  DoFlip.setChecked(on);
 }
 
 void TGameForm::VGAModeClick() {
   // Only 640 by 480 is defined; clearing the box stores nothing.
   if (!VGAMode.checked()) return;
-  platform::SettingsStore reg(services_.registry);
-  platform::openLocation(reg, keys::kForsaken, KeyAccess::CreateIfMissing);
-  reg.WriteBinaryData("ScreenWidth", {0x02, 0x80});
-  reg.WriteBinaryData("ScreenHeight", {0x01, 0xE0});
+  stored::ForsakenSettings(services_.registry, Access::CreateIfMissing).storeVgaMode();
 }
 
 void TGameForm::Button1Click() { close(); }

@@ -2,6 +2,7 @@
 // "各種ゲーム用設定": registry switches of three games, read when the window is shown and
 // written when the user changes a box. A game that is not installed gets no key from showing.
 #include "platform/services.h"
+#include "stored/game_settings.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 
@@ -32,7 +33,7 @@ class TGameForm : public ui::Form {
   ui::Button Button1;              // "閉じる(&C)"
 
  private:
-  void writeUnreal(const char* name, int value);
+  void writeUnreal(stored::UnrealSwitch which, bool on);
 
   platform::Services& services_;
 };

@@ -4,13 +4,14 @@
 #include <vector>
 
 #include "platform/errors.h"
-#include "platform/registry_locations.h"
+#include "stored/driver_settings.h"
 #include "text/catalogue.h"
 
 namespace settings {
 namespace {
 
 using V = Variant;
+using D = stored::DriverValue;
 
 // Platform variants that write another text than the rest of their column.
 struct Exception {
@@ -27,42 +28,42 @@ struct Cell {
 };
 
 struct PresetRow {
-  const char* valueName;
+  stored::DriverValue value;
   Cell emergency, defaults, game, benchmark;
 };
 
 const PresetRow kPresetTable[] = {
-    // value name               emergency  defaults  game   benchmark
-    {"Analog Joystick",         {"0"},     {"1"},    {"1"}, {"0"}},
-    {"Force DDC",               {"0"},     {"0"},    {"0"}, {"0"}},
-    {"HicolorMode",             {"1"},     {"1"},    {"1"}, {"1"}},
-    {"ShowMeAllMatrox",         {"1"},     {"1"},    {"1"}, {"1"}},
-    {"Circles",                 {"1"},     {"1"},    {"1"}, {"1"}},
-    {"Rectangles",              {"1"},     {"1"},    {"1"}, {"1"}},
-    {"Ellipses",                {"1"},     {"1"},    {"1"}, {"1"}},
-    {"FontsCaching",            {"1"},     {"1"},    {"1"}, {"1"}},
-    {"PaletteWriteSync",        {"1"},     {"1"},    {"1"}, {"1"}},
-    {"FastBlit",                {"0"},     {"1"},    {"1"}, {"1"}},
-    {"CursorShapeSync",         {"0"},     {"1"},    {"1"}, {"1"}},
-    {"ColorDithering",          {"1"},     {"1"},    {"1"}, {"1"}},
-    {"Flip On Vblank",          {"1"},     {"1"},    {"1"}, {"0"}},
-    {"Use AGP",                 {"1"},     {"1"},    {"1"}, {"1"}},
-    {"Use MMX",                 {"1"},     {"1"},    {"1"}, {"1"}},
-    {"Bus Mastering",           {"0"},     {"1"},    {"1"},
+    // driver value             emergency  defaults  game   benchmark
+    {D::AnalogJoystick,         {"0"},     {"1"},    {"1"}, {"0"}},
+    {D::ForceDdc,               {"0"},     {"0"},    {"0"}, {"0"}},
+    {D::HicolorMode,            {"1"},     {"1"},    {"1"}, {"1"}},
+    {D::ShowMeAllMatrox,        {"1"},     {"1"},    {"1"}, {"1"}},
+    {D::Circles,                {"1"},     {"1"},    {"1"}, {"1"}},
+    {D::Rectangles,             {"1"},     {"1"},    {"1"}, {"1"}},
+    {D::Ellipses,               {"1"},     {"1"},    {"1"}, {"1"}},
+    {D::FontsCaching,           {"1"},     {"1"},    {"1"}, {"1"}},
+    {D::PaletteWriteSync,       {"1"},     {"1"},    {"1"}, {"1"}},
+    {D::FastBlit,               {"0"},     {"1"},    {"1"}, {"1"}},
+    {D::CursorShapeSync,        {"0"},     {"1"},    {"1"}, {"1"}},
+    {D::ColorDithering,         {"1"},     {"1"},    {"1"}, {"1"}},
+    {D::FlipOnVblank,           {"1"},     {"1"},    {"1"}, {"0"}},
+    {D::UseAgp,                 {"1"},     {"1"},    {"1"}, {"1"}},
+    {D::UseMmx,                 {"1"},     {"1"},    {"1"}, {"1"}},
+    {D::BusMastering,           {"0"},     {"1"},    {"1"},
                                 {"1", {{{V::Super7, V::Socket7Or5, V::General}, "0"}}}},
-    {"Use Write Combining",     {"0"},     {"1"},    {"1"}, {"1"}},
-    {"DeviceBitmapsCaching",    {"1"},     {"1"},    {"1"}, {"1"}},
-    {"AGPFlags",                {"0"},     {"0"},    {"-1"}, {"-1"}},
-    {"AlternateFillPolygons",   {"1"},     {"1"},    {"1"}, {"1"}},
-    {"SplitMode",               {"0"},     {"0"},    {"1"}, {"1"}},
-    {"YUV Filtering",           {"1"},     {"1"},    {"1"}, {"1"}},
-    {"D3DRendering",            {"0"},     {"0"},    {"1"}, {"1"}},
-    {"32BitZ",                  {"0"},     {"1"},    {"1"}, {"1"}},
-    {"Palettized Textures",     {"0"},     {"1"},    {"1"}, {"1"}},
-    {"Use Subpixel",            {"0"},     {"0"},    {"1"}, {"1"}},
-    {"Anisotropic",             {"0"},     {"0"},    {"1"}, {"0"}},
-    {"Indeo as YUV",            {"0"},     {"0"},    {"1"}, {"1"}},
-    {"Use 3DNow",               {nullptr}, {nullptr},
+    {D::UseWriteCombining,      {"0"},     {"1"},    {"1"}, {"1"}},
+    {D::DeviceBitmapsCaching,   {"1"},     {"1"},    {"1"}, {"1"}},
+    {D::AgpFlags,               {"0"},     {"0"},    {"-1"}, {"-1"}},
+    {D::AlternateFillPolygons,  {"1"},     {"1"},    {"1"}, {"1"}},
+    {D::SplitMode,              {"0"},     {"0"},    {"1"}, {"1"}},
+    {D::YuvFiltering,           {"1"},     {"1"},    {"1"}, {"1"}},
+    {D::D3DRendering,           {"0"},     {"0"},    {"1"}, {"1"}},
+    {D::ZBuffer32Bit,           {"0"},     {"1"},    {"1"}, {"1"}},
+    {D::PalettizedTextures,     {"0"},     {"1"},    {"1"}, {"1"}},
+    {D::UseSubpixel,            {"0"},     {"0"},    {"1"}, {"1"}},
+    {D::Anisotropic,            {"0"},     {"0"},    {"1"}, {"0"}},
+    {D::IndeoAsYuv,             {"0"},     {"0"},    {"1"}, {"1"}},
+    {D::Use3DNow,               {nullptr}, {nullptr},
                                 {nullptr, {{{V::Super7, V::Socket7Or5}, "1"}}},
                                 {nullptr, {{{V::Super7}, "1"}}}},
 };
@@ -128,9 +129,9 @@ std::string presetMessage(Preset preset, Variant variant) {
   return platform::format1(platform::format1(text::tr(text::Id::PresetDone), forPlatform), name);
 }
 
-const char* presetValue(Preset preset, Variant variant, const std::string& valueName) {
+const char* presetValue(Preset preset, Variant variant, stored::DriverValue value) {
   for (const auto& row : kPresetTable)
-    if (valueName == row.valueName) return resolve(cellOf(row, preset), variant);
+    if (row.value == value) return resolve(cellOf(row, preset), variant);
   return nullptr;
 }
 
@@ -143,20 +144,18 @@ void applyPreset(Preset preset, const std::string& platformLabel, RegistryPage& 
   services.dialogs.messageBox(text::tr(text::Id::TitleInformation), presetMessage(preset, variant),
                               platform::MessageIcon::Information, platform::MessageButtons::Ok);
   {
-    platform::SettingsStore reg(services.registry);
-    platform::openLocation(reg, platform::keys::kDriverSettings,
-                           platform::KeyAccess::CreateIfMissing);
+    stored::DriverSettings driver(services.registry);
     for (const auto& row : kPresetTable)
       if (const char* value = resolve(cellOf(row, preset), variant))
-        reg.WriteString(row.valueName, value);
+        driver.writeText(row.value, value);
   }
   for (const char* control : kBoxOrder) {
     if (std::string(control) == "AGPSpeed") {
-      page.AGPSpeed.setItemIndex(agpItemFor(presetValue(preset, variant, kAgpValueName)));
+      page.AGPSpeed.setItemIndex(agpItemFor(presetValue(preset, variant, D::AgpFlags)));
       continue;
     }
     const DriverOption* option = findByControl(control);
-    if (const char* value = presetValue(preset, variant, option->valueName))
+    if (const char* value = presetValue(preset, variant, option->value))
       page.box(control).setChecked(std::string(value) == "1");
   }
 }

@@ -16,7 +16,7 @@ enum class Variant { SlotM, Slot1, Slot2, Socket370, Super7, Slot1Or2, Socket7Or
 Variant variantFor(const std::string& platformLabel);
 std::string presetMessage(Preset preset, Variant variant);
 // The text a preset writes for a value, or nothing when it leaves the value alone.
-const char* presetValue(Preset preset, Variant variant, const std::string& valueName);
+const char* presetValue(Preset preset, Variant variant, stored::DriverValue value);
 
 // Saves a backup, shows the message, writes the column, sets the boxes (running none of their
 // handlers). Nothing is written when the backup cannot be saved.

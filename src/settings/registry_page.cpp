@@ -1,17 +1,15 @@
 #include "settings/registry_page.h"
 
-
 #include "platform/errors.h"
-#include "platform/registry_locations.h"
 #include "platform/text.h"
+#include "stored/powerdesk.h"
+#include "stored/run_lists.h"
 #include "text/catalogue.h"
 
 namespace settings {
 namespace {
 
-using platform::KeyAccess;
-using platform::keys::kQuickDeskRunValue;
-namespace keys = platform::keys;
+using stored::Access;
 
 constexpr int kRow = 18;      // one check box line
 constexpr int kGroupTop = 18;  // room for the group's caption
@@ -38,10 +36,10 @@ RegistryPage::RegistryPage(ui::TabSheet& TabSheet2, platform::Services& services
     box->setBounds(10, kGroupTop + row * kRow, 282, 17);
     ++row;
     box->setHint(text::tr(option.hint), false);
-    const std::string valueName = option.valueName;
+    const stored::DriverValue value = option.value;
     ui::CheckBox* self = box.get();
     // AnalogJoyClick, DDCClick, vsyncClick, ...: each box writes its own value.
-    box->onClick = [this, valueName, self] { SetDriverOption(valueName, self->checked()); };
+    box->onClick = [this, value, self] { SetDriverOption(value, self->checked()); };
     boxes_.push_back(std::move(box));
   }
   // The QuickDesk box and the AGP choice come last in their groups, for the keyboard too.
@@ -88,26 +86,24 @@ ui::CheckBox& RegistryPage::box(const std::string& control) {
   throw platform::ProgramFault("no driver option box " + control);
 }
 
-ui::CheckBox& RegistryPage::boxFor(const std::string& valueName) {
-  const DriverOption* option = findByValueName(valueName);
-  if (!option) throw platform::ProgramFault("no driver option " + valueName);
+ui::CheckBox& RegistryPage::boxFor(stored::DriverValue value) {
+  const DriverOption* option = findByValue(value);
+  if (!option) throw platform::ProgramFault(std::string("no box for ") + stored::valueName(value));
   return box(option->control);
 }
 
-void RegistryPage::LoadOptions(platform::SettingsStore& reg) {
-  for (const char* name : kLoadOrderBeforeAgp) boxFor(name).setChecked(reg.ReadString(name) == "1");
-  AGPSpeed.setItemIndex(agpItemFor(reg.ReadString(kAgpValueName)));
-  for (const char* name : kLoadOrderAfterAgp) boxFor(name).setChecked(reg.ReadString(name) == "1");
+void RegistryPage::LoadOptions(stored::DriverSettings& driver) {
+  for (auto value : kLoadOrderBeforeAgp) boxFor(value).setChecked(driver.isOn(value));
+  AGPSpeed.setItemIndex(agpItemFor(driver.text(stored::DriverValue::AgpFlags)));
+  for (auto value : kLoadOrderAfterAgp) boxFor(value).setChecked(driver.isOn(value));
 }
 
 void RegistryPage::ShowStoredState() {
-  platform::SettingsStore reg(services_.registry);
-  if (!platform::openLocation(reg, keys::kDriverSettings, KeyAccess::ExistingReadOnly))
-    reg.CloseKey();
-  LoadOptions(reg);
-  reg.CloseKey();
-  platform::openLocation(reg, keys::kUserRun, KeyAccess::ExistingReadOnly);
-  tasktrey.setChecked(reg.ValueExists(kQuickDeskRunValue));
+  {
+    stored::DriverSettings driver(services_.registry, Access::ExistingReadOnly);
+    LoadOptions(driver);
+  }
+  tasktrey.setChecked(stored::QuickDeskStartup(services_.registry, Access::ExistingReadOnly).registered());
 }
 
 void RegistryPage::backUpBeforeBoxWrite(const std::function<void()>& showStored) {
@@ -119,39 +115,32 @@ void RegistryPage::backUpBeforeBoxWrite(const std::function<void()>& showStored)
   }
 }
 
-void RegistryPage::SetDriverOption(const std::string& valueName, bool on) {
-  backUpBeforeBoxWrite([&] { boxFor(valueName).setChecked(!on); });
-  platform::SettingsStore reg(services_.registry);
-  platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
-  reg.WriteString(valueName, on ? "1" : "0");
+void RegistryPage::SetDriverOption(stored::DriverValue value, bool on) {
+  backUpBeforeBoxWrite([&] { boxFor(value).setChecked(!on); });
+  stored::DriverSettings(services_.registry).write(value, on);
 }
 
 void RegistryPage::AGPSpeedClick() {
   backUpBeforeBoxWrite([this] {
-    platform::SettingsStore reg(services_.registry);
-    const bool open =
-        platform::openLocation(reg, keys::kDriverSettings, KeyAccess::ExistingReadOnly);
-    AGPSpeed.setItemIndex(agpItemFor(open ? reg.ReadString(kAgpValueName) : ""));
+    stored::DriverSettings driver(services_.registry, Access::ExistingReadOnly);
+    AGPSpeed.setItemIndex(agpItemFor(driver.text(stored::DriverValue::AgpFlags)));
   });
-  platform::SettingsStore reg(services_.registry);
-  platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
-  reg.WriteString(kAgpValueName, agpStoredText(AGPSpeed.itemIndex()));
+  stored::DriverSettings(services_.registry)
+      .writeText(stored::DriverValue::AgpFlags, agpStoredText(AGPSpeed.itemIndex()));
 }
 
 void RegistryPage::tasktreyClick() {
   backUpBeforeBoxWrite([this] { tasktrey.setChecked(!tasktrey.checked()); });
-  platform::SettingsStore reg(services_.registry);
-  platform::openLocation(reg, keys::kPowerDesk, KeyAccess::CreateIfMissing);
-  const std::string folder = reg.ReadString("PDeskPath");
+  const std::string folder = stored::PowerDesk(services_.registry).folder();
   Label26.setCaption(folder);
-  platform::openLocation(reg, keys::kUserRun, KeyAccess::CreateIfMissing);
+  stored::QuickDeskStartup quickDesk(services_.registry);
   if (!tasktrey.checked()) {
     try {
-      reg.RemoveValue(kQuickDeskRunValue);
+      quickDesk.unregister();
     } catch (const platform::RegistryError&) {
       // The entry is still there, and QuickDesk still starts with Windows: the box says so.
-      platform::openLocation(reg, keys::kUserRun, KeyAccess::ExistingReadOnly);
-      tasktrey.setChecked(reg.hasOpenKey() && reg.ValueExists(kQuickDeskRunValue));
+      tasktrey.setChecked(
+          stored::QuickDeskStartup(services_.registry, Access::ExistingReadOnly).registered());
       throw;
     }
     return;
@@ -163,7 +152,7 @@ void RegistryPage::tasktreyClick() {
   }
   const bool endsWithSeparator = folder.back() == '\\' || folder.back() == '/';
   const std::string program = folder + (endsWithSeparator ? "" : "\\") + "QDesk\\mgaqdesk.exe";
-  reg.WriteString(kQuickDeskRunValue, platform::quoteIfBlank(program));
+  quickDesk.registerProgram(platform::quoteIfBlank(program));
 }
 
 }  // namespace settings

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "platform/services.h"
-#include "platform/settings_store.h"
 #include "settings/driver_backups.h"
 #include "settings/driver_options.h"
 #include "ui/controls.h"
@@ -18,17 +17,17 @@ class RegistryPage {
  public:
   RegistryPage(ui::TabSheet& TabSheet2, platform::Services& services);
 
-  // The check box of a driver option, by control name ("AnalogJoy") or by value name.
+  // The check box of a driver option, by control name ("AnalogJoy") or by what it switches.
   ui::CheckBox& box(const std::string& control);
-  ui::CheckBox& boxFor(const std::string& valueName);
+  ui::CheckBox& boxFor(stored::DriverValue value);
 
-  // Sets every box and the AGP choice from the driver's key, which `reg` has open. Writes nothing.
-  void LoadOptions(platform::SettingsStore& reg);
+  // Sets every box and the AGP choice from the driver's settings. Writes nothing.
+  void LoadOptions(stored::DriverSettings& driver);
   // Sets every box, the AGP choice and the QuickDesk box from the registry. Writes nothing.
   void ShowStoredState();
 
   // What every driver option box does when the user changes it.
-  void SetDriverOption(const std::string& valueName, bool on);
+  void SetDriverOption(stored::DriverValue value, bool on);
   void AGPSpeedClick();
   void tasktreyClick();
 

@@ -1,24 +1,26 @@
 #include "settings/removal.h"
-#include "text/catalogue.h"
 
-#include "platform/registry_locations.h"
+#include "stored/driver_settings.h"
+#include "text/catalogue.h"
 
 namespace settings {
 namespace {
 
-const char* const kDeleted[] = {
-    "Analog Joystick", "Force DDC", "HicolorMode", "ShowMeAllMatrox", "Bus Mastering",
-    "Use Write Combining", "SplitMode", "Flip On Vblank", "PaletteWriteSync", "FastBlit",
-    "CursorShapeSync", "Use AGP", "YUV Filtering", "Use MMX", "32BitZ", "Palettized Textures",
-    "Use Subpixel", "Anisotropic", "Win98 Virtual"};
+using D = stored::DriverValue;
 
-const std::pair<const char*, const char*> kWritten[] = {
-    {"Circles", "1"},        {"Rectangles", "1"},           {"Ellipses", "1"},
-    {"FontsCaching", "1"},   {"ColorDithering", "1"},       {"DeviceBitmapsCaching", "1"},
-    {"AlternateFillPolygons", "1"}, {"D3DRendering", "1"},  {"AGPFlags", "0"},
-    {"SplitMode", "0"},      {"ShowHotKeys", "1"},          {"ShowSupport", "0"},
-    {"Use 3DNow", "0"},      {"Use Triple Buffering", "0"}, {"AntiAlias", "0"},
-    {"Table Fog", "0"},      {"Cinepak as YUV", "0"}};
+const stored::DriverValue kDeleted[] = {
+    D::AnalogJoystick, D::ForceDdc, D::HicolorMode, D::ShowMeAllMatrox, D::BusMastering,
+    D::UseWriteCombining, D::SplitMode, D::FlipOnVblank, D::PaletteWriteSync, D::FastBlit,
+    D::CursorShapeSync, D::UseAgp, D::YuvFiltering, D::UseMmx, D::ZBuffer32Bit, D::PalettizedTextures,
+    D::UseSubpixel, D::Anisotropic, D::VirtualDesktop};
+
+const std::pair<stored::DriverValue, const char*> kWritten[] = {
+    {D::Circles, "1"},        {D::Rectangles, "1"},           {D::Ellipses, "1"},
+    {D::FontsCaching, "1"},   {D::ColorDithering, "1"},       {D::DeviceBitmapsCaching, "1"},
+    {D::AlternateFillPolygons, "1"}, {D::D3DRendering, "1"},  {D::AgpFlags, "0"},
+    {D::SplitMode, "0"},      {D::ShowHotKeys, "1"},          {D::ShowSupport, "0"},
+    {D::Use3DNow, "0"},      {D::UseTripleBuffering, "0"}, {D::AntiAlias, "0"},
+    {D::TableFog, "0"},      {D::CinepakAsYuv, "0"}};
 
 // The boxes afterwards, in this sequence. "indeo", "TVout", "tasktrey" and the AGP choice keep
 // what they show until the next start loads the stored state.
@@ -43,11 +45,9 @@ void removeDriverSettings(RegistryPage& page, platform::Services& services) {
   services.dialogs.messageBox(text::tr(text::Id::TitleInformation), text::tr(text::Id::RemovalDone),
                               platform::MessageIcon::Information, platform::MessageButtons::Ok);
   {
-    platform::SettingsStore reg(services.registry);
-    platform::openLocation(reg, platform::keys::kDriverSettings,
-                           platform::KeyAccess::CreateIfMissing);
-    for (const char* name : kDeleted) reg.RemoveValue(name);
-    for (const auto& [name, value] : kWritten) reg.WriteString(name, value);
+    stored::DriverSettings driver(services.registry);
+    for (auto value : kDeleted) driver.remove(value);
+    for (const auto& [value, text] : kWritten) driver.writeText(value, text);
   }
   for (const auto& [control, on] : kBoxes) page.box(control).setChecked(on);
 }

@@ -38,8 +38,7 @@ TEST_F(ClockPageTest, StartUpTakesStoredValuesAndShowingTheChipsetWritesNothing)
   EXPECT_TRUE(page.Button7.enabled());
 
   world.registry.setInteger(kSettings, "OverClock", 70000);  // no clock of ours: not stored
-  platform::SettingsStore reg(world.registry);
-  page.loadLastClockAndToolPath(reg);
+  page.loadLastClockAndToolPath();
   EXPECT_EQ(page.UpDown1.position(), 120);
 }
 
@@ -100,10 +99,7 @@ TEST_F(ClockPageTest, AnIniTooLargeOrMissingIsRefusedAndNeverWritten) {
   }
   // Its lines are unknown, so a chipset pick must not replace them with one line. (The choice
   // is open with Mystclk.com only: a disabled one takes no pick.)
-  {
-    platform::SettingsStore reg(world.registry);
-    page.loadLastClockAndToolPath(reg);
-  }
+  page.loadLastClockAndToolPath();
   page.ClassifyClockTool();
   ASSERT_TRUE(page.RadioGroup1.enabled());
   page.RadioGroup1.userSelect(0);

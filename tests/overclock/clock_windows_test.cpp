@@ -133,8 +133,7 @@ TEST_F(ClockPageTest, The89ProfileWithNothingStoredThenThe66ProfileWithOddLimits
   world.registry.setInteger(kSettings, "OverClockMAX66", 135);
   page.Label10.setTag(32);
   page.Label34.setCaption("1152,864");
-  platform::SettingsStore reg(world.registry);
-  page.ApplyClockProfile(reg);
+  page.ApplyClockProfile();
   EXPECT_EQ(page.Label32.caption(), "80-95MHz");
   EXPECT_EQ(page.Label25.caption(), "200MHz");
   EXPECT_EQ(page.Label28.caption(), "135MHz");

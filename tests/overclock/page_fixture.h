@@ -22,7 +22,7 @@ struct ClockPageTest : ::testing::Test {
   ui::PageControl pages{&form1, "PageControl1"};
   ui::TabSheet sheet{&pages, "TabSheet3", "オーバークロック"};
   overclock::ClockPage page{sheet, services};
-  overclock::TkakuForm kaku{world.runtime, services, [this] { page.Button4Click(); }};
+  overclock::TkakuForm kaku{world.runtime, services, [this](bool& back) { page.restoreDefaultClock(back); }};
   overclock::TForm2 options{world.runtime, services,
                             [this](const overclock::ClockLimits& l) { page.applyClockLimits(l); }};
 
@@ -39,17 +39,13 @@ struct ClockPageTest : ::testing::Test {
   // The main window's creation and show steps, as far as they touch the page.
   void startUp(long bitsPerPixel = 0, const std::string& resolution = "1024,768") {
     page.loadMystclkIni();
-    {
-      platform::SettingsStore reg(world.registry);
-      page.detectStartupEntry(reg);
-      page.loadLastClockAndToolPath(reg);
-      page.startBatchFile();
-    }
+    page.detectStartupEntry();
+    page.loadLastClockAndToolPath();
+    page.startBatchFile();
     page.Label10.setTag(bitsPerPixel);
     page.Label34.setCaption(resolution);
-    platform::SettingsStore reg(world.registry);
     page.ClassifyClockTool();
-    page.ApplyClockProfile(reg);
+    page.ApplyClockProfile();
   }
 
   // A clk.txt with the clock text at positions 32 onwards of line 14.

@@ -28,10 +28,8 @@ struct PageFixture : ::testing::Test {
     return world.registry.stringValue(kDriverKey, name);
   }
   void load() {
-    platform::SettingsStore reg(world.registry);
-    reg.SetRootKey(platform::RootKey::LocalMachine);
-    reg.OpenKey("\\Software\\Matrox\\PowerDesk\\Current Settings", true);
-    page.LoadOptions(reg);
+    stored::DriverSettings driver(world.registry);
+    page.LoadOptions(driver);
   }
 };
 

@@ -9,13 +9,14 @@ using testing_settings::PageFixture;
 TEST_F(PageFixture, EveryOptionHasItsBoxInItsGroupAndLoadReadsItOnlyWhenExactlyOne) {
   ASSERT_EQ(settings::kDriverOptions.size(), 34u);
   // The load order names every option once, and nothing else.
-  std::set<std::string> loaded(settings::kLoadOrderBeforeAgp.begin(),
-                               settings::kLoadOrderBeforeAgp.end());
+  std::set<stored::DriverValue> loaded(settings::kLoadOrderBeforeAgp.begin(),
+                                       settings::kLoadOrderBeforeAgp.end());
   loaded.insert(settings::kLoadOrderAfterAgp.begin(), settings::kLoadOrderAfterAgp.end());
   EXPECT_EQ(loaded.size(), 34u);
   for (const auto& option : settings::kDriverOptions) {
-    EXPECT_TRUE(loaded.count(option.valueName)) << option.valueName;
-    world.registry.setString(kDriverKey, option.valueName, "1");
+    const std::string name = stored::valueName(option.value);
+    EXPECT_TRUE(loaded.count(option.value)) << name;
+    world.registry.setString(kDriverKey, name, "1");
   }
   world.registry.setString(kDriverKey, "Circles", "1 ");
   world.registry.setString(kDriverKey, "Ellipses", "01");
@@ -23,7 +24,7 @@ TEST_F(PageFixture, EveryOptionHasItsBoxInItsGroupAndLoadReadsItOnlyWhenExactlyO
   const std::string before = world.registry.dump();
   load();
   for (const auto& option : settings::kDriverOptions) {
-    const std::string name = option.valueName;
+    const std::string name = stored::valueName(option.value);
     const bool expected = name != "Circles" && name != "Ellipses" && name != "Use MMX";
     EXPECT_EQ(page.box(option.control).checked(), expected) << name;
   }
@@ -67,12 +68,13 @@ TEST_F(PageFixture, AValueStoredAsANumberStopsTheLoadThereWithTheStoresError) {
 
 TEST_F(PageFixture, EachBoxWritesExactlyItsOwnValueNeverInverted) {
   for (const auto& option : settings::kDriverOptions) {
+    const std::string name = stored::valueName(option.value);
     world.registry.clearJournal();
     page.box(option.control).userClick();
-    EXPECT_EQ(world.registry.journal(), std::vector<std::string>{std::string("set ") + option.valueName});
-    EXPECT_EQ(stored(option.valueName), "1") << option.valueName;
+    EXPECT_EQ(world.registry.journal(), std::vector<std::string>{"set " + name});
+    EXPECT_EQ(stored(name), "1") << name;
     page.box(option.control).userClick();
-    EXPECT_EQ(stored(option.valueName), "0") << option.valueName;
+    EXPECT_EQ(stored(name), "0") << name;
   }
   EXPECT_FALSE(world.registry.valueExists(kDriverKey, "Win98Virtual"));
   EXPECT_TRUE(world.registry.valueExists(kDriverKey, "Win98 Virtual"));

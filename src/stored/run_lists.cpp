@@ -1,0 +1,13 @@
+#include "stored/run_lists.h"
+
+namespace stored {
+
+ClockStartup::ClockStartup(platform::RegistryBackend& registry)
+    : RunEntry(registry, keys::kMachineRun, "G200 OverClock", Access::CreateIfMissing) {}
+
+QuickDeskStartup::QuickDeskStartup(platform::RegistryBackend& registry, Access access)
+    : RunEntry(registry, keys::kUserRun, valueName(), access) {}
+
+const char* QuickDeskStartup::valueName() { return "Matrox QuickDesk"; }
+
+}  // namespace stored
