@@ -256,3 +256,21 @@ TEST_F(MainFormFixture, AnOverclockPageShownBeforeIdleStartsClkBatItselfAndOnlyO
   EXPECT_EQ(world.launcher.starts.size(), 1u);
   EXPECT_EQ(world.launcher.waits.size(), 1u);
 }
+
+TEST_F(MainFormFixture, ADriverKeyThatCannotBeMadeLeavesEveryOtherKeyAlone) {
+  // The adapter's key is read just before the driver's: nothing meant for the driver's key may
+  // be read from it or deleted in it.
+  world.registry.setString(kDisplay + "0002", "DriverDesc", "Matrox Millennium G200 AGP");
+  world.registry.setString(kDisplay + "0002", "Win98Virtual", "1");
+  world.registry.setString(kDisplay + "0002", "Flip On Vblank", "1");
+  world.registry.setString(kDisplay + "0002", "Mystclk", "C:\\Elsewhere\\Mystclk.com");
+  world.registry.setInteger(kDisplay + "0002", "OverClock", 140);
+  world.registry.refuseOpen(kDriverKey);
+  create();
+  EXPECT_TRUE(world.dialogs.boxes.empty()) << boxTexts().front();
+  EXPECT_TRUE(world.registry.journal().empty());
+  EXPECT_TRUE(world.registry.valueExists(kDisplay + "0002", "Win98Virtual"));
+  EXPECT_FALSE(form.registry.box("vsync").checked());
+  EXPECT_EQ(form.clock.toolPath(), folder.path() + "\\G200clk.exe");
+  EXPECT_NE(form.clock.UpDown1.position(), 140);
+}

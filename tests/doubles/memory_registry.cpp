@@ -97,19 +97,33 @@ std::optional<MemoryRegistry::Key> MemoryRegistry::openKey(platform::RootKey roo
                                                            const std::string& subPath,
                                                            bool create, bool /*readOnly*/) {
   Node* from = rootNode(root);
+  std::string path = folded(from->name);
   if (parent != 0) {
     auto it = open_.find(parent);
     if (it == open_.end()) return std::nullopt;
     from = it->second;
+    path = openPaths_[parent];
   }
+  for (const std::string& part : split(subPath)) path += "\\" + folded(part);
+  if (refusedOpens_.count(path)) return std::nullopt;
   Node* node = walk(from, subPath, create);
   if (!node) return std::nullopt;
   const Key key = nextKey_++;
   open_[key] = node;
+  openPaths_[key] = path;
   return key;
 }
 
-void MemoryRegistry::closeKey(Key key) { open_.erase(key); }
+void MemoryRegistry::closeKey(Key key) {
+  open_.erase(key);
+  openPaths_.erase(key);
+}
+
+void MemoryRegistry::refuseOpen(const std::string& keyPath) {
+  std::string path;
+  for (const std::string& part : split(keyPath)) path += (path.empty() ? "" : "\\") + folded(part);
+  refusedOpens_.insert(path);
+}
 
 std::optional<platform::RegistryValue> MemoryRegistry::queryValue(Key key,
                                                                   const std::string& name) {

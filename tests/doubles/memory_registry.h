@@ -41,6 +41,8 @@ class MemoryRegistry : public platform::RegistryBackend {
   std::string dump() const;
   // Writes (and deletions) are refused for a whole key, or for one value of it.
   void refuseWrites(const std::string& keyPath, const std::string& valueName = "");
+  // The key cannot be opened at all, with or without creation (it is not made either).
+  void refuseOpen(const std::string& keyPath);
   // How many keys are open right now (handles not yet closed).
   std::size_t openKeyCount() const { return open_.size(); }
   // Every write and deletion in order, as "set NAME" / "delete NAME" (value names only).
@@ -56,6 +58,8 @@ class MemoryRegistry : public platform::RegistryBackend {
 
   std::unique_ptr<Node> roots_[3];
   std::map<Key, Node*> open_;
+  std::map<Key, std::string> openPaths_;  // folded, "hklm\software\..."
+  std::set<std::string> refusedOpens_;
   Key nextKey_ = 1;
   std::set<std::pair<const Node*, std::string>> refusedValues_;
   std::vector<std::string> journal_;
