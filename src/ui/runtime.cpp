@@ -12,6 +12,14 @@ void Runtime::dispatch(const Handler& handler) {
   if (!handler) return;
   try {
     handler();
+  } catch (...) {
+    showCaughtError();
+  }
+}
+
+void Runtime::showCaughtError() {
+  try {
+    throw;
   } catch (const std::exception& e) {
     showError(e.what());
   } catch (...) {

@@ -26,6 +26,9 @@ class Runtime {
   // program goes on. No exception leaves this function.
   void dispatch(const Handler& handler);
   void showError(const std::string& message);
+  // From inside a catch block: the error box for what was caught, as dispatch shows it (a
+  // window procedure, where no exception may pass into Windows, reports the same way).
+  void showCaughtError();
 
   // A form became visible or was told to come to the front; the binding makes its window.
   virtual void formShown(Form& form) = 0;

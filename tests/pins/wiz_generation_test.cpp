@@ -1,3 +1,4 @@
+#include "pins/pin_catalogue.h"
 #include "wizard_fixture.h"
 
 TEST_F(WizardTest, BothPagesGenerateTheSameTextAndEnableTheirButtons) {
@@ -49,6 +50,19 @@ TEST_F(WizardTest, SgramModelCodesLoadTheirClocks) {
   EXPECT_EQ(wizard.pinBuffer(), goldenLines("sgram-210-bulk-taiwan.txt"));
   wizard.ComboBox1.userSelect(0);  // back to "201": the clocks return, 24/32-bit stay
   EXPECT_EQ(spins(), (std::vector<int>{250, 250, 250, 232, 176, 89, 66}));
+
+  // Every code of every product loads something; a product or position beyond the lists loads
+  // nothing.
+  const int productCount = static_cast<int>(pins::products().size());
+  for (int product = 0; product < productCount; ++product) {
+    const int codes = static_cast<int>(pins::products()[std::size_t(product)].modelCodes.size());
+    EXPECT_TRUE(pins::modelDefaults(product, 0)) << product;
+    EXPECT_TRUE(pins::modelDefaults(product, codes - 1)) << product;
+    EXPECT_FALSE(pins::modelDefaults(product, codes)) << product;
+    EXPECT_FALSE(pins::modelDefaults(product, -1)) << product;
+  }
+  EXPECT_FALSE(pins::modelDefaults(productCount, 0));
+  EXPECT_FALSE(pins::modelDefaults(-1, 0));
 }
 
 TEST_F(WizardTest, EnteringTheCreatePageSelectsFirstEntriesWithoutLoadingAnything) {

@@ -227,6 +227,25 @@ TEST_F(BackupFixture, TheNewest20AreKeptAndTwoInOneSecondBothSurvive) {
   EXPECT_EQ(page.backups.newest()->path, backupFolder() + "\\20261206_143021_02.reg");
 }
 
+TEST_F(BackupFixture, FilesNamedOtherwiseAreNeitherBackupsNorEverDeleted) {
+  ASSERT_TRUE(world.folders.makeFolder(backupFolder()));
+  const char* others[] = {"notes.reg",           "2026120_143002.reg",     "20261206-143002.reg",
+                          "20261206_1430021.reg", "20261206_143002_1.reg", "20261206_143002_ab.reg",
+                          "20261206_143002.txt",  "99999999_999999.reg.bak", "x0261206_143002.reg"};
+  for (const char* name : others) world.files.writeLines(backupFolder() + "\\" + name, {"x"});
+  EXPECT_FALSE(page.backups.any());
+  EXPECT_FALSE(page.backups.newest());
+  for (int second = 0; second < 22; ++second) {
+    world.calendar.second = second;
+    page.backups.save();
+  }
+  EXPECT_EQ(page.backups.newest()->path, backupFolder() + "\\20261206_143021.reg");
+  const auto all = world.folders.fileNames(backupFolder());
+  EXPECT_EQ(all.size(), 20u + std::size(others));
+  for (const char* name : others)
+    EXPECT_NE(std::find(all.begin(), all.end(), name), all.end()) << name << " was deleted";
+}
+
 TEST_F(BackupFixture, UndoPutsEveryManagedValueBackDeletesTheNewOnesAndShowsTheState) {
   seedMachine();
   world.registry.setString("HKLM\\Software\\Matrox\\PowerDesk", "PDeskPath", "C:\\MATROX");

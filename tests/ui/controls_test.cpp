@@ -159,6 +159,13 @@ TEST_F(ControlModel, TheUsersSpinStaysInItsRangeWhicheverWayRoundItIsGiven) {
     form.edit.userSetText(text);
     EXPECT_EQ(form.spin.position(), 100) << text;
   }
+  // Both ends are inside; one beyond either is not.
+  form.edit.userSetText("135");
+  EXPECT_EQ(form.spin.position(), 135);
+  form.edit.userSetText("136");
+  EXPECT_EQ(form.spin.position(), 135);
+  form.edit.userSetText("89");
+  EXPECT_EQ(form.spin.position(), 89);
 }
 
 TEST_F(ControlModel, MemoLinesComeBackAsTheyWereGiven) {
@@ -196,4 +203,10 @@ TEST_F(ControlModel, AHandlersErrorGoesToTheErrorBoxAndTheNextActionStillRuns) {
   EXPECT_EQ(dialogs.boxes[0].text, "ファイル C:\\x は開けません.");
   EXPECT_EQ(dialogs.boxes[0].icon, platform::MessageIcon::Error);
   EXPECT_EQ(form.fired["box"], 1);
+  // Something that is no error of ours still gets a box of its own, and the program goes on.
+  form.ok.onClick = [] { throw 42; };
+  form.userPressEnter();
+  ASSERT_EQ(dialogs.boxes.size(), 2u);
+  EXPECT_EQ(dialogs.boxes[1].text, "予期しないエラーが発生しました。.");
+  EXPECT_EQ(dialogs.boxes[1].caption, "Matrox Corvane");
 }

@@ -24,7 +24,8 @@ LRESULT CALLBACK containerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
       try {
         return g_runtime->handleMessage(*native, hwnd, msg, wParam, lParam);
       } catch (...) {
-        // No exception may cross into Windows; handlers already report their own errors.
+        // No exception may cross into Windows: what the handlers did not report is said here.
+        g_runtime->showCaughtError();
       }
     }
   }
