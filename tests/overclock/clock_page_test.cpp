@@ -230,3 +230,20 @@ TEST_F(ClockPageTest, NoTargetOutsideTheLimitsReachesTheToolAndAStuckEntryIsRepo
   EXPECT_EQ(boxTexts().back(), "Matrox Corvane|'G200 OverClock' の削除に失敗しました.");
   EXPECT_TRUE(page.Button7.enabled());
 }
+
+TEST_F(ClockPageTest, EachControlHasItsHintAndShowsItAsATooltip) {
+  const std::pair<const ui::Control*, const char*> hints[] = {
+      {&page.Edit1, "オーバークロックするクロック周波数"},
+      {&page.UpDown1, "ここでクロックの変更をします。"},
+      {&page.Button3, "指定のクロックに変更します。"},
+      {&page.Button4, "G200の初期クロックの89MHzに戻します。"},
+      {&page.Edit2, "ここに指定したMystclk.comの場所が表示されます。"},
+      {&page.SpeedButton1, "Mystclk.comの場所を指定する"},
+      {&page.Button2, "ここでWindows起動時からオーバークロックを実現させます。"},
+      {&page.Button7, "起動時からのオーバークロックを解除します。"},
+      {&page.Button8, "Corvaneを終了します。"}};
+  for (const auto& [control, hint] : hints) {
+    EXPECT_EQ(control->hint(), hint) << control->name();
+    EXPECT_TRUE(control->showHint()) << control->name();
+  }
+}
