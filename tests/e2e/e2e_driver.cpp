@@ -204,7 +204,10 @@ void click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
 
 bool checked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-void pause(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
+void settle(HWND window) {
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer);
+}
 
 std::string answerMessage(const std::string& caption, int milliseconds) {
   HWND box = waitForWindow(caption, milliseconds, "#32770");
@@ -293,7 +296,6 @@ void press(WORD key, bool ctrl, bool shift) {
   keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
   if (shift) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
   if (ctrl) keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
-  Sleep(200);
 }
 
 HWND focusOf(HWND top) {

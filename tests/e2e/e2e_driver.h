@@ -67,8 +67,10 @@ HWND clockBox(HWND main);
 // Clicks a tab header of the main window with the mouse, as the tab control itself sees it; true
 // once that tab is the selected one.
 bool clickTab(HWND main, int index, int milliseconds = 10000);
-// Lets the other process work for a while.
-void pause(int milliseconds);
+// Returns once the program that owns `window` has finished what it was doing and waits for
+// input again, in its main loop or in a box it has opened meanwhile: Windows hands a sent
+// message over only then.
+void settle(HWND window);
 // Waits until `condition` holds or the time is up.
 template <typename F>
 bool waitUntil(F condition, int milliseconds = 10000) {

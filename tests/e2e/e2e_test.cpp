@@ -181,7 +181,8 @@ TEST_F(EndToEnd, EmergencyPresetWritesItsColumnAndRemovalTakesItBackOut) {
   HWND question = waitForWindow("どうする？", 10000, "#32770");
   ASSERT_NE(question, nullptr);
   PostMessageA(question, WM_COMMAND, IDCANCEL, 0);
-  pause(500);
+  ASSERT_TRUE(waitUntil([&] { return !IsWindow(question); }));
+  settle(main);
   EXPECT_EQ(readString(HKEY_LOCAL_MACHINE, kDriverKey, "HicolorMode"), "1");
   // Then done.
   click(child(main, "アンインストールする"));

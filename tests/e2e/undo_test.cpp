@@ -155,7 +155,7 @@ TEST_F(Undo, ADamagedBackupIsRefusedAndChangesNothing) {
   ASSERT_TRUE(corvane.waitForMainWindow());
   click(child(corvane.main(), "元に戻す(&U)"));
   EXPECT_NE(answerMessage("Matrox Corvane").find("壊れているか"), std::string::npos);
-  pause(300);
+  settle(corvane.main());
   EXPECT_EQ(state(), afterPreset);
   EXPECT_EQ(backups(folder).size(), 1u);
 }
