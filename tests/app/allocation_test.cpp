@@ -26,7 +26,7 @@ TEST(Allocation, AZeroSizeIsARealBlockOfItsOwn) {
   EXPECT_NE(b, nullptr);
   EXPECT_NE(a, b);
   ::operator delete(a);
-  ::operator delete(b, 0);
+  ::operator delete(b, std::size_t(0));
   int* many = new int[1000]();
   EXPECT_EQ(many[999], 0);
   delete[] many;
@@ -35,9 +35,9 @@ TEST(Allocation, AZeroSizeIsARealBlockOfItsOwn) {
 TEST(Allocation, TheNewHandlerIsAskedUntilItGivesUpThenBadAlloc) {
   handlerCalls = 0;
   std::set_new_handler(freeNothingTwice);
-  EXPECT_THROW(::operator new(kImpossible), std::bad_alloc);
+  EXPECT_THROW(static_cast<void>(::operator new(kImpossible)), std::bad_alloc);
   EXPECT_EQ(handlerCalls, 2);
-  EXPECT_THROW(::operator new[](kImpossible), std::bad_alloc);
+  EXPECT_THROW(static_cast<void>(::operator new[](kImpossible)), std::bad_alloc);
   std::set_new_handler(nullptr);
 }
 
