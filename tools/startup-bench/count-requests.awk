@@ -1,5 +1,5 @@
 # Reads the request log of a Wine server (wineserver -d1) and prints, for every start of
-# corvane.exe and startup-floor.exe, how many requests its main thread made to the server before
+# corvane.exe and the two floors, how many requests its main thread made to the server before
 # it first waited for input: its first wait on its own message queue that is not a wait for the
 # answer to a message it sent (the wait WaitForInputIdle reports). Only the last start of each
 # counts: the first one of a fresh server also starts Wine's desktop program.
@@ -19,7 +19,7 @@ function base(path,   parts, n) {
 /: init_first_thread\(\) = 0/ {
   if (match($0, /pid=[0-9a-f]+/)) {
     pid = substr($0, RSTART + 4, RLENGTH - 4)
-    if (image[pid] == "corvane.exe" || image[pid] == "startup-floor.exe") {
+    if (image[pid] == "corvane.exe" || image[pid] ~ /^startup-floor(-c)?\.exe$/) {
       counting[$1] = image[pid]
       count[$1] = 0
       queue[$1] = ""

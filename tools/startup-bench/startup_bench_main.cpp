@@ -1,9 +1,9 @@
-// startup-bench: starts two programs in turn, many times each, and reports how long each takes
-// from process creation until it first waits for input, and its peak working set: the medians
-// and the ratios of the first program to the second (the floor). Runs under Wine or Windows; it
+// startup-bench: starts two or three programs in turn, many times each, and reports how long
+// each takes from process creation until it first waits for input, and its peak working set: the
+// medians and the ratios of the first program to each floor. Runs under Wine or Windows; it
 // reports and never passes or fails.
 //
-//   startup-bench [--runs N] [--settle MS] PROGRAM FLOOR
+//   startup-bench [--runs N] [--settle MS] PROGRAM FLOOR [SECOND_FLOOR]
 //
 // It never ships, so it may use job objects (Windows 2000 and later) to find the end of what a
 // program starts.
@@ -151,22 +151,25 @@ int main(int argc, char** argv) {
       paths.push_back(argv[i]);
     }
   }
-  if (paths.size() != 2 || runs < 1 || settleMs < 0) {
-    std::fprintf(stderr, "usage: startup-bench [--runs N] [--settle MS] PROGRAM FLOOR\n");
+  if (paths.size() < 2 || paths.size() > 3 || runs < 1 || settleMs < 0) {
+    std::fprintf(stderr,
+                 "usage: startup-bench [--runs N] [--settle MS] PROGRAM FLOOR [SECOND_FLOOR]\n");
     return 2;
   }
-  Program programs[2] = {{paths[0], "program", {}}, {paths[1], "floor", {}}};
+  std::vector<Program> programs = {{paths[0], "program", {}}, {paths[1], "floor", {}}};
+  if (paths.size() == 3) programs.push_back({paths[2], "floor 2", {}});
+  const std::size_t n = programs.size();
 
   // One start of each first, unmeasured: it brings the files into the cache.
   for (Program& p : programs) {
     Sample ignored;
     if (!measureOnce(p, settleMs, ignored)) return 1;
   }
-  // Alternating, and the order swapped every round, so that a change in the machine's load
-  // falls on both alike.
+  // In turn, and the order turned every round, so that a change in the machine's load falls on
+  // all alike.
   for (int run = 0; run < runs; ++run) {
-    for (int turn = 0; turn < 2; ++turn) {
-      Program& p = programs[(run + turn) % 2];
+    for (std::size_t turn = 0; turn < n; ++turn) {
+      Program& p = programs[(static_cast<std::size_t>(run) + turn) % n];
       Sample sample;
       if (measureOnce(p, settleMs, sample)) p.samples.push_back(sample);
     }
@@ -174,18 +177,23 @@ int main(int argc, char** argv) {
   }
   std::fprintf(stderr, "\n");
 
-  std::printf("program: %s\nfloor:   %s\n", programs[0].path.c_str(), programs[1].path.c_str());
+  for (const Program& p : programs) std::printf("%-8s %s\n", (p.label + ":").c_str(), p.path.c_str());
   for (const Program& p : programs) report(p);
-  const double startRatio = median(column(programs[0], &Sample::startMs)) /
-                            median(column(programs[1], &Sample::startMs));
-  const double peakRatio = median(column(programs[0], &Sample::peakKb)) /
-                           median(column(programs[1], &Sample::peakKb));
-  std::printf("start-up ratio %.2f, peak working set ratio %.2f (program / floor, medians)\n",
-              startRatio, peakRatio);
-  // Other load on the machine only ever adds time: the faster runs show the programs' own cost.
-  const double quickRatio = percentile(column(programs[0], &Sample::startMs), 0.25) /
-                            percentile(column(programs[1], &Sample::startMs), 0.25);
-  std::printf("start-up ratio of the lower quartiles %.2f (less disturbed by other load)\n",
-              quickRatio);
+  auto ratios = [&](const Program& a, const Program& b) {
+    const double startRatio =
+        median(column(a, &Sample::startMs)) / median(column(b, &Sample::startMs));
+    const double peakRatio = median(column(a, &Sample::peakKb)) / median(column(b, &Sample::peakKb));
+    // Other load on the machine only ever adds time: the faster runs show the programs' own cost.
+    const double quickRatio = percentile(column(a, &Sample::startMs), 0.25) /
+                              percentile(column(b, &Sample::startMs), 0.25);
+    std::printf("%s / %s: start-up ratio %.2f (lower quartiles %.2f), peak working set ratio "
+                "%.2f (medians)\n",
+                a.label.c_str(), b.label.c_str(), startRatio, quickRatio, peakRatio);
+  };
+  ratios(programs[0], programs[1]);
+  if (n == 3) {
+    ratios(programs[0], programs[2]);
+    ratios(programs[1], programs[2]);
+  }
   return 0;
 }
