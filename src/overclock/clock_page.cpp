@@ -5,6 +5,7 @@
 #include "overclock/clock_report.h"
 #include "overclock/clock_settings.h"
 #include "overclock/clock_tool.h"
+#include "overclock/command_line_registry.h"
 #include "overclock/confirm_form.h"
 #include "overclock/options_form.h"
 #include "platform/errors.h"
@@ -270,6 +271,7 @@ void ClockPage::Button3Click() {
   // A restore that ran the tool has stored the default clock itself, or shown why it could
   // not: storing again would only repeat its error.
   if (!restoredDuringCountdown_) rememberClock(UpDown1.position());
+  if (confirmation_->kept()) recordKeptClock(services_.registry, target);
 }
 
 void ClockPage::Button4Click() {

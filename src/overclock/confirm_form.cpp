@@ -44,6 +44,7 @@ void TkakuForm::layOut() {
 
 void TkakuForm::FormShow() {
   leaving_ = false;
+  kept_ = false;
   secondsLeft_ = kSeconds;
   Label2.setCaption(std::to_string(secondsLeft_));
   ProgressBar1.setPosition(0);
@@ -62,7 +63,10 @@ void TkakuForm::Timer1Timer() {
   Label2.setCaption(std::to_string(secondsLeft_));
 }
 
-void TkakuForm::Button1Click() { leave(false); }
+void TkakuForm::Button1Click() {
+  kept_ = !leaving_;  // not when a restore is already under way
+  leave(false);
+}
 
 void TkakuForm::Button2Click() { leave(true); }
 

@@ -36,6 +36,8 @@ class TkakuForm : public ui::Form {
   void programEnding();
 
   int secondsLeft() const { return secondsLeft_; }
+  // True once "OK" has ended this showing: the clock was kept by the user.
+  bool kept() const { return kept_; }
 
  private:
   static constexpr int kSeconds = 5;
@@ -47,6 +49,7 @@ class TkakuForm : public ui::Form {
   std::function<void()> restore_;
   int secondsLeft_ = kSeconds;
   bool leaving_ = false;
+  bool kept_ = false;
 };
 
 }  // namespace overclock

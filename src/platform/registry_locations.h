@@ -35,6 +35,8 @@ inline constexpr RegistryLocation kMachineRun{
 inline constexpr RegistryLocation kUserRun{RootKey::CurrentUser,
                                            "\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"};
 inline constexpr const char* kQuickDeskRunValue = "Matrox QuickDesk";
+// Corvane's own key, for what belongs to no other program: the highest clock kept with OK.
+inline constexpr RegistryLocation kCorvane{RootKey::LocalMachine, "\\Software\\Corvane"};
 
 // The three games' settings.
 inline constexpr RegistryLocation kUnreal{RootKey::LocalMachine,

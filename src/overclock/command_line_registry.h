@@ -1,0 +1,34 @@
+#pragma once
+// Every registry read and write of a clock change from the command line, in one place: the tool's
+// path, the active profile's limits and "OverClock" as the window keeps them, and the highest
+// clock the user has kept with OK in the countdown, in Corvane's own key.
+#include <optional>
+#include <string>
+
+#include "platform/registry.h"
+#include "platform/settings_store.h"
+
+namespace overclock {
+
+// "ConfirmedClock" under HKEY_LOCAL_MACHINE "\Software\Corvane": never the driver's key.
+extern const char* const kConfirmedClockValue;
+
+// What the window would work with if it were opened now.
+struct CommandLineClockSettings {
+  std::string toolPath;        // "Mystclk", or G200clk.exe beside the program
+  int defaultClock = 89;       // the active profile's, as 初期設定 restores it
+  int lowestClock = 89;        // the target spin's range, as the limits window leaves it
+  int highestClock = 135;
+  std::optional<int> confirmedClock;  // the highest clock kept with OK, if any
+};
+CommandLineClockSettings readCommandLineClockSettings(platform::SettingsStore& reg,
+                                                      const std::string& programFolder);
+
+// "OverClock", the clock Corvane last left the chip at, as the window stores it.
+void storeLastClock(platform::SettingsStore& reg, int mhz);
+
+// The countdown ended with OK at this clock: it becomes the highest confirmed one unless a higher
+// one was kept before.
+void recordKeptClock(platform::RegistryBackend& registry, int mhz);
+
+}  // namespace overclock
