@@ -5,6 +5,7 @@
 #include "overclock/clock_profile.h"
 #include "overclock/clock_settings.h"
 #include "platform/registry_locations.h"
+#include "platform/settings_store.h"
 #include "platform/text.h"
 
 namespace overclock {
@@ -22,7 +23,8 @@ std::optional<ClockProfile> activeProfile(platform::SettingsStore& reg) {
   if (!platform::openLocation(reg, keys::kDisplaySettings, KeyAccess::ExistingReadOnly))
     return std::nullopt;
   long bits = 0;
-  if (reg.ValueExists("BitsPerPixel")) bits = platform::wholeNumber(reg.ReadString("BitsPerPixel")).value_or(0);
+  if (reg.ValueExists("BitsPerPixel"))
+    bits = platform::wholeNumber(reg.ReadString("BitsPerPixel")).value_or(0);
   const std::string resolution = reg.ValueExists("Resolution") ? reg.ReadString("Resolution") : "";
   return chooseClockProfile(bits, resolution);
 }
@@ -35,15 +37,17 @@ std::optional<int> confirmedClock(platform::SettingsStore& reg) {
 
 }  // namespace
 
-CommandLineClockSettings readCommandLineClockSettings(platform::SettingsStore& reg,
+CommandLineClockSettings readCommandLineClockSettings(platform::RegistryBackend& registry,
                                                       const std::string& programFolder) {
+  platform::SettingsStore reg(registry);
   CommandLineClockSettings settings;
   const auto profile = activeProfile(reg);
   settings.confirmedClock = confirmedClock(reg);
 
   int maximum = kInitialMaximumClock;
   settings.defaultClock = kInitialDefaultClock;
-  const bool driverKey = platform::openLocation(reg, keys::kDriverSettings, KeyAccess::ExistingReadOnly);
+  const bool driverKey =
+      platform::openLocation(reg, keys::kDriverSettings, KeyAccess::ExistingReadOnly);
   if (driverKey && profile) {
     // Clamped into what the options window allows, as the page takes them in.
     const ClockProfileInfo& info = profileInfo(*profile);
@@ -59,13 +63,14 @@ CommandLineClockSettings readCommandLineClockSettings(platform::SettingsStore& r
     settings.toolPath = reg.ReadString(kToolPathValue);
   } else {
     // A drive's root keeps its backslash ("C:\").
-    const bool rooted = !programFolder.empty() && programFolder.back() == '\\';
-    settings.toolPath = programFolder + (rooted || programFolder.empty() ? "" : "\\") + "G200clk.exe";
+    const bool bare = programFolder.empty() || programFolder.back() == '\\';
+    settings.toolPath = programFolder + (bare ? "" : "\\") + "G200clk.exe";
   }
   return settings;
 }
 
-void storeLastClock(platform::SettingsStore& reg, int mhz) {
+void storeLastClock(platform::RegistryBackend& registry, int mhz) {
+  platform::SettingsStore reg(registry);
   platform::openLocation(reg, keys::kDriverSettings, KeyAccess::CreateIfMissing);
   reg.WriteInteger(kLastClockValue, mhz);
 }

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "platform/registry.h"
-#include "platform/settings_store.h"
 
 namespace overclock {
 
@@ -21,11 +20,11 @@ struct CommandLineClockSettings {
   int highestClock = 135;
   std::optional<int> confirmedClock;  // the highest clock kept with OK, if any
 };
-CommandLineClockSettings readCommandLineClockSettings(platform::SettingsStore& reg,
+CommandLineClockSettings readCommandLineClockSettings(platform::RegistryBackend& registry,
                                                       const std::string& programFolder);
 
 // "OverClock", the clock Corvane last left the chip at, as the window stores it.
-void storeLastClock(platform::SettingsStore& reg, int mhz);
+void storeLastClock(platform::RegistryBackend& registry, int mhz);
 
 // The countdown ended with OK at this clock: it becomes the highest confirmed one unless a higher
 // one was kept before.

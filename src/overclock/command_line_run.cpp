@@ -113,8 +113,7 @@ bool CommandLineRun::restore(std::string& report) {
     report = toolProblem(result);
     return false;
   }
-  platform::SettingsStore reg(services_.registry);
-  storeLastClock(reg, clock);
+  storeLastClock(services_.registry, clock);
   report = filled(text::Id::ClockRestored, {std::to_string(clock)});
   return true;
 }
@@ -141,10 +140,7 @@ int CommandLineRun::runGame(int mhz, const std::string& program, const std::stri
   bool restored = false;
   platform::ProgramRunner::Outcome outcome;
   try {
-    {
-      platform::SettingsStore reg(services_.registry);
-      storeLastClock(reg, mhz);
-    }
+    storeLastClock(services_.registry, mhz);
     outcome = runner_.runUntilEnded(program, arguments, folderOf(program),
                                     [&] { restored = restore(report); });
   } catch (const std::exception& e) {
@@ -185,10 +181,7 @@ int CommandLineRun::carryOut(const CommandLineRequest& request) {
     case CommandLineAction::RunGame:
       break;
   }
-  {
-    platform::SettingsStore reg(services_.registry);
-    settings_ = readCommandLineClockSettings(reg, services_.programFolder);
-  }
+  settings_ = readCommandLineClockSettings(services_.registry, services_.programFolder);
   kind_ = classifyToolPath(settings_.toolPath);
 
   std::string program;
@@ -220,8 +213,7 @@ int CommandLineRun::carryOut(const CommandLineRequest& request) {
   }
   if (const int failed = setClock(request.clockMhz); failed != kExitDone) return failed;
   if (request.action == CommandLineAction::SetClock) {
-    platform::SettingsStore reg(services_.registry);
-    storeLastClock(reg, request.clockMhz);
+    storeLastClock(services_.registry, request.clockMhz);
     return kExitDone;
   }
   return runGame(request.clockMhz, program, request.programArguments);

@@ -7,7 +7,6 @@
 #include "overclock/command_line.h"
 #include "overclock/command_line_registry.h"
 #include "overclock/command_line_run.h"
-#include "platform/settings_store.h"
 #include "text/catalogue.h"
 
 using overclock::CommandLineAction;
