@@ -312,3 +312,17 @@ TEST_F(CommandLine, AClockToolThatFailsOrIsMissingIsExitCodeTwo) {
     EXPECT_FALSE(game.started());
   }
 }
+
+TEST_F(CommandLine, AProgramNamedWithoutFolderOrExtensionIsFoundAsWindowsFindsIt) {
+  // From a batch file in the game's folder: "game" is game.exe there. The default clock needs no
+  // confirmation.
+  ProgramFolder folder;
+  Game game(folder);
+  Corvane corvane(folder, "/clock 89 /run game -x", game.folder());
+  ASSERT_TRUE(waitUntil([&] { return game.started(); }, 20000));
+  EXPECT_NE(game.log().find("game.exe\" -x|" + game.folder() + "\r\n"), std::string::npos)
+      << game.log();
+  game.end();
+  EXPECT_EQ(runToEnd(corvane), 0u);
+  EXPECT_EQ(count(folder.read("clocktool.log"), " /1 189"), 2u) << folder.read("clocktool.log");
+}
