@@ -3,6 +3,9 @@
 
 #include "app/corvane_windows.h"
 #include "cpu/x86_processor.h"
+#include "overclock/command_line_run.h"
+#include "platform/win32/ansi.h"
+#include "platform/win32/win32_program_runner.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_seams.h"
 #include "text/language.h"
@@ -23,6 +26,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   platform::Services services{registry, launcher, os,      timer,
                               calendar, files,    folders, dialogs,
                               processor, platform::win32::programFolder()};
+  // A clock for a game, from a shortcut or a batch file: carried out without a window.
+  platform::win32::Win32ProgramRunner programs;
+  if (const auto exitCode = overclock::runCommandLine(
+          platform::win32::fromAnsi(commandLine ? commandLine : ""), services, programs))
+    return *exitCode;
   ui::win32::Win32Runtime runtime(instance, dialogs);
   CorvaneWindows windows(runtime, services);
   return runtime.run(windows.Form1);

@@ -260,9 +260,10 @@ void ClockPage::Button3Click() {
   confirmation_->Label4.setCaption(std::to_string(target));
   // A restore that ran the tool has stored the default clock itself, or shown why it could
   // not: storing again would only repeat its error. One that could not run the tool left the
-  // new clock on the chip.
+  // new clock on the chip. A clock kept with OK may be asked for from the command line later.
   const Countdown end = confirmation_->showModal();
   if (end == Countdown::Kept || end == Countdown::RestoreFailed) rememberClock(UpDown1.position());
+  if (end == Countdown::Kept) stored::ConfirmedClock(services_.registry).recordKept(target);
 }
 
 void ClockPage::Button4Click() {

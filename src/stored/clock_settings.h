@@ -13,7 +13,8 @@ enum class ClockLimit { Default89, Maximum89, Default66, Maximum66 };
 
 class ClockSettings {
  public:
-  explicit ClockSettings(platform::RegistryBackend& registry);
+  explicit ClockSettings(platform::RegistryBackend& registry,
+                         Access access = Access::CreateIfMissing);
 
   // A stored clock, or nothing when it is missing or does not fit a 16-bit clock (no clock
   // control holds more, so such a value was not written by this program). A value of another
@@ -27,8 +28,20 @@ class ClockSettings {
   void storeToolPath(const std::string& path);
 
  private:
-  std::optional<int> clock(const char* name);
+  RegistryKey key_;
+};
 
+// The highest clock the user has kept with OK in the countdown on this machine, in Corvane's own
+// key: the command line never sets a higher one.
+class ConfirmedClock {
+ public:
+  explicit ConfirmedClock(platform::RegistryBackend& registry,
+                          Access access = Access::CreateIfMissing);
+  std::optional<int> highest();
+  // Kept at `mhz`: it becomes the highest unless a higher one was kept before.
+  void recordKept(int mhz);
+
+ private:
   RegistryKey key_;
 };
 

@@ -22,13 +22,11 @@ std::string DisplayDetection::adapterDescription() {
 }
 
 std::optional<std::string> DisplayDetection::bitsPerPixel() {
-  return RegistryKey(registry_, keys::kDisplaySettings, Access::CreateIfMissing)
-      .textIfPresent("BitsPerPixel");
+  return RegistryKey(registry_, keys::kDisplaySettings, access_).textIfPresent("BitsPerPixel");
 }
 
 std::optional<std::string> DisplayDetection::resolution() {
-  return RegistryKey(registry_, keys::kDisplaySettings, Access::CreateIfMissing)
-      .textIfPresent("Resolution");
+  return RegistryKey(registry_, keys::kDisplaySettings, access_).textIfPresent("Resolution");
 }
 
 }  // namespace stored

@@ -3,13 +3,16 @@
 #include <optional>
 #include <string>
 
-#include "platform/registry.h"
+#include "stored/registry_key.h"
 
 namespace stored {
 
 class DisplayDetection {
  public:
-  explicit DisplayDetection(platform::RegistryBackend& registry) : registry_(registry) {}
+  // Reads the mode's key as `access` says (the window makes it when missing).
+  explicit DisplayDetection(platform::RegistryBackend& registry,
+                            Access access = Access::CreateIfMissing)
+      : registry_(registry), access_(access) {}
 
   // The description of the highest numbered adapter key from "0010" down to "0000", whoever
   // it belongs to; "0000" is made as the last resort. Empty when it holds none.
@@ -20,6 +23,7 @@ class DisplayDetection {
 
  private:
   platform::RegistryBackend& registry_;
+  Access access_;
 };
 
 }  // namespace stored

@@ -41,6 +41,8 @@ inline constexpr Location kMachineRun{platform::RootKey::LocalMachine,
 // The programs Windows starts when this user logs on: QuickDesk.
 inline constexpr Location kUserRun{platform::RootKey::CurrentUser,
                                    "\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"};
+// Corvane's own key, for what belongs to no other program: the highest clock kept with OK.
+inline constexpr Location kCorvane{platform::RootKey::LocalMachine, "\\Software\\Corvane"};
 // The three games' settings.
 inline constexpr Location kUnreal{platform::RootKey::LocalMachine,
                                   "\\SOFTWARE\\Microsoft\\UnrealD3D"};

@@ -128,7 +128,8 @@ bool ProgramFolder::exists(const std::string& name) const {
 
 void ProgramFolder::remove(const std::string& name) const { DeleteFileA(file(name).c_str()); }
 
-Corvane::Corvane(const ProgramFolder& folder, const std::string& arguments) {
+Corvane::Corvane(const ProgramFolder& folder, const std::string& arguments,
+                 const std::string& currentFolder) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   std::string line = "\"" + folder.exe() + "\"";
@@ -136,7 +137,8 @@ Corvane::Corvane(const ProgramFolder& folder, const std::string& arguments) {
   std::vector<char> writable(line.begin(), line.end());
   writable.push_back('\0');
   if (!CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      folder.path().c_str(), &startup, &process_))
+                      currentFolder.empty() ? folder.path().c_str() : currentFolder.c_str(),
+                      &startup, &process_))
     throw std::runtime_error("cannot start " + folder.exe());
 }
 
@@ -174,6 +176,13 @@ HWND waitForWindow(const std::string& caption, int milliseconds, const std::stri
         return found != nullptr;
       },
       milliseconds);
+  return found;
+}
+
+HWND waitForClass(const std::string& className, int milliseconds) {
+  HWND found = nullptr;
+  waitUntil([&] { return (found = FindWindowA(className.c_str(), nullptr)) != nullptr; },
+            milliseconds);
   return found;
 }
 
@@ -270,6 +279,14 @@ void writeString(HKEY root, const std::string& key, const std::string& name,
   const std::string ansi = toAnsi(text);
   RegSetValueExA(k, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(ansi.c_str()),
                  static_cast<DWORD>(ansi.size() + 1));
+  RegCloseKey(k);
+}
+
+void writeInteger(HKEY root, const std::string& key, const std::string& name, DWORD value) {
+  HKEY k;
+  RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k, nullptr);
+  RegSetValueExA(k, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                 sizeof value);
   RegCloseKey(k);
 }
 

@@ -29,8 +29,10 @@ class ProgramFolder {
 
 class Corvane {
  public:
-  // `arguments` follow the program's path on its command line ("/en").
-  explicit Corvane(const ProgramFolder& folder, const std::string& arguments = "");
+  // `arguments` follow the program's path on its command line ("/en"). It runs in its own
+  // folder, or in `currentFolder` when one is given (as from a batch file elsewhere).
+  explicit Corvane(const ProgramFolder& folder, const std::string& arguments = "",
+                   const std::string& currentFolder = "");
   ~Corvane();  // ends the program if it still runs
   // Waits for the main window; false when it never came.
   bool waitForMainWindow(int milliseconds = 20000);
@@ -50,6 +52,8 @@ class Corvane {
 // with a class name, only windows of that class (message boxes are "#32770").
 HWND waitForWindow(const std::string& caption, int milliseconds = 10000,
                    const std::string& className = "");
+// A top-level window of this class, visible or hidden, waiting for it; nullptr when none came.
+HWND waitForClass(const std::string& className, int milliseconds = 10000);
 // A descendant window whose text is `text`, or nullptr.
 HWND child(HWND top, const std::string& text);
 // All descendants of a class ("Button", "Static", "Edit").
@@ -85,6 +89,7 @@ bool waitUntil(F condition, int milliseconds = 10000) {
 std::string readString(HKEY root, const std::string& key, const std::string& name, bool* found = nullptr);
 bool readInteger(HKEY root, const std::string& key, const std::string& name, DWORD* value);
 void writeString(HKEY root, const std::string& key, const std::string& name, const std::string& text);
+void writeInteger(HKEY root, const std::string& key, const std::string& name, DWORD value);
 void deleteTree(HKEY root, const std::string& key);
 void deleteValue(HKEY root, const std::string& key, const std::string& name);
 

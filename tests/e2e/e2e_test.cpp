@@ -16,6 +16,7 @@ const std::string kDisplayClass = "System\\CurrentControlSet\\Services\\Class\\D
 struct EndToEnd : ::testing::Test {
   void SetUp() override {
     deleteTree(HKEY_LOCAL_MACHINE, "Software\\Matrox");
+    deleteTree(HKEY_LOCAL_MACHINE, "Software\\Corvane");
     deleteTree(HKEY_LOCAL_MACHINE, kDisplayClass);
     deleteTree(HKEY_CURRENT_CONFIG, "Display\\Settings");
     deleteValue(HKEY_LOCAL_MACHINE, kMachineRun, "G200 OverClock");
@@ -86,6 +87,10 @@ TEST_F(EndToEnd, ClockChangeKeptWithOk) {
             std::string::npos)
       << folder.read("clocktool.log");
   EXPECT_NE(child(corvane.main(), "120MHz"), nullptr);
+  // Kept with OK: from now on the command line may set it too.
+  DWORD confirmed = 0;
+  EXPECT_TRUE(readInteger(HKEY_LOCAL_MACHINE, "Software\\Corvane", "ConfirmedClock", &confirmed));
+  EXPECT_EQ(confirmed, 120u);
 }
 
 TEST_F(EndToEnd, CountdownRestoresTheDefaultClockOnTheSixthTick) {
@@ -99,6 +104,9 @@ TEST_F(EndToEnd, CountdownRestoresTheDefaultClockOnTheSixthTick) {
   EXPECT_TRUE(waitUntil([&] { return integer("OverClock") == 89; }));
   const std::string log = folder.read("clocktool.log");
   EXPECT_LT(log.find(" /1 220"), log.find(" /1 189")) << log;
+  DWORD confirmed = 0;
+  EXPECT_FALSE(readInteger(HKEY_LOCAL_MACHINE, "Software\\Corvane", "ConfirmedClock", &confirmed))
+      << "a clock that was not kept counts as confirmed";
 }
 
 TEST_F(EndToEnd, StartUpEntryIsWrittenAndRemoved) {

@@ -25,6 +25,14 @@ TEST_F(ClockPageTest, OkKeepsTheNewClock) {
   EXPECT_EQ(page.Label92.caption(), "120MHz");
   EXPECT_TRUE(page.currentClockRead());
   EXPECT_TRUE(world.dialogs.boxes.empty());
+  EXPECT_EQ(world.registry.integerValue(overclock_test::kCorvane, "ConfirmedClock"), 120);
+
+  // A lower clock kept later leaves the highest one confirmed.
+  page.UpDown1.userSetPosition(100);
+  world.runtime.modalScripts.push_back([&](ui::Form&) { kaku.Button1.userClick(); });
+  page.Button3.userClick();
+  EXPECT_EQ(stored("OverClock"), 100);
+  EXPECT_EQ(world.registry.integerValue(overclock_test::kCorvane, "ConfirmedClock"), 120);
 }
 
 TEST_F(ClockPageTest, CancelRestoresTheDefaultClockWhileTheWindowIsOpen) {
@@ -47,6 +55,7 @@ TEST_F(ClockPageTest, CancelRestoresTheDefaultClockWhileTheWindowIsOpen) {
   EXPECT_EQ(page.UpDown1.position(), 89);
   EXPECT_EQ(stored("OverClock"), 89);
   EXPECT_EQ(page.Label92.caption(), "89MHz");
+  EXPECT_EQ(world.registry.integerValue(overclock_test::kCorvane, "ConfirmedClock"), std::nullopt);
 }
 
 TEST_F(ClockPageTest, TheSixthTickRestoresAndEscRestoresOnce) {
@@ -106,6 +115,8 @@ TEST_F(ClockPageTest, AToolThatDoesNotStartIsReported) {
   EXPECT_FALSE(kaku.visible());
   EXPECT_EQ(boxTexts(), Strings(3, failed));
   EXPECT_EQ(stored("OverClock"), 120);
+  // Not kept by the user: the command line may not take it up.
+  EXPECT_EQ(world.registry.integerValue(overclock_test::kCorvane, "ConfirmedClock"), std::nullopt);
 }
 
 TEST_F(ClockPageTest, ProfilesSetTheLimitsTheLabelsAndTheRestoreClock) {

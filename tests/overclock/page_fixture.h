@@ -12,6 +12,7 @@
 namespace overclock_test {
 
 const char* const kSettings = "HKLM\\Software\\Matrox\\PowerDesk\\Current Settings";
+const char* const kCorvane = "HKLM\\Software\\Corvane";
 const char* const kRun = "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 struct ClockPageTest : ::testing::Test {

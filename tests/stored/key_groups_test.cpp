@@ -31,17 +31,19 @@ const std::string kDisplaySettings = "HKCC\\Display\\Settings";
 const std::string kUnreal = "HKLM\\SOFTWARE\\Microsoft\\UnrealD3D";
 const std::string kNfs3 = "HKLM\\Software\\Electronic Arts\\Need For Speed III";
 const std::string kForsaken = "HKLM\\Software\\Acclaim Entertainment\\Forsaken\\1.00";
+const std::string kCorvane = "HKLM\\Software\\Corvane";
 
 // Every key the program knows holds every name the program uses, so that a read or write that
 // strays into another key finds something there to read or to change.
 void seedEveryKey(doubles::MemoryRegistry& reg) {
   const std::string keys[] = {kDriver,       kPowerDesk,        kUninstall, kMachineRun,
                               kUserRun,      kDisplayClass + "\\0000", kDisplaySettings,
-                              kUnreal,       kNfs3,             kForsaken};
+                              kUnreal,       kNfs3,             kForsaken, kCorvane};
   const char* texts[] = {"Circles", "AGPFlags", "OrgMonName", "Mystclk", "PDeskPath",
                          "DisplayName", "G200 OverClock", "Matrox QuickDesk", "DriverDesc",
                          "BitsPerPixel", "Resolution", "Win98Virtual"};
-  const char* numbers[] = {"OverClock", "OverClockDEF89", "Truecolor", "DoFlip", "Triple Buffer"};
+  const char* numbers[] = {"OverClock", "OverClockDEF89", "Truecolor", "DoFlip", "Triple Buffer",
+                           "ConfirmedClock"};
   for (const auto& key : keys) {
     for (const char* name : texts) reg.setString(key, name, "1");
     for (const char* name : numbers) reg.setInteger(key, name, 1);
@@ -81,6 +83,10 @@ std::vector<Group> groups() {
          EXPECT_EQ(clocks.limit(stored::ClockLimit::Default89), std::nullopt);
          EXPECT_EQ(clocks.toolPath(), std::nullopt);
        }},
+      {"confirmed clock",
+       {kCorvane},
+       {[](RegistryBackend& r) { stored::ConfirmedClock(r).recordKept(150); }},
+       [](RegistryBackend& r) { EXPECT_EQ(stored::ConfirmedClock(r).highest(), std::nullopt); }},
       {"clock at start-up",
        {kMachineRun},
        {[](RegistryBackend& r) { stored::ClockStartup(r).registerClock("G200clk.exe 120"); },

@@ -1,0 +1,269 @@
+// The command line's switches as a table of cases, and the run sequence on doubles.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "fakes.h"
+#include "overclock/command_line.h"
+#include "overclock/command_line_registry.h"
+#include "overclock/command_line_run.h"
+#include "text/catalogue.h"
+
+using overclock::CommandLineAction;
+using overclock::parseCommandLine;
+using Strings = std::vector<std::string>;
+
+namespace {
+
+using A = CommandLineAction;
+
+struct Case {
+  std::string line;
+  A action;
+  int clock = 0;
+  std::string program = "";
+  std::string arguments = "";
+  std::string problem = "";  // the refusal begins with this
+};
+
+const Case kCases[] = {
+    // The window, as ever.
+    {"", A::OpenWindow},
+    {"   ", A::OpenWindow},
+    {"/ja", A::OpenWindow},
+    {"-EN /ja", A::OpenWindow},
+    // Usage: any case, either sign, wins over anything else.
+    {"/?", A::ShowUsage},
+    {"-?", A::ShowUsage},
+    {"/en /?", A::ShowUsage},
+    {"/bogus /?", A::ShowUsage},
+    {"/clock 120 /?", A::ShowUsage},
+    // A clock alone, the default alone.
+    {"/clock 120", A::SetClock, 120},
+    {"-CLOCK 120", A::SetClock, 120},
+    {"/Clock\t66", A::SetClock, 66},
+    {"/clock 230 /ja", A::SetClock, 230},
+    {"/clock 0089", A::SetClock, 89},
+    {"/clock 000000000000120", A::SetClock, 120},  // zeros say nothing
+    {"/clock \"120\"", A::SetClock, 120},
+    {"/default", A::RestoreDefault},
+    {"-DEFAULT /en", A::RestoreDefault},
+    // A game: switches in any order before it, everything after it is the game's, as typed.
+    {"/clock 120 /run \"C:\\Games\\Unreal\\System\\Unreal.exe\"", A::RunGame, 120,
+     "C:\\Games\\Unreal\\System\\Unreal.exe"},
+    {"/en /clock 120 /run C:\\Games\\q2.exe +set vid_ref gl", A::RunGame, 120, "C:\\Games\\q2.exe",
+     "+set vid_ref gl"},
+    {"/clock 105 -RUN \"C:\\Program Files\\Game\\g.exe\"   -window \"a b\"  /clock 200", A::RunGame,
+     105, "C:\\Program Files\\Game\\g.exe", "-window \"a b\"  /clock 200"},
+    {"/clock 105 /run C:\\\"Program Files\"\\g.exe /?", A::RunGame, 105,
+     "C:\\Program Files\\g.exe", "/?"},
+    {"/clock 120 /run game", A::RunGame, 120, "game"},
+    // Bad input: what was wrong, named.
+    {"/bogus", A::Refused, 0, "", "", "/bogus というスイッチはありません。"},
+    {"/clock 120 /ja /x", A::Refused, 0, "", "", "/x というスイッチはありません。"},
+    {"clock 120", A::Refused, 0, "", "", "clock というスイッチはありません。"},
+    {"/clock 120 extra", A::Refused, 0, "", "", "extra というスイッチはありません。"},
+    {"/", A::Refused, 0, "", "", "/ というスイッチはありません。"},
+    {"/clock", A::Refused, 0, "", "", "/clock の後にクロックをMHzで指定してください。"},
+    {"/clock /default", A::Refused, 0, "", "", "/clock の後にクロックをMHzで指定してください。"},
+    {"/clock -5", A::Refused, 0, "", "", "/clock の後にクロックをMHzで指定してください。"},
+    {"/clock abc", A::Refused, 0, "", "", "abc はクロックの数値ではありません。"},
+    {"/clock 12.5", A::Refused, 0, "", "", "12.5 はクロックの数値ではありません。"},
+    {"/clock +120", A::Refused, 0, "", "", "+120 はクロックの数値ではありません。"},
+    {"/clock 1234567", A::Refused, 0, "", "", "1234567 はクロックの数値ではありません。"},
+    {"/clock 65", A::Refused, 0, "", "", "65MHzには変更できません。クロックは66MHzから230MHzの範囲で指定してください"},
+    {"/clock 231", A::Refused, 0, "", "", "231MHzには変更できません。"},
+    {"/clock 120 /clock 130", A::Refused, 0, "", "", "/clock が2回指定されています。"},
+    {"/default -default", A::Refused, 0, "", "", "-default が2回指定されています。"},
+    {"/clock 120 /run", A::Refused, 0, "", "", "/run の後に起動するプログラムを指定してください。"},
+    {"/clock 120 /run \"\"", A::Refused, 0, "", "", "/run の後に起動するプログラムを指定してください。"},
+    {"/run game.exe", A::Refused, 0, "", "", "/run を使うときは /clock でクロックを指定してください。"},
+    {"/default /clock 120", A::Refused, 0, "", "", "/default は /clock や /run と一緒には使えません。"},
+    {"/default /run game.exe", A::Refused, 0, "", "", "/default は /clock や /run と一緒には使えません。"},
+    // The first problem is the one named.
+    {"/clock x /bogus", A::Refused, 0, "", "", "x はクロックの数値ではありません。"},
+};
+
+}  // namespace
+
+TEST(CommandLineSwitches, EveryCase) {
+  for (const Case& c : kCases) {
+    SCOPED_TRACE("command line: " + c.line);
+    const auto request = parseCommandLine(c.line);
+    EXPECT_EQ(request.action, c.action);
+    if (c.action == A::Refused) {
+      EXPECT_EQ(request.problem.rfind(c.problem, 0), 0u) << request.problem;
+      continue;
+    }
+    EXPECT_EQ(request.problem, "");
+    EXPECT_EQ(request.clockMhz, c.clock);
+    EXPECT_EQ(request.program, c.program);
+    EXPECT_EQ(request.programArguments, c.arguments);
+  }
+}
+
+TEST(CommandLineSwitches, TheUsageIsInTheInterfaceLanguage) {
+  EXPECT_EQ(overclock::commandLineUsage().rfind("使い方：\n", 0), 0u);
+  text::setLanguage(text::Language::English);
+  EXPECT_EQ(overclock::commandLineUsage().rfind("Usage:\n", 0), 0u);
+  EXPECT_EQ(parseCommandLine("/clock").problem, "Give the clock in MHz after /clock.");
+  text::setLanguage(text::Language::Japanese);
+}
+
+// ---- The run sequence on doubles --------------------------------------------------------------
+
+namespace {
+
+const char* const kSettings = "HKLM\\Software\\Matrox\\PowerDesk\\Current Settings";
+const char* const kCorvane = "HKLM\\Software\\Corvane";
+const char* const kDisplay = "HKCC\\Display\\Settings";
+
+// Programs as a script has them: every command line is recorded, with the registry's "OverClock"
+// at that moment.
+class ScriptedRunner : public platform::ProgramRunner {
+ public:
+  explicit ScriptedRunner(doubles::MemoryRegistry& registry) : registry_(registry) {}
+  std::optional<std::string> existingFile(const std::string& path) override {
+    if (missing.count(path)) return std::nullopt;
+    return "C:\\Games\\" + path;
+  }
+  std::optional<std::uint32_t> runAndWait(const std::string& commandLine,
+                                          const std::string& folder,
+                                          std::uint32_t milliseconds) override {
+    log.push_back("tool " + commandLine + " in " + folder);
+    EXPECT_GT(milliseconds, 0u);
+    if (!toolStarts) return std::nullopt;
+    return toolExitCode;
+  }
+  Outcome runUntilEnded(const std::string& program, const std::string& arguments,
+                        const std::string& folder,
+                        const std::function<void()>& sessionEnding) override {
+    log.push_back("game " + program + " [" + arguments + "] in " + folder + ", OverClock " +
+                  std::to_string(registry_.integerValue(kSettings, "OverClock").value_or(-1)));
+    if (sessionEnds) sessionEnding();
+    return game;
+  }
+
+  Strings log;
+  std::map<std::string, bool> missing;
+  bool toolStarts = true;
+  std::uint32_t toolExitCode = 0;
+  bool sessionEnds = false;
+  Outcome game{Ending::Ended, 0};
+
+ private:
+  doubles::MemoryRegistry& registry_;
+};
+
+struct CommandLineRun : ::testing::Test {
+  doubles::World world;
+  ScriptedRunner runner{world.registry};
+
+  CommandLineRun() {
+    world.programFolder = "C:\\Corvane";
+    world.registry.setString(kDisplay, "BitsPerPixel", "16");
+    world.registry.setString(kDisplay, "Resolution", "800,600");
+  }
+  int run(const std::string& line) {
+    platform::Services services = world.services();
+    return *overclock::runCommandLine(line, services, runner);
+  }
+  Strings boxes() const {
+    Strings out;
+    for (const auto& b : world.dialogs.boxes) out.push_back(b.text);
+    return out;
+  }
+};
+
+}  // namespace
+
+TEST_F(CommandLineRun, TheGameRunsBetweenTheClockAndTheDefault) {
+  world.registry.setInteger(kCorvane, "ConfirmedClock", 120);
+  EXPECT_EQ(run("/clock 120 /run Unreal\\System\\Unreal.exe -log"), 0);
+  EXPECT_EQ(runner.log,
+            (Strings{"tool C:\\Corvane\\G200clk.exe /1 220 in C:\\Corvane",
+                     "game C:\\Games\\Unreal\\System\\Unreal.exe [-log] in "
+                     "C:\\Games\\Unreal\\System, OverClock 120",
+                     "tool C:\\Corvane\\G200clk.exe /1 189 in C:\\Corvane"}));
+  EXPECT_EQ(world.registry.integerValue(kSettings, "OverClock"), 89);
+  EXPECT_TRUE(world.dialogs.boxes.empty());
+}
+
+TEST_F(CommandLineRun, TheActiveProfilesStoredLimitsAndDefaultApply) {
+  // 8 bits per pixel: the 66 profile, default 70 and maximum 150 (clamped into 66..200).
+  world.registry.setString(kDisplay, "BitsPerPixel", "8");
+  world.registry.setInteger(kSettings, "OverClockDEF66", 70);
+  world.registry.setInteger(kSettings, "OverClockMAX66", 150);
+  world.registry.setInteger(kSettings, "OverClockMAX89", 230);  // the other profile's
+  world.registry.setInteger(kCorvane, "ConfirmedClock", 200);
+  world.registry.setString(kSettings, "Mystclk", "D:\\Tools\\Mystclk.com");
+  // The Mystclk tool's ini first: the window starts nothing without it.
+  EXPECT_EQ(run("/clock 150"), 2);
+  EXPECT_TRUE(runner.log.empty());
+  EXPECT_EQ(run("/clock 151"), 1);
+  EXPECT_EQ(run("/clock 69"), 1);
+  ASSERT_EQ(world.dialogs.boxes.size(), 3u);
+  EXPECT_EQ(boxes()[1].rfind("151MHzには変更できません。今の表示モードで使えるクロックは70MHzから150MHzまでです", 0), 0u);
+  EXPECT_TRUE(runner.log.empty());
+}
+
+TEST_F(CommandLineRun, TheDefaultClockNeedsNoConfirmationAndHigherOnesDo) {
+  EXPECT_EQ(run("/clock 89"), 0);
+  EXPECT_EQ(run("/clock 90"), 1);
+  world.registry.setInteger(kCorvane, "ConfirmedClock", 100);
+  EXPECT_EQ(run("/clock 100"), 0);
+  EXPECT_EQ(run("/clock 101"), 1);
+  EXPECT_EQ(runner.log, (Strings{"tool C:\\Corvane\\G200clk.exe /1 189 in C:\\Corvane",
+                                 "tool C:\\Corvane\\G200clk.exe /1 200 in C:\\Corvane"}));
+  ASSERT_EQ(world.dialogs.boxes.size(), 2u);
+  EXPECT_EQ(boxes()[1].rfind("101MHzにはコマンドラインから変更できません。このパソコンで確認済みの最高クロックは100MHzです。\nより高い", 0), 0u) << boxes()[1];
+  EXPECT_EQ(world.dialogs.boxes[1].icon, platform::MessageIcon::Error);
+  EXPECT_EQ(world.registry.integerValue(kSettings, "OverClock"), 100);
+}
+
+TEST_F(CommandLineRun, EveryWayOutPutsTheDefaultBack) {
+  world.registry.setInteger(kCorvane, "ConfirmedClock", 120);
+  // Windows ends the session: restored while it waits, then no message.
+  runner.sessionEnds = true;
+  runner.game = {platform::ProgramRunner::Ending::SessionEnding, 0};
+  EXPECT_EQ(run("/clock 120 /run g.exe"), 0);
+  EXPECT_EQ(runner.log.size(), 3u);
+  EXPECT_EQ(runner.log.back(), "tool C:\\Corvane\\G200clk.exe /1 189 in C:\\Corvane");
+  EXPECT_TRUE(world.dialogs.boxes.empty());
+
+  // The game does not start: restored at once, and said why.
+  runner.log.clear();
+  runner.sessionEnds = false;
+  runner.game = {platform::ProgramRunner::Ending::NotStarted, 193};
+  EXPECT_EQ(run("/clock 120 /run g.exe"), 1);
+  EXPECT_EQ(runner.log.size(), 3u);
+  EXPECT_EQ(runner.log.back(), "tool C:\\Corvane\\G200clk.exe /1 189 in C:\\Corvane");
+  EXPECT_EQ(boxes(), Strings{"C:\\Games\\g.exe を起動できませんでした（エラー 193）。\n"
+                             "G200のクロックを 89MHz に戻しました。"});
+
+  // The tool fails at the clock: the default is tried at once, the game never starts.
+  runner.log.clear();
+  world.dialogs.boxes.clear();
+  runner.toolExitCode = 3;
+  EXPECT_EQ(run("/clock 120 /run g.exe"), 2);
+  EXPECT_EQ(runner.log, (Strings{"tool C:\\Corvane\\G200clk.exe /1 220 in C:\\Corvane",
+                                 "tool C:\\Corvane\\G200clk.exe /1 189 in C:\\Corvane"}));
+  EXPECT_EQ(boxes(), Strings{"クロックツール C:\\Corvane\\G200clk.exe がエラー 3 で終了しました。\n"
+                             "クロックツール C:\\Corvane\\G200clk.exe がエラー 3 で終了しました。"});
+
+  // A program that is not there: nothing runs at all.
+  runner.log.clear();
+  runner.missing["nothere.exe"] = true;
+  EXPECT_EQ(run("/clock 120 /run nothere.exe"), 1);
+  EXPECT_TRUE(runner.log.empty());
+}
+
+TEST(CommandLineRegistry, AKeptClockIsRecordedInCorvanesOwnKeyAndNeverLowered) {
+  doubles::MemoryRegistry registry;
+  overclock::recordKeptClock(registry, 110);
+  overclock::recordKeptClock(registry, 100);
+  EXPECT_EQ(registry.integerValue(kCorvane, "ConfirmedClock"), 110);
+  overclock::recordKeptClock(registry, 130);
+  EXPECT_EQ(registry.integerValue(kCorvane, "ConfirmedClock"), 130);
+  EXPECT_FALSE(registry.integerValue(kSettings, "ConfirmedClock"));
+}
