@@ -36,13 +36,6 @@ static FARPROC systemFunction(const char* name) {
 
 /* FALSE with lastError set when Windows 98 would refuse the call or a failure was asked for. */
 static BOOL acceptable(const OPENFILENAMEA* dialog, const char* function) {
-  char forced[16];
-  if (GetEnvironmentVariableA("CORVANE_COMDLG_FAIL", forced, sizeof forced) > 0) {
-    DWORD code = 0;
-    for (const char* c = forced; *c >= '0' && *c <= '9'; ++c) code = code * 10 + (DWORD)(*c - '0');
-    lastError = code;
-    return FALSE;
-  }
   if (!dialog || dialog->lStructSize != WINDOWS_98_OPENFILENAME_SIZE) {
     char what[160];
     wsprintfA(what, "%s with lStructSize %lu (Windows 95/98 accept only %d: CDERR_STRUCTSIZE)",
@@ -50,6 +43,22 @@ static BOOL acceptable(const OPENFILENAMEA* dialog, const char* function) {
               WINDOWS_98_OPENFILENAME_SIZE);
     recordRefusal(what);
     lastError = CDERR_STRUCTSIZE;
+    return FALSE;
+  }
+  /* Flags of Windows 2000 and later: Windows 95/98 do not know them. */
+  const DWORD newer = dialog->Flags & (OFN_ENABLEINCLUDENOTIFY | OFN_DONTADDTORECENT |
+                                       OFN_FORCESHOWHIDDEN);
+  if (newer) {
+    char what[160];
+    wsprintfA(what, "%s with Flags 0x%lX (0x%lX are Windows 2000's)", function,
+              (unsigned long)dialog->Flags, (unsigned long)newer);
+    recordRefusal(what);
+  }
+  char forced[16];
+  if (GetEnvironmentVariableA("CORVANE_COMDLG_FAIL", forced, sizeof forced) > 0) {
+    DWORD code = 0;
+    for (const char* c = forced; *c >= '0' && *c <= '9'; ++c) code = code * 10 + (DWORD)(*c - '0');
+    lastError = code;
     return FALSE;
   }
   return TRUE;

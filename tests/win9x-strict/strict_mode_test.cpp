@@ -131,3 +131,33 @@ TEST_F(StrictMode, NtOnlyCreationFlagsAreWrittenDownOnWindows98) {
                  &startup, &process);
   EXPECT_TRUE(contains(strict::newRefusals(), "CreateProcessA with flags 0x8000000"));
 }
+
+TEST_F(StrictMode, CommonControlMessagesNewerThanWindows98AreWrittenDown) {
+  HWND owner = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+  HWND spin = CreateWindowExA(0, UPDOWN_CLASSA, nullptr, WS_CHILD, 0, 0, 10, 20, owner, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(spin, nullptr);
+  SendMessageA(spin, UDM_SETRANGE, 0, MAKELPARAM(100, 0));  // comctl32 4.00
+  SendMessageA(spin, UDM_SETPOS, 0, MAKELPARAM(5, 0));
+  EXPECT_EQ(strict::newRefusals(), "");
+  SendMessageA(spin, UDM_GETPOS32, 0, 0);  // comctl32 5.80
+  EXPECT_TRUE(contains(strict::newRefusals(), "UDM_GETPOS32"));
+  DestroyWindow(owner);
+}
+
+TEST_F(StrictMode, FileDialogFlagsOfWindows2000AreWrittenDown) {
+  const auto open = comdlgFunction<decltype(&GetOpenFileNameA)>("GetOpenFileNameA");
+  SetEnvironmentVariableA("CORVANE_COMDLG_FAIL", "9");  // no dialog on the screen
+  char name[MAX_PATH] = {};
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+  dialog.lpstrFile = name;
+  dialog.nMaxFile = MAX_PATH;
+  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
+  EXPECT_FALSE(open(&dialog));
+  EXPECT_EQ(strict::newRefusals(), "");
+  dialog.Flags |= OFN_DONTADDTORECENT;
+  EXPECT_FALSE(open(&dialog));
+  EXPECT_TRUE(contains(strict::newRefusals(), "GetOpenFileNameA with Flags"));
+}

@@ -8,6 +8,8 @@
    - TTM_ADDTOOL and the other tooltip messages that carry a TOOLINFO, with a cbSize other than
      the first version's 40 bytes (comctl32 before 6.0 refuses the 48-byte one; Windows 95's 4.00
      knows only 40). Such a tool is refused as Windows 98 refuses it;
+   - messages of the common controls newer than comctl32 4.72 (Windows 98's), which Windows 95/98
+     do not know;
    - CreateProcess with CREATE_NO_WINDOW or another NT-only flag while the system says it is
      Windows 95/98.
 
@@ -115,12 +117,65 @@ static BOOL toolInfoAccepted(HWND window, UINT message, LPARAM lParam) {
   return FALSE;
 }
 
+/* Messages of the common controls newer than comctl32 4.72 (Windows 98's): a comctl32 of Windows
+   95/98 does not know them and answers nothing. Those of comctl32 4.70 and 4.71 (Internet Explorer
+   3 and 4) are let through: Windows 98 has them, and the program carries on without them on a
+   Windows 95 that lacks them. */
+static const char* newerThanWindows98(HWND window, UINT message) {
+  if (message >= CCM_FIRST && message < CCM_FIRST + 0x100) {
+    switch (message) {
+      case CCM_SETVERSION: return "CCM_SETVERSION (comctl32 5.80)";
+      case CCM_GETVERSION: return "CCM_GETVERSION (comctl32 5.80)";
+      case CCM_FIRST + 0xB: return "CCM_SETWINDOWTHEME (comctl32 6.0)";
+      case CCM_FIRST + 0xC: return "CCM_DPISCALE (comctl32 6.0)";
+      default: return NULL;
+    }
+  }
+  if (message < WM_USER || message >= WM_USER + 0x200) return NULL;
+  char name[32] = "";
+  GetClassNameA(window, name, sizeof name);
+  if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0) {
+    switch (message) {
+      case TTM_GETBUBBLESIZE: return "TTM_GETBUBBLESIZE (comctl32 5.0)";
+      case TTM_ADJUSTRECT: return "TTM_ADJUSTRECT (comctl32 5.0)";
+      case TTM_SETTITLEA: return "TTM_SETTITLEA (comctl32 5.80)";
+      case TTM_SETTITLEW: return "TTM_SETTITLEW (comctl32 5.80)";
+      case WM_USER + 34: return "TTM_POPUP (comctl32 5.80)";
+      case WM_USER + 35: return "TTM_GETTITLE (comctl32 6.0)";
+      default: return NULL;
+    }
+  }
+  if (lstrcmpiA(name, UPDOWN_CLASSA) == 0) {
+    switch (message) {
+      case UDM_SETPOS32: return "UDM_SETPOS32 (comctl32 5.80)";
+      case UDM_GETPOS32: return "UDM_GETPOS32 (comctl32 5.80)";
+      default: return NULL;
+    }
+  }
+  if (lstrcmpiA(name, PROGRESS_CLASSA) == 0 && message >= WM_USER + 10 && message <= WM_USER + 17 &&
+      message != WM_USER + 11 && message != WM_USER + 12)
+    return "a progress bar message of comctl32 6.0 (PBM_SETMARQUEE, PBM_GETSTEP, PBM_SETSTATE, ...)";
+  if (lstrcmpiA(name, STATUSCLASSNAMEA) == 0 && message == WM_USER + 20)
+    return "SB_GETICON (comctl32 6.0)";
+  return NULL;
+}
+
+static void checkMessage(HWND window, UINT message) {
+  const char* newer = newerThanWindows98(window, message);
+  if (!newer) return;
+  char what[160];
+  wsprintfA(what, "%s, which Windows 95/98's comctl32 does not know", newer);
+  recordRefusal(what);
+}
+
 static LRESULT WINAPI strictSendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  checkMessage(window, message);
   if (!toolInfoAccepted(window, message, lParam)) return 0;
   return realSendMessageA(window, message, wParam, lParam);
 }
 
 static LRESULT WINAPI strictSendMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  checkMessage(window, message);
   if (!toolInfoAccepted(window, message, lParam)) return 0;
   return realSendMessageW(window, message, wParam, lParam);
 }
