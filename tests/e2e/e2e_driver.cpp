@@ -5,7 +5,10 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include <gtest/gtest.h>
+
 #include "platform/win32/ansi.h"
+#include "strict_mode.h"
 
 using platform::win32::fromAnsi;
 using platform::win32::toAnsi;
@@ -83,6 +86,10 @@ ProgramFolder::ProgramFolder(const std::string& exeName) {
   copy(shipping("demo/g200clk/G200clk.exe"), file("G200clk.exe"));
   writeFile(file("Mystclk.ini"), "PCIBIOS=1\r\n");
   writeFile(file("clk.bat"), "@echo off\r\n\"%~dp0G200clk.exe\" /r\r\n");
+  // Windows 9x strict mode: the program's file dialogs answer as Windows 98's, and the probe
+  // comes into it with its first window.
+  strict::start();
+  strict::placeStandins(path_);
 }
 
 namespace {
@@ -105,7 +112,12 @@ void removeFolder(const std::string& path) {
 
 }  // namespace
 
-ProgramFolder::~ProgramFolder() { removeFolder(path_); }
+ProgramFolder::~ProgramFolder() {
+  // The programs that ran from this folder have ended (each Corvane goes before its folder).
+  const std::string refusals = strict::newRefusals();
+  if (!refusals.empty()) ADD_FAILURE() << "Windows 95/98 would refuse:\n" << refusals;
+  removeFolder(path_);
+}
 
 std::string ProgramFolder::read(const std::string& name) const {
   FILE* f = std::fopen(file(name).c_str(), "rb");

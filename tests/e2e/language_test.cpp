@@ -92,7 +92,9 @@ std::string footprint(const ProgramFolder& folder) {
   if (find != INVALID_HANDLE_VALUE) {
     do {
       const std::string name = file.cFileName;
-      if (name == "." || name == ".." || name.size() > 4 && name.substr(name.size() - 4) == ".exe")
+      // Programs, and the strict mode's stand-in comdlg32, are not what the program wrote.
+      if (name == "." || name == ".." || name.size() > 4 && name.substr(name.size() - 4) == ".exe" ||
+          name == "comdlg32.dll")
         continue;
       names.push_back(name);
     } while (FindNextFileA(find, &file));

@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
 #include <memory>
+#include <thread>
 
 #include "app/corvane_windows.h"
 #include "fakes.h"
+#include "file_dialog_hand.h"
 #include "platform/win32/ansi.h"
 #include "platform/win32/win32_seams.h"
 #include "ui/win32/win32_runtime.h"
@@ -199,3 +202,73 @@ TEST_F(WizardFilesWin32Test, SavingOverAReadOnlyFileIsRefusedAndTheFileStaysAsIt
 }
 
 }  // namespace
+
+// The wizard's save through the real save dialog (in the strict mode: the stand-in comdlg32 beside
+// this test refuses what Windows 98 refuses and passes the rest on to Wine's), picked by a hand
+// from another thread while the dialog runs; message boxes are still recorded.
+struct RealFileDialogs : platform::Dialogs {
+  explicit RealFileDialogs(doubles::RecordingDialogs& boxes) : boxes(boxes) {}
+  platform::MessageResult messageBox(const std::string& caption, const std::string& text,
+                                     platform::MessageIcon icon,
+                                     platform::MessageButtons buttons) override {
+    return boxes.messageBox(caption, text, icon, buttons);
+  }
+  std::optional<std::string> openFile(const platform::FileDialogOptions& o) override {
+    return real.openFile(o);
+  }
+  std::optional<std::string> saveFile(const platform::FileDialogOptions& o) override {
+    return real.saveFile(o);
+  }
+  doubles::RecordingDialogs& boxes;
+  platform::win32::Win32Dialogs real;
+};
+
+class WizardSaveDialogWin32Test : public ::testing::Test {
+ protected:
+  doubles::World world;
+  doubles::TempFolder folder;
+  platform::win32::Win32Launcher launcher;
+  platform::win32::Win32TextFiles files;
+  RealFileDialogs dialogs{world.dialogs};
+  platform::Services services{world.registry, launcher,       world.os,      world.timer,
+                              world.calendar, files,          world.folders, dialogs,
+                              world.processor, folder.path()};
+  std::unique_ptr<ui::win32::Win32Runtime> runtime =
+      std::make_unique<ui::win32::Win32Runtime>(GetModuleHandleA(nullptr), dialogs);
+  CorvaneWindows windows{*runtime, services};
+  pins::TWizForm& wizard = windows.WizForm;
+
+  void click(const ui::Control& button) {
+    HWND c = runtime->windowOf(button);
+    SendMessageA(GetParent(c), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(c), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(c));
+  }
+};
+
+TEST_F(WizardSaveDialogWin32Test, TheSaveDialogOpensAndThePinFileIsWrittenWhereThePickWas) {
+  world.dialogs.boxes.clear();
+  windows.Form1.clock.Edit2.setText(folder.file("G200clk.exe"));
+  wizard.show();
+  click(wizard.Button2);
+  click(wizard.Button6);
+  click(wizard.Button7);
+  const std::string target = folder.file("board");
+  std::atomic<bool> picked{false};
+  std::thread hand([&] {
+    const std::string title = platform::win32::toAnsi("作成したPINを保存");
+    for (int i = 0; i < 200 && !picked; ++i) {
+      HWND dialog = FindWindowA("#32770", title.c_str());
+      if (dialog && IsWindowVisible(dialog))
+        picked = e2e::pickInFileDialog(dialog, platform::win32::toAnsi(target));
+      else
+        Sleep(50);
+    }
+  });
+  click(wizard.PINSaveButton);  // returns once the dialog has ended (or never opened)
+  hand.join();
+  std::string boxes;
+  for (const auto& b : world.dialogs.boxes) boxes += b.caption + "|" + b.text + "\n";
+  ASSERT_TRUE(picked) << "no save dialog came; " << boxes;
+  EXPECT_EQ(files.readLines(folder.file("board.txt")), wizard.pinBuffer());
+  EXPECT_EQ(boxes, "");
+}

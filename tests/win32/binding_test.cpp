@@ -283,6 +283,11 @@ TEST_F(BindingTest, TheTimerTicksThroughTheMessageLoopOnlyWhileOn) {
     Sleep(5);
   }
   EXPECT_GE(ticks, 2);
+  // Windows 95/98 keep timer ids in 16 bits: a small id of its own, never the timer's address.
+  EXPECT_GE(runtime.timerIdOf(form.timer), 1u);
+  EXPECT_LE(runtime.timerIdOf(form.timer), 0x7FFFu);
+  ui::Timer other(&form, "other", 10);
+  EXPECT_NE(runtime.timerIdOf(other), runtime.timerIdOf(form.timer));
   form.timer.setTimerEnabled(false);
   runtime.pumpMessages();
   const int stopped = ticks;

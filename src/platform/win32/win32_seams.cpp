@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <commdlg.h>
+#include <cderr.h>
 #include <mmsystem.h>
 #include <shellapi.h>
 
@@ -25,6 +26,9 @@ bool Win32Launcher::run(const std::string& commandLine, ShowMode show) {
 
 namespace {
 
+// GetVersion's top bit is clear on the NT family and set on Windows 95/98 (and Win32s).
+bool onWindowsNT() { return (GetVersion() & 0x80000000u) == 0; }
+
 // Starts `commandLine` through the command interpreter; the caller closes the handles.
 bool startThroughShell(const std::string& commandLine, const std::string& workingFolder,
                        ShowMode show, PROCESS_INFORMATION& process) {
@@ -46,8 +50,10 @@ bool startThroughShell(const std::string& commandLine, const std::string& workin
   startup.wShowWindow = static_cast<WORD>(show == ShowMode::Hidden ? SW_HIDE : SW_SHOWNORMAL);
   std::vector<char> writable(line.begin(), line.end());
   writable.push_back('\0');
-  return CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE,
-                        show == ShowMode::Hidden ? CREATE_NO_WINDOW : 0, nullptr,
+  // CREATE_NO_WINDOW is an NT flag (cmd.exe is a console program); COMMAND.COM on Windows 95/98
+  // stays out of sight through SW_HIDE alone.
+  const DWORD flags = show == ShowMode::Hidden && onWindowsNT() ? CREATE_NO_WINDOW : 0;
+  return CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, flags, nullptr,
                         folder.empty() ? nullptr : folder.c_str(), &startup, &process) != FALSE;
 }
 
@@ -322,12 +328,23 @@ MessageResult Win32Dialogs::messageBox(const std::string& caption, const std::st
 
 namespace {
 
+// "0x0001", as the common dialogs' error codes are written down.
+std::string hexCode(DWORD value) {
+  std::string digits;
+  do {
+    digits.insert(digits.begin(), "0123456789ABCDEF"[value & 0xF]);
+    value >>= 4;
+  } while (value != 0 || digits.size() < 4);
+  return "0x" + digits;
+}
+
 std::optional<std::string> fileDialog(const FileDialogOptions& options, bool save) {
   static const auto openDialog =
       lateBound<decltype(&GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
   static const auto saveDialog =
       lateBound<decltype(&GetSaveFileNameA)>("comdlg32.dll", "GetSaveFileNameA");
-  if (!(save ? saveDialog : openDialog)) return std::nullopt;
+  if (!(save ? saveDialog : openDialog))
+    throw UserError(format1(text::tr(text::Id::ErrorFileDialog), hexCode(CDERR_INITIALIZATION)));
   std::string filter;
   for (const auto& f : options.filters) {
     filter += toAnsi(f.description);
@@ -343,7 +360,9 @@ std::optional<std::string> fileDialog(const FileDialogOptions& options, bool sav
   const std::string extension = toAnsi(options.defaultExtension);
 
   OPENFILENAMEA ofn{};
-  ofn.lStructSize = sizeof ofn;  // the Windows 95/98 size: no pvReserved fields at 0x0400
+  // These headers always declare the Windows 2000 fields (88 bytes); Windows 95/98 and NT 4
+  // answer any size but the first one's with CDERR_STRUCTSIZE and show nothing.
+  ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
   ofn.hwndOwner = GetActiveWindow();
   ofn.lpstrFilter = filter.c_str();
   ofn.nFilterIndex = 1;
@@ -352,14 +371,21 @@ std::optional<std::string> fileDialog(const FileDialogOptions& options, bool sav
   ofn.lpstrTitle = title.empty() ? nullptr : title.c_str();
   ofn.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
   ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_EXPLORER | OFN_NOCHANGEDIR;
+  bool chosen;
   if (save) {
     if (options.overwritePrompt) ofn.Flags |= OFN_OVERWRITEPROMPT;
-    if (!saveDialog(&ofn)) return std::nullopt;
+    chosen = saveDialog(&ofn) != FALSE;
   } else {
     ofn.Flags |= OFN_FILEMUSTEXIST;
-    if (!openDialog(&ofn)) return std::nullopt;
+    chosen = openDialog(&ofn) != FALSE;
   }
-  return fromAnsi(name.data());
+  if (chosen) return fromAnsi(name.data());
+  // A cancel leaves no error; anything else would otherwise end in silence.
+  static const auto dialogError =
+      lateBound<decltype(&CommDlgExtendedError)>("comdlg32.dll", "CommDlgExtendedError");
+  const DWORD error = dialogError ? dialogError() : 0;
+  if (error != 0) throw UserError(format1(text::tr(text::Id::ErrorFileDialog), hexCode(error)));
+  return std::nullopt;
 }
 
 }  // namespace

@@ -109,17 +109,17 @@ class GroupBoxBinder : public Binder {
   }
 };
 
-// WM_TIMER on the form's window, with the timer's address as its id.
+// WM_TIMER on the form's window, with the timer's small id (Win32Runtime::timerIdOf).
 class TimerBinder : public Binder {
  public:
   const char* windowClass() const override { return nullptr; }
   void pushValue(NativeControl& native) const override {
     auto& timer = static_cast<Timer&>(native.model());
     HWND owner = native.runtime().windowOf(*timer.form());
-    if (owner && timer.timerEnabled())
-      SetTimer(owner, reinterpret_cast<UINT_PTR>(&timer), timer.interval(), nullptr);
-    else if (owner)
-      KillTimer(owner, reinterpret_cast<UINT_PTR>(&timer));
+    if (!owner) return;
+    const UINT_PTR id = native.runtime().timerIdOf(timer);
+    if (timer.timerEnabled()) SetTimer(owner, id, timer.interval(), nullptr);
+    else KillTimer(owner, id);
   }
 };
 

@@ -68,8 +68,7 @@ LRESULT Win32Runtime::handleMessage(NativeControl& container, HWND hwnd, UINT ms
       break;
     }
     case WM_TIMER: {
-      auto* timer = reinterpret_cast<Timer*>(wParam);
-      if (byControl_.count(timer) && timer->kind() == Kind::Timer) timer->tick();
+      if (auto* timer = static_cast<Timer*>(timerWithId(wParam))) timer->tick();
       return 0;
     }
     case WM_ACTIVATE:

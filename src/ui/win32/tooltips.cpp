@@ -32,7 +32,9 @@ void addTooltips(HWND tips, HWND window, const Form& form,
     targets.push_back(n->hwnd());
     for (HWND target : targets) {
       TOOLINFOA tool{};
-      tool.cbSize = sizeof tool;
+      // The first version's size: comctl32 before 6.0 refuses a TTM_ADDTOOL with the 48 bytes
+      // these headers declare (lpReserved), and Windows 95's 4.00 knows no lParam either.
+      tool.cbSize = TTTOOLINFOA_V1_SIZE;
       tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
       tool.hwnd = window;
       tool.uId = reinterpret_cast<UINT_PTR>(target);

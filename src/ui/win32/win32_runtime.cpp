@@ -55,6 +55,29 @@ void Win32Runtime::registerWindow(HWND hwnd, NativeControl* native) {
 
 void Win32Runtime::forgetWindow(HWND hwnd) { byWindow_.erase(hwnd); }
 
+void Win32Runtime::forgetControl(const Control& control) {
+  byControl_.erase(&control);
+  for (const Control*& slot : timerIds_)
+    if (slot == &control) slot = nullptr;
+}
+
+UINT_PTR Win32Runtime::timerIdOf(const Control& timer) {
+  size_t free = timerIds_.size();
+  for (size_t i = 0; i < timerIds_.size(); ++i) {
+    if (timerIds_[i] == &timer) return i + 1;
+    if (!timerIds_[i] && free == timerIds_.size()) free = i;
+  }
+  if (free == timerIds_.size()) timerIds_.push_back(&timer);
+  else timerIds_[free] = &timer;
+  return free + 1;
+}
+
+Control* Win32Runtime::timerWithId(UINT_PTR id) const {
+  if (id == 0 || id > timerIds_.size() || !timerIds_[id - 1]) return nullptr;
+  Control* timer = const_cast<Control*>(timerIds_[id - 1]);
+  return timer->kind() == Kind::Timer ? timer : nullptr;
+}
+
 HWND Win32Runtime::windowOf(const Control& control) const {
   auto it = byControl_.find(&control);
   return it == byControl_.end() ? nullptr : it->second->hwnd();
@@ -251,7 +274,9 @@ void Win32Runtime::settleAfterFirstWait() {
   // the queue (another program asking for a window's text waits until the windows are all made).
   // A wait cut short by the window system's own news was a wait all the same; a few more let that
   // settle, and then the work goes ahead in any case.
-  const DWORD anythingButSent = QS_ALLINPUT & ~static_cast<DWORD>(QS_SENDMESSAGE);
+  // Windows 98's QS_ALLINPUT: these headers' carries QS_RAWINPUT (XP), which Windows 98 refuses.
+  const DWORD anythingButSent =
+      QS_KEY | QS_MOUSEMOVE | QS_MOUSEBUTTON | QS_POSTMESSAGE | QS_TIMER | QS_PAINT | QS_HOTKEY;
   for (int tries = 0; tries < 4; ++tries)
     if (MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, anythingButSent) == WAIT_TIMEOUT) break;
   makeDeferredWindows();

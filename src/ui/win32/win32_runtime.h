@@ -55,7 +55,12 @@ class Win32Runtime : public Runtime {
   void registerWindow(HWND hwnd, NativeControl* native);
   void registerControl(const Control& control, NativeControl* native) { byControl_[&control] = native; }
   void forgetWindow(HWND hwnd);
-  void forgetControl(const Control& control) { byControl_.erase(&control); }
+  void forgetControl(const Control& control);
+  // The id of a timer's WM_TIMER: Windows 95/98 keep timer ids in 16 bits, so each timer has a
+  // small number of its own (1 to 0x7FFF) while it lives, never its address.
+  UINT_PTR timerIdOf(const Control& timer);
+  // The live timer with this id, or null.
+  Control* timerWithId(UINT_PTR id) const;
   bool updating() const { return updating_ > 0; }
   struct UpdateScope {
     explicit UpdateScope(Win32Runtime& r) : runtime(r) { ++runtime.updating_; }
@@ -98,6 +103,7 @@ class Win32Runtime : public Runtime {
   std::vector<std::unique_ptr<NativeControl>> natives_;
   std::map<HWND, NativeControl*> byWindow_;
   std::map<const Control*, NativeControl*> byControl_;
+  std::vector<const Control*> timerIds_;  // timer id - 1 -> its timer; null where free
   std::vector<std::pair<Form*, std::vector<HWND>>> modalDisabled_;
   std::map<HWND, HWND> lastFocus_;  // form window -> the control that had the focus
   HWND application_ = nullptr;  // "Matrox Corvane" on the task bar; owns the main window
