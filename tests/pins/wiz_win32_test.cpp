@@ -142,14 +142,21 @@ class WizardFilesWin32Test : public WizardWin32Test {
     click(wizard.Button2);
   }
   // "よしっ。抽出してみよう。" with no PROGBIOS.EXE in the tool folder: the message waits until
-  // the command interpreter has given up.
+  // the command interpreter has given up, that is until the file it redirects into is there
+  // and nobody holds it open any more.
   void extractWithoutTheUtility() {
     world.dialogs.whileOpen = [&](const doubles::RecordingDialogs::Box& box) {
       if (box.caption != "情報") return;
-      for (int i = 0; i < 100 && !folder.exists("mypins.new"); ++i) Sleep(50);
-      Sleep(500);
+      const std::string dump = folder.file("mypins.new");
+      for (int i = 0; i < 600 && !closedByItsWriter(dump); ++i) Sleep(50);
     };
     click(wizard.Button4);
+  }
+  static bool closedByItsWriter(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
+    return true;
   }
   static DWORD attributes(const std::string& path) { return GetFileAttributesA(path.c_str()); }
   std::string boxes() const {

@@ -162,7 +162,12 @@ TEST_F(BindingTest, TypingAndPickingAreUserActions) {
   runtime.pumpMessages();
   EXPECT_EQ(form.edit.text(), "111");
   EXPECT_EQ(form.spin.position(), 111) << "the spin follows a number within its range";
-  EXPECT_GE(form.editChanges, 1);
+  EXPECT_EQ(form.editChanges, 1) << "one change, one notification";
+  // The program's own change reaches the window and runs no handler.
+  form.edit.setText("112");
+  runtime.pumpMessages();
+  EXPECT_EQ(textOf(hwnd(form.edit)), "112");
+  EXPECT_EQ(form.editChanges, 1);
   SendMessageA(hwnd(form.combo), CB_SETCURSEL, 1, 0);
   SendMessageA(hwnd(form), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd(form.combo)), CBN_SELCHANGE),
                reinterpret_cast<LPARAM>(hwnd(form.combo)));
@@ -170,6 +175,29 @@ TEST_F(BindingTest, TypingAndPickingAreUserActions) {
   EXPECT_EQ(form.comboChanges, 1);
   for (char c : {'a', '\r', 'b'}) SendMessageA(hwnd(form.memo), WM_CHAR, c, 1);
   EXPECT_EQ(form.memo.lines(), (std::vector<std::string>{"a", "b"}));
+}
+
+TEST_F(BindingTest, AControlsFontFollowsItsBoldAndUnderline) {
+  auto fontOf = [&](const ui::Control& c) {
+    LOGFONTA font{};
+    const auto handle = reinterpret_cast<HFONT>(SendMessageA(hwnd(c), WM_GETFONT, 0, 0));
+    EXPECT_NE(handle, nullptr) << c.name();
+    GetObjectA(handle, sizeof font, &font);
+    return font;
+  };
+  const LOGFONTA plain = fontOf(form.label);
+  EXPECT_LT(plain.lfWeight, FW_BOLD);
+  EXPECT_FALSE(plain.lfUnderline);
+  form.label.setBold(true);
+  form.label.setUnderline(true);
+  const LOGFONTA marked = fontOf(form.label);
+  EXPECT_GE(marked.lfWeight, FW_BOLD);
+  EXPECT_TRUE(marked.lfUnderline);
+  EXPECT_STREQ(marked.lfFaceName, plain.lfFaceName) << "the same face, only marked";
+  EXPECT_LT(fontOf(form.box).lfWeight, FW_BOLD) << "the other controls keep theirs";
+  form.label.setBold(false);
+  form.label.setUnderline(false);
+  EXPECT_LT(fontOf(form.label).lfWeight, FW_BOLD);
 }
 
 TEST_F(BindingTest, SelectingATabShowsItsPageAndRunsItsShowHandler) {

@@ -122,10 +122,14 @@ ProgramRunner::Outcome Win32ProgramRunner::runUntilEnded(
   CloseHandle(process.hThread);
 
   // Asleep until the game ends or a message comes: the game has the processor to itself.
+  // Windows 98's QS_ALLINPUT, sent messages (the session's end) included: these headers' own
+  // carries QS_RAWINPUT (XP), which Windows 98 refuses.
+  const DWORD anyMessage = QS_KEY | QS_MOUSEMOVE | QS_MOUSEBUTTON | QS_POSTMESSAGE | QS_TIMER |
+                           QS_PAINT | QS_SENDMESSAGE | QS_HOTKEY;
   outcome.ending = ProgramRunner::Ending::Ended;
   for (;;) {
     const DWORD woke =
-        MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, INFINITE, QS_ALLINPUT);
+        MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, INFINITE, anyMessage);
     if (woke == WAIT_OBJECT_0 || woke == WAIT_FAILED) break;
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
