@@ -33,7 +33,12 @@ class Game {
       if (c == '/') c = '\\';
     CopyFileA(from.c_str(), path().c_str(), FALSE);
   }
-  ~Game() { end(); }
+  // A game still running is told to end, and is waited for: its folder goes next, and with it
+  // the file that tells it to.
+  ~Game() {
+    end();
+    waitUntil([&] { return !started() || ended(); });
+  }
   std::string folder() const { return folder_; }
   std::string path() const { return folder_ + "\\game.exe"; }
   std::string log() const {
