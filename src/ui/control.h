@@ -12,9 +12,10 @@
 //                     disabled control runs no handler, nor does one that changes nothing
 //                     (except a pick in a combo box, which always counts).
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
+
+#include "ui/handler.h"
 
 namespace ui {
 
@@ -26,9 +27,6 @@ using Colour = std::uint32_t;
 constexpr Colour kDefaultColour = 0xFF000000;  // the system's text colour
 constexpr Colour kNavy = 0x800000;
 constexpr Colour kRed = 0x0000FF;
-
-// A handler takes nothing and returns nothing: it reads the controls it needs.
-using Handler = std::function<void()>;
 
 struct Bounds {
   int left = 0, top = 0, width = 0, height = 0;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <stdexcept>
 
 #include "fakes.h"
@@ -209,4 +210,31 @@ TEST_F(ControlModel, AHandlersErrorGoesToTheErrorBoxAndTheNextActionStillRuns) {
   ASSERT_EQ(dialogs.boxes.size(), 2u);
   EXPECT_EQ(dialogs.boxes[1].text, "予期しないエラーが発生しました。.");
   EXPECT_EQ(dialogs.boxes[1].caption, "Matrox Corvane");
+}
+
+TEST(Handler, SmallAndLargeCallablesAreCopiedMovedAndDestroyedLikeValues) {
+  int calls = 0;
+  ui::Handler none;
+  EXPECT_FALSE(none);
+  ui::Handler small = [&calls] { ++calls; };  // kept in place
+  auto text = std::make_shared<std::string>("lives while a handler holds it");
+  std::weak_ptr<std::string> watch = text;
+  ui::Handler large = [&calls, text] { calls += static_cast<int>(text->size()); };  // on the heap
+  text.reset();
+  {
+    ui::Handler copy = large;
+    ui::Handler moved = std::move(copy);
+    EXPECT_FALSE(copy);
+    moved();
+    small = moved;  // a large one over a small one
+    small();
+  }
+  EXPECT_FALSE(watch.expired()) << "still held by `large` and `small`";
+  EXPECT_EQ(calls, 2 * 30);
+  small = [&calls] { calls = -1; };  // a small one over a large one frees it
+  large = nullptr;
+  EXPECT_TRUE(watch.expired());
+  small();
+  EXPECT_EQ(calls, -1);
+  EXPECT_FALSE(large);
 }
