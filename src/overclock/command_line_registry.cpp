@@ -45,12 +45,4 @@ CommandLineClockSettings readCommandLineClockSettings(platform::RegistryBackend&
   return settings;
 }
 
-void storeLastClock(platform::RegistryBackend& registry, int mhz) {
-  stored::ClockSettings(registry).storeLastClock(mhz);
-}
-
-void recordKeptClock(platform::RegistryBackend& registry, int mhz) {
-  stored::ConfirmedClock(registry).recordKept(mhz);
-}
-
 }  // namespace overclock

@@ -1,7 +1,7 @@
 #pragma once
-// What a clock change from the command line reads and writes, through the settings objects: the
-// tool's path, the active profile's limits and the last clock as the window keeps them, and the
-// highest clock the user has kept with OK in the countdown.
+// What a clock change from the command line reads, through the settings objects: the tool's
+// path and the active profile's limits as the window keeps them, and the highest clock the user
+// has kept with OK in the countdown. (It stores the clock through stored::ClockSettings.)
 #include <optional>
 #include <string>
 
@@ -19,12 +19,5 @@ struct CommandLineClockSettings {
 };
 CommandLineClockSettings readCommandLineClockSettings(platform::RegistryBackend& registry,
                                                       const std::string& programFolder);
-
-// The clock Corvane last left the chip at, as the window stores it.
-void storeLastClock(platform::RegistryBackend& registry, int mhz);
-
-// The countdown ended with OK at this clock: it becomes the highest confirmed one unless a higher
-// one was kept before.
-void recordKeptClock(platform::RegistryBackend& registry, int mhz);
 
 }  // namespace overclock

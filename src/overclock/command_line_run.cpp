@@ -7,6 +7,7 @@
 #include "overclock/command_line_registry.h"
 #include "platform/errors.h"
 #include "platform/text.h"
+#include "stored/clock_settings.h"
 #include "text/catalogue.h"
 #include "ui/runtime.h"
 
@@ -113,7 +114,7 @@ bool CommandLineRun::restore(std::string& report) {
     report = toolProblem(result);
     return false;
   }
-  storeLastClock(services_.registry, clock);
+  stored::ClockSettings(services_.registry).storeLastClock(clock);
   report = filled(text::Id::ClockRestored, {std::to_string(clock)});
   return true;
 }
@@ -140,7 +141,7 @@ int CommandLineRun::runGame(int mhz, const std::string& program, const std::stri
   bool restored = false;
   platform::ProgramRunner::Outcome outcome;
   try {
-    storeLastClock(services_.registry, mhz);
+    stored::ClockSettings(services_.registry).storeLastClock(mhz);
     outcome = runner_.runUntilEnded(program, arguments, folderOf(program),
                                     [&] { restored = restore(report); });
   } catch (const std::exception& e) {
@@ -213,7 +214,7 @@ int CommandLineRun::carryOut(const CommandLineRequest& request) {
   }
   if (const int failed = setClock(request.clockMhz); failed != kExitDone) return failed;
   if (request.action == CommandLineAction::SetClock) {
-    storeLastClock(services_.registry, request.clockMhz);
+    stored::ClockSettings(services_.registry).storeLastClock(request.clockMhz);
     return kExitDone;
   }
   return runGame(request.clockMhz, program, request.programArguments);

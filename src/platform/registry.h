@@ -18,6 +18,10 @@ struct RegistryValue {
   // Strings are UTF-8 text without a terminating zero; the Win32 backend converts at its edge.
   // Dwords are 4 bytes, little-endian. Binary is as stored.
   std::vector<std::uint8_t> data;
+
+  friend bool operator==(const RegistryValue& a, const RegistryValue& b) {
+    return a.type == b.type && a.data == b.data;
+  }
 };
 
 class RegistryBackend {

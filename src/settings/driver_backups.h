@@ -1,13 +1,13 @@
 #pragma once
 // The "Backup" folder beside the program: a regedit file of every value Corvane changes is saved
 // there before each bulk change (and before the first single box of a run), newest 20 kept.
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/services.h"
 #include "settings/backup_file.h"
+#include "ui/handler.h"
 
 namespace settings {
 
@@ -37,7 +37,7 @@ class DriverBackups {
   Snapshot load(const BackupFile& file);
 
   // Runs after every save, so that the undo button can follow.
-  std::function<void()> onSaved;
+  ui::Handler onSaved;
 
  private:
   std::string folder() const;

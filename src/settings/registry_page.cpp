@@ -106,7 +106,7 @@ void RegistryPage::ShowStoredState() {
   tasktrey.setChecked(stored::QuickDeskStartup(services_.registry, Access::ExistingReadOnly).registered());
 }
 
-void RegistryPage::backUpBeforeBoxWrite(const std::function<void()>& showStored) {
+void RegistryPage::backUpBeforeBoxWrite(const ui::Handler& showStored) {
   try {
     backups.saveBeforeFirstBoxWrite();
   } catch (const std::exception&) {

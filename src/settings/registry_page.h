@@ -1,7 +1,6 @@
 #pragma once
 // The "レジストリ" tab: one check box per driver option, the AGP speed choice, the QuickDesk
 // start-up box and the status line that shows the hint of the control under the mouse.
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -47,7 +46,7 @@ class RegistryPage {
   ui::GroupBox& groupOf(OptionGroup group);
   // The run's first box write is preceded by a backup; when that fails, `showStored` puts the
   // control back as the registry still has it, and the error goes on to the user.
-  void backUpBeforeBoxWrite(const std::function<void()>& showStored);
+  void backUpBeforeBoxWrite(const ui::Handler& showStored);
 
   platform::Services& services_;
   std::vector<std::unique_ptr<ui::CheckBox>> boxes_;  // in the order of kDriverOptions

@@ -24,6 +24,10 @@ struct SavedValue {
   const Location* where;
   std::string name;
   std::optional<platform::RegistryValue> value;
+
+  friend bool operator==(const SavedValue& a, const SavedValue& b) {
+    return a.where == b.where && a.name == b.name && a.value == b.value;
+  }
 };
 
 // Every managed value, in the order of managedValues().

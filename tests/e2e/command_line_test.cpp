@@ -14,14 +14,7 @@ namespace {
 
 const std::string kDriverKey = "Software\\Matrox\\PowerDesk\\Current Settings";
 const std::string kCorvaneKey = "Software\\Corvane";
-const std::string kDisplayClass = "System\\CurrentControlSet\\Services\\Class\\Display";
 const std::string kMessageTitle = "Matrox Corvane";
-
-std::size_t count(const std::string& text, const std::string& part) {
-  std::size_t n = 0;
-  for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-  return n;
-}
 
 // The stand-in game in a folder of its own, with a blank in its name, inside the program folder.
 class Game {
@@ -64,14 +57,8 @@ class Game {
 
 struct CommandLine : ::testing::Test {
   void SetUp() override {
-    deleteTree(HKEY_LOCAL_MACHINE, "Software\\Matrox");
     deleteTree(HKEY_LOCAL_MACHINE, kCorvaneKey);
-    deleteTree(HKEY_LOCAL_MACHINE, kDisplayClass);
-    deleteTree(HKEY_CURRENT_CONFIG, "Display\\Settings");
-    writeString(HKEY_LOCAL_MACHINE, kDisplayClass + "\\0000", "DriverDesc",
-                "Matrox Millennium G200 AGP");
-    writeString(HKEY_CURRENT_CONFIG, "Display\\Settings", "BitsPerPixel", "16");
-    writeString(HKEY_CURRENT_CONFIG, "Display\\Settings", "Resolution", "800,600");
+    seedG200At16Bits();
   }
 
   // The highest clock kept with OK in the countdown on this machine.
@@ -159,7 +146,7 @@ TEST_F(CommandLine, TheMystclkToolGetsItsOwnTableAndRunsBesideItsIni) {
   const std::string message = answerMessage(kMessageTitle);
   EXPECT_NE(message.find("Mystclk.ini"), std::string::npos) << message;
   EXPECT_EQ(runToEnd(corvane), 2u);
-  EXPECT_EQ(count(folder.read("clocktool.log"), "\r\n"), 1u);
+  EXPECT_EQ(occurrences(folder.read("clocktool.log"), "\r\n"), 1u);
 }
 
 TEST_F(CommandLine, AClockAboveTheConfirmedOneIsRefusedAndNoToolStarts) {
@@ -262,7 +249,7 @@ TEST_F(CommandLine, AGameThatCannotStartHasTheDefaultBackAtOnceAndSaysWhy) {
   EXPECT_EQ(runToEnd(corvane), 1u);
   const std::string log = folder.read("clocktool.log");
   EXPECT_LT(log.find(" /1 220"), log.find(" /1 189")) << log;
-  EXPECT_EQ(count(log, "\r\n"), 2u) << log;
+  EXPECT_EQ(occurrences(log, "\r\n"), 2u) << log;
   EXPECT_EQ(integer("OverClock"), 89u);
 }
 
@@ -277,12 +264,12 @@ TEST_F(CommandLine, WindowsEndingTheSessionWhileTheGameRunsHasTheDefaultBackFirs
   DWORD_PTR answer = 0;
   ASSERT_TRUE(SendMessageTimeoutA(watch, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 10000, &answer));
   EXPECT_EQ(answer, TRUE) << "Corvane must not hold Windows up";
-  EXPECT_EQ(count(folder.read("clocktool.log"), " /1 189"), 0u) << "restored before the session ended";
+  EXPECT_EQ(occurrences(folder.read("clocktool.log"), " /1 189"), 0u) << "restored before the session ended";
   // Windows waits for the answer to this one and may end the program right after it.
   ASSERT_TRUE(SendMessageTimeoutA(watch, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 20000, &answer));
   const std::string log = folder.read("clocktool.log");
   EXPECT_LT(log.find(" /1 220"), log.find(" /1 189")) << log;
-  EXPECT_EQ(count(log, " /1 189"), 1u) << log;
+  EXPECT_EQ(occurrences(log, " /1 189"), 1u) << log;
   EXPECT_FALSE(game.ended()) << "the default came back while the game still ran";
   EXPECT_EQ(integer("OverClock"), 89u);
   EXPECT_EQ(runToEnd(corvane), 0u);
@@ -329,5 +316,5 @@ TEST_F(CommandLine, AProgramNamedWithoutFolderOrExtensionIsFoundAsWindowsFindsIt
       << game.log();
   game.end();
   EXPECT_EQ(runToEnd(corvane), 0u);
-  EXPECT_EQ(count(folder.read("clocktool.log"), " /1 189"), 2u) << folder.read("clocktool.log");
+  EXPECT_EQ(occurrences(folder.read("clocktool.log"), " /1 189"), 2u) << folder.read("clocktool.log");
 }

@@ -334,4 +334,21 @@ HWND focusOf(HWND top) {
   return info.hwndFocus;
 }
 
+void seedG200At16Bits() {
+  const std::string displayClass = "System\\CurrentControlSet\\Services\\Class\\Display";
+  deleteTree(HKEY_LOCAL_MACHINE, "Software\\Matrox");
+  deleteTree(HKEY_LOCAL_MACHINE, displayClass);
+  deleteTree(HKEY_CURRENT_CONFIG, "Display\\Settings");
+  writeString(HKEY_LOCAL_MACHINE, displayClass + "\\0000", "DriverDesc",
+              "Matrox Millennium G200 AGP");
+  writeString(HKEY_CURRENT_CONFIG, "Display\\Settings", "BitsPerPixel", "16");
+  writeString(HKEY_CURRENT_CONFIG, "Display\\Settings", "Resolution", "800,600");
+}
+
+std::size_t occurrences(const std::string& text, const std::string& part) {
+  std::size_t n = 0;
+  for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
+
 }  // namespace e2e

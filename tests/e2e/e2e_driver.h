@@ -91,6 +91,12 @@ bool readInteger(HKEY root, const std::string& key, const std::string& name, DWO
 void writeString(HKEY root, const std::string& key, const std::string& name, const std::string& text);
 void writeInteger(HKEY root, const std::string& key, const std::string& name, DWORD value);
 void deleteTree(HKEY root, const std::string& key);
+// A machine with nothing of Corvane's or the driver's settings in the registry, its adapter a
+// Millennium G200 ("0000"), at 16 bits and 800 by 600.
+void seedG200At16Bits();
+
+// How often `part` stands in `text` (command lines in a tool's log).
+std::size_t occurrences(const std::string& text, const std::string& part);
 void deleteValue(HKEY root, const std::string& key, const std::string& name);
 
 // The keyboard: presses and releases a key as a user does (it goes to the focused window of

@@ -15,16 +15,10 @@ using namespace e2e;
 namespace {
 
 const std::string kDriverKey = "Software\\Matrox\\PowerDesk\\Current Settings";
-const std::string kDisplayClass = "System\\CurrentControlSet\\Services\\Class\\Display";
 
 struct Keyboard : ::testing::Test {
   void SetUp() override {
-    deleteTree(HKEY_LOCAL_MACHINE, "Software\\Matrox");
-    deleteTree(HKEY_LOCAL_MACHINE, kDisplayClass);
-    writeString(HKEY_LOCAL_MACHINE, kDisplayClass + "\\0000", "DriverDesc",
-                "Matrox Millennium G200 AGP");
-    writeString(HKEY_CURRENT_CONFIG, "Display\\Settings", "BitsPerPixel", "16");
-    writeString(HKEY_CURRENT_CONFIG, "Display\\Settings", "Resolution", "800,600");
+    seedG200At16Bits();
   }
 
   static HWND tabsOf(HWND main) { return children(main, "SysTabControl32").at(0); }

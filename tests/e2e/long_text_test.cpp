@@ -26,11 +26,7 @@ std::size_t bytesOf(HWND window) {
 
 struct LongText : ::testing::Test {
   void SetUp() override {
-    deleteTree(HKEY_LOCAL_MACHINE, "Software\\Matrox");
-    deleteTree(HKEY_LOCAL_MACHINE, kDisplayClass);
-    writeString(HKEY_LOCAL_MACHINE, kDisplayClass + "\\0000", "DriverDesc", "Matrox Millennium G200 AGP");
-    writeString(HKEY_CURRENT_CONFIG, "Display\\Settings", "BitsPerPixel", "16");
-    writeString(HKEY_CURRENT_CONFIG, "Display\\Settings", "Resolution", "800,600");
+    seedG200At16Bits();
   }
   void TearDown() override { SetUp(); }
 

@@ -10,23 +10,10 @@ using namespace e2e;
 namespace {
 
 const std::string kDriverKey = "Software\\Matrox\\PowerDesk\\Current Settings";
-const std::string kDisplayClass = "System\\CurrentControlSet\\Services\\Class\\Display";
-
-std::size_t count(const std::string& text, const std::string& part) {
-  std::size_t n = 0;
-  for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-  return n;
-}
 
 struct Safety : ::testing::Test {
   void SetUp() override {
-    deleteTree(HKEY_LOCAL_MACHINE, "Software\\Matrox");
-    deleteTree(HKEY_LOCAL_MACHINE, kDisplayClass);
-    deleteTree(HKEY_CURRENT_CONFIG, "Display\\Settings");
-    writeString(HKEY_LOCAL_MACHINE, kDisplayClass + "\\0000", "DriverDesc",
-                "Matrox Millennium G200 AGP");
-    writeString(HKEY_CURRENT_CONFIG, "Display\\Settings", "BitsPerPixel", "16");
-    writeString(HKEY_CURRENT_CONFIG, "Display\\Settings", "Resolution", "800,600");
+    seedG200At16Bits();
   }
 
   static void writeInteger(const std::string& name, DWORD value) {
@@ -132,7 +119,7 @@ TEST_F(Safety, ClosingFromTheTaskBarDuringTheCountdownRestoresTheDefaultClockFir
   EXPECT_TRUE(corvane.waitForExit(10000));
   const std::string log = folder.read("clocktool.log");
   EXPECT_LT(log.find(" /1 220"), log.find(" /1 189")) << log;
-  EXPECT_EQ(count(log, " /1 189"), 1u) << log;
+  EXPECT_EQ(occurrences(log, " /1 189"), 1u) << log;
   EXPECT_EQ(integer("OverClock"), 89u);
 }
 
@@ -149,7 +136,7 @@ TEST_F(Safety, ClosingTheMainWindowDuringTheCountdownRestoresOnce) {
   EXPECT_FALSE(ranOut) << "the countdown restored, not the close";
   EXPECT_TRUE(corvane.waitForExit(10000));
   const std::string log = folder.read("clocktool.log");
-  EXPECT_EQ(count(log, " /1 189"), 1u) << log;
+  EXPECT_EQ(occurrences(log, " /1 189"), 1u) << log;
   EXPECT_EQ(integer("OverClock"), 89u);
 }
 
@@ -170,7 +157,7 @@ TEST_F(Safety, WindowsEndingTheSessionDuringTheCountdownRestoresOnce) {
   SendMessageTimeoutA(corvane.main(), WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 5000, &answer);
   EXPECT_EQ(waitForWindow("情報", 0, "#32770"), nullptr) << "a second restore";
   const std::string log = folder.read("clocktool.log");
-  EXPECT_EQ(count(log, " /1 189"), 1u) << log;
+  EXPECT_EQ(occurrences(log, " /1 189"), 1u) << log;
   EXPECT_EQ(integer("OverClock"), 89u);
 }
 

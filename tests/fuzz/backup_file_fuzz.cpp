@@ -11,21 +11,6 @@
 #include "platform/text.h"
 #include "settings/backup_file.h"
 
-namespace {
-
-bool same(const settings::Snapshot& a, const settings::Snapshot& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (a[i].where != b[i].where || a[i].name != b[i].name) return false;
-    if (a[i].value.has_value() != b[i].value.has_value()) return false;
-    if (a[i].value && (a[i].value->type != b[i].value->type || a[i].value->data != b[i].value->data))
-      return false;
-  }
-  return true;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size > platform::kMaxTextFileBytes) return 0;  // the file seam refuses these unread
   const std::string bytes(reinterpret_cast<const char*>(data), size);
@@ -34,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(snapshot->size() == settings::managedValues().size());
   try {
     const auto again = settings::parseBackupFile(settings::backupFileLines(*snapshot));
-    FUZZ_CHECK(again && same(*again, *snapshot));
+    FUZZ_CHECK(again && *again == *snapshot);
   } catch (const platform::UserError&) {
     // A value no regedit line can carry (a line break in a text) is refused when saving.
   }

@@ -7,6 +7,7 @@
 #include "overclock/command_line.h"
 #include "overclock/command_line_registry.h"
 #include "overclock/command_line_run.h"
+#include "stored/clock_settings.h"
 #include "text/catalogue.h"
 
 using overclock::CommandLineAction;
@@ -260,10 +261,10 @@ TEST_F(CommandLineRun, EveryWayOutPutsTheDefaultBack) {
 
 TEST(CommandLineRegistry, AKeptClockIsRecordedInCorvanesOwnKeyAndNeverLowered) {
   doubles::MemoryRegistry registry;
-  overclock::recordKeptClock(registry, 110);
-  overclock::recordKeptClock(registry, 100);
+  stored::ConfirmedClock(registry).recordKept(110);
+  stored::ConfirmedClock(registry).recordKept(100);
   EXPECT_EQ(registry.integerValue(kCorvane, "ConfirmedClock"), 110);
-  overclock::recordKeptClock(registry, 130);
+  stored::ConfirmedClock(registry).recordKept(130);
   EXPECT_EQ(registry.integerValue(kCorvane, "ConfirmedClock"), 130);
   EXPECT_FALSE(registry.integerValue(kSettings, "ConfirmedClock"));
 }

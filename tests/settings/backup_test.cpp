@@ -47,17 +47,6 @@ settings::Snapshot mixedSnapshot() {
   return snapshot;
 }
 
-bool same(const settings::Snapshot& a, const settings::Snapshot& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (a[i].where != b[i].where || a[i].name != b[i].name) return false;
-    if (a[i].value.has_value() != b[i].value.has_value()) return false;
-    if (a[i].value && (a[i].value->type != b[i].value->type || a[i].value->data != b[i].value->data))
-      return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 TEST(BackupFile, IsARegeditFileThatReadsBackToTheSameValues) {
@@ -85,7 +74,7 @@ TEST(BackupFile, IsARegeditFileThatReadsBackToTheSameValues) {
 
   const auto back = settings::parseBackupFile(lines);
   ASSERT_TRUE(back.has_value());
-  EXPECT_TRUE(same(*back, mixedSnapshot()));
+  EXPECT_TRUE(*back == mixedSnapshot());
 }
 
 TEST(BackupFile, AValueNoRegeditLineCanCarryStopsTheBackup) {
@@ -170,7 +159,7 @@ TEST_F(BackupFixture, APresetFirstSavesTheStateBeforeItAsACrLfFileNamedByDateAnd
   world.calendar.second = 3;
   press(settings::Preset::Game);
   ASSERT_EQ(backupNames(), std::vector<std::string>{"20261207_090503.reg"});
-  EXPECT_TRUE(same(newestBackup(), before));
+  EXPECT_TRUE(newestBackup() == before);
   EXPECT_EQ(page.backups.newest()->when, "2026/12/07 09:05:03");
   const std::string bytes = folder.read("Backup\\20261207_090503.reg");
   EXPECT_EQ(bytes.compare(0, 10, "REGEDIT4\r\n"), 0);
