@@ -3,12 +3,11 @@
 CorvaneWindows::CorvaneWindows(ui::Runtime& runtime, platform::Services& services)
     : main_(runtime, services),
       GameForm(runtime, services),
-      kakuForm(runtime, services, [this](bool& back) { Form1.clock.restoreDefaultClock(back); }),
+      kakuForm(runtime, services, Form1.clockService),
       AboutBox(runtime, services),
       PINForm(runtime),
-      WizForm(runtime, services, PINForm, [this] { return Form1.clock.Edit2.text(); }),
-      Form2(runtime, services,
-            [this](const overclock::ClockLimits& limits) { Form1.clock.applyClockLimits(limits); }) {
+      WizForm(runtime, services, PINForm, [this] { return Form1.clockService.toolPath(); }),
+      Form2(runtime, Form1.clockService) {
   Form1.clock.attachWindows(kakuForm, Form2);
   // Ending the program while a new clock is on trial puts the default clock back first.
   runtime.onProgramEnding = [this] { kakuForm.programEnding(); };

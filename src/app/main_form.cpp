@@ -34,7 +34,8 @@ TForm1::TForm1(ui::Runtime& runtime, platform::Services& services)
       TabSheet4(&PageControl1, "TabSheet4", text::tr(text::Id::TabSystem)),
       general(TabSheet1),
       registry(TabSheet2, services),
-      clock(TabSheet3, services),
+      clockService(services),
+      clock(TabSheet3, services, clockService),
       PentiumMMX1(services.processor),
       system(TabSheet4, services, PentiumMMX1, general.Label38),
       services_(services) {

@@ -51,6 +51,9 @@ class TForm1 : public ui::Form {
   ui::TabSheet TabSheet4;  // "その他の機能"
   GeneralPage general;
   settings::RegistryPage registry;
+  // Everything about the chip's clock; the clock page, the countdown and the options window use
+  // this one.
+  overclock::ClockService clockService;
   overclock::ClockPage clock;
   cpu::TPentiumMMX PentiumMMX1;
   cpu::SystemPage system;

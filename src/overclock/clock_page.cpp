@@ -1,15 +1,11 @@
 #include "overclock/clock_page.h"
 
-#include <algorithm>
-
 #include "overclock/clock_report.h"
 #include "overclock/clock_tool.h"
 #include "overclock/confirm_form.h"
 #include "overclock/options_form.h"
 #include "platform/errors.h"
 #include "platform/text.h"
-#include "stored/clock_settings.h"
-#include "stored/run_lists.h"
 #include "text/catalogue.h"
 
 namespace overclock {
@@ -20,8 +16,8 @@ std::string megahertz(int mhz) { return std::to_string(mhz) + "MHz"; }
 
 }  // namespace
 
-ClockPage::ClockPage(ui::TabSheet& TabSheet3, platform::Services& services)
-    : sheet_(TabSheet3), services_(services) {
+ClockPage::ClockPage(ui::TabSheet& TabSheet3, platform::Services& services, ClockService& clock)
+    : sheet_(TabSheet3), services_(services), clock_(clock) {
   Label10.setBold(true);
   Label34.setBold(true);
   Edit2.setReadOnly(true);
@@ -126,26 +122,20 @@ void ClockPage::loadMystclkIni() {
   }
 }
 
-void ClockPage::detectStartupEntry() {
-  Button7.setEnabled(stored::ClockStartup(services_.registry).registered());
-}
+void ClockPage::detectStartupEntry() { Button7.setEnabled(clock_.startupRegistered()); }
 
 void ClockPage::loadLastClockAndToolPath() {
-  stored::ClockSettings clocks(services_.registry);
-  storedClock_ = clocks.lastClock();
+  clock_.loadTool();
+  storedClock_ = clock_.lastClock();
   // Inside today's limits; the profile's limits, once applied, take it in again.
   if (storedClock_) UpDown1.setPosition(*storedClock_);
-  setToolPath(clocks.toolPath().value_or(inProgramFolder("G200clk.exe")));
+  Edit2.setText(clock_.toolPath());
 }
 
 void ClockPage::startBatchFile() {
-  const std::string batchFile = inProgramFolder("clk.bat");
-  Label89.setCaption(batchFile);
+  Label89.setCaption(inProgramFolder("clk.bat"));
   batchDue_ = false;
-  if (batch_) services_.launcher.waitFor(batch_, 0);  // started before: let go of it
-  // A missing batch file only means no clock report: the page copes with that.
-  batch_ = services_.launcher.runWatched(platform::quoteIfBlank(batchFile),
-                                         platform::ShowMode::Normal);
+  clock_.startBatchFile();
 }
 
 void ClockPage::startBatchFileWhenIdle(ui::Runtime& runtime) {
@@ -158,11 +148,11 @@ void ClockPage::startBatchFileWhenIdle(ui::Runtime& runtime) {
 // ---- Show step --------------------------------------------------------------------------------
 
 void ClockPage::ClassifyClockTool() {
-  kind_ = classifyToolPath(toolPath_);
-  const ToolDescription tool = describeTool(kind_);
+  const ClockToolKind kind = clock_.toolKind();
+  const ToolDescription tool = describeTool(kind);
   Label15.setCaption(tool.version);
   Label14.setCaption(tool.name);
-  if (kind_ == ClockToolKind::G200clk) {
+  if (kind == ClockToolKind::G200clk) {
     RadioGroup1.setEnabled(false);
     return;
   }
@@ -171,41 +161,20 @@ void ClockPage::ClassifyClockTool() {
   RadioGroup1.setItemIndex(chipsetRowOf(iniLines_));
 }
 
-std::optional<ClockProfile> ClockPage::activeProfile() const {
-  return chooseClockProfile(Label10.tag(), Label34.caption());
-}
-
 void ClockPage::ApplyClockProfile() {
-  const auto profile = activeProfile();
+  clock_.loadProfile();
+  const auto profile = clock_.profile();
   if (!profile) return;
-  const ClockProfileInfo& info = profileInfo(*profile);
-  stored::ClockSettings clocks(services_.registry);
-  // Values outside what the options window allows were written by something else: they come
-  // in at the nearest end, so the restore always has a command to run.
-  if (const auto stored = clocks.limit(info.defaultLimit))
-    defaultClock_ = info.defaultRange.clamp(*stored);
-  if (const auto stored = clocks.limit(info.maximumLimit))
-    maximumClock_ = info.maximumRange.clamp(*stored);
   showLimits();
   if (storedClock_) UpDown1.setPosition(*storedClock_);
-  Label32.setCaption(info.recommendedRange);
-}
-
-void ClockPage::applyClockLimits(const ClockLimits& limits) {
-  const auto profile = activeProfile();
-  if (!profile) return;
-  const bool is89 = *profile == ClockProfile::Mhz89;
-  defaultClock_ = is89 ? limits.default89 : limits.default66;
-  maximumClock_ = is89 ? limits.maximum89 : limits.maximum66;
-  showLimits();
+  Label32.setCaption(profileInfo(*profile).recommendedRange);
 }
 
 void ClockPage::showLimits() {
-  const int low = std::min(defaultClock_, maximumClock_);
-  const int high = std::max(defaultClock_, maximumClock_);
-  UpDown1.setRange(low, high);  // the spin keeps its value inside
-  Label25.setCaption(megahertz(defaultClock_));
-  Label28.setCaption(megahertz(maximumClock_));
+  const ClockRange range = clock_.limits();
+  UpDown1.setRange(range.low, range.high);  // the spin keeps its value inside
+  Label25.setCaption(megahertz(clock_.defaultClock()));
+  Label28.setCaption(megahertz(clock_.maximumClock()));
 }
 
 // ---- The chip's current clock -----------------------------------------------------------------
@@ -213,7 +182,7 @@ void ClockPage::showLimits() {
 void ClockPage::TabSheet3Show() {
   int clock = UpDown1.position();
   if (batchDue_) startBatchFile();
-  waitForBatchFile();  // the report is being written: read it once it is done
+  clock_.waitForBatchFile();  // the report is being written: read it once it is done
   if (!currentClockRead_) {
     const auto reported =
         clockFromReport(services_.files.readRawLines(inProgramFolder("clk.txt")));
@@ -227,89 +196,84 @@ void ClockPage::TabSheet3Show() {
 
 // ---- Clock changes ----------------------------------------------------------------------------
 
-std::string ClockPage::BuildClockCommand(int targetMhz) {
-  const auto command = clockCommandLine(kind_, toolPath_, targetMhz);
-  if (!command) throw platform::UserError(clockOutOfRangeMessage(targetMhz));
-  lastClockCommand_ = *command;
-  return *command;
-}
-
-void ClockPage::waitForBatchFile() {
-  if (!batch_) return;
-  services_.launcher.waitFor(batch_, kReportWaitMs);
-  batch_ = 0;
-}
-
-void ClockPage::startTool(const std::string& commandLine) {
-  // The batch file runs the tool too: two of them on the chip at once could interleave.
-  waitForBatchFile();
-  if (!services_.launcher.run(commandLine, platform::ShowMode::Normal))
-    throw platform::UserError(platform::format1(text::tr(text::Id::ErrorCannotStart), toolPath_));
+int ClockPage::typedClock() const {
+  if (const auto clock = UpDown1.typedValue()) return *clock;
+  // A slip of the keyboard must not become the top clock: nothing runs.
+  const ClockRange range = clock_.limits();
+  throw platform::UserError(platform::format1(
+      platform::format1(platform::format1(text::tr(text::Id::ClockTypedOutOfRange), Edit1.text()),
+                        std::to_string(range.low)),
+      std::to_string(range.high)));
 }
 
 void ClockPage::rememberClock(int mhz) {
-  stored::ClockSettings(services_.registry).storeLastClock(mhz);
+  clock_.storeLastClock(mhz);
   Label92.setCaption(megahertz(mhz));
   currentClockRead_ = true;
 }
 
-void ClockPage::Button3Click() {
-  if (!confirmation_) throw platform::ProgramFault("the confirmation window is not attached");
-  const int target = UpDown1.commitTypedText();
-  startTool(BuildClockCommand(target));
-  confirmation_->Label4.setCaption(std::to_string(target));
-  // A restore that ran the tool has stored the default clock itself, or shown why it could
-  // not: storing again would only repeat its error. One that could not run the tool left the
-  // new clock on the chip. A clock kept with OK may be asked for from the command line later.
-  const Countdown end = confirmation_->showModal();
-  if (end == Countdown::Kept || end == Countdown::RestoreFailed) rememberClock(UpDown1.position());
-  if (end == Countdown::Kept) stored::ConfirmedClock(services_.registry).recordKept(target);
-}
-
-void ClockPage::Button4Click() {
-  bool clockBack = false;
-  restoreDefaultClock(clockBack);
-}
-
-void ClockPage::restoreDefaultClock(bool& clockBack) {
-  const int clock = defaultClock_;
-  startTool(BuildClockCommand(clock));
-  clockBack = true;
-  // Only now: when the tool did not start, the chip (and the spin) keep the clock they had.
-  UpDown1.setPosition(clock);
+void ClockPage::showRestored(int mhz) {
+  UpDown1.setPosition(mhz);
   const std::string restored =
-      platform::format1(text::tr(text::Id::ClockRestored), std::to_string(clock));
+      platform::format1(text::tr(text::Id::ClockRestored), std::to_string(mhz));
   services_.dialogs.messageBox(text::tr(text::Id::TitleInformation), restored,
                                platform::MessageIcon::Information, platform::MessageButtons::Ok);
-  rememberClock(clock);
+  rememberClock(mhz);
 }
+
+void ClockPage::Button3Click() {
+  if (!confirmation_) throw platform::ProgramFault("the confirmation window is not attached");
+  const int target = typedClock();
+  UpDown1.setPosition(target);
+  // The countdown opens only for a clock the tool says it set; a failure says why and leaves
+  // everything as it was.
+  clock_.runTool(target);
+  confirmation_->Label4.setCaption(std::to_string(target));
+  switch (confirmation_->showModal()) {
+    case Countdown::Kept:
+      // Seen to hold for as long as the user looked: from now on the command line and the
+      // start-up entry may use it too.
+      rememberClock(target);
+      clock_.recordKept(target);
+      break;
+    case Countdown::RestoreFailed:
+      // The restore said why; the new clock is what the chip was last told.
+      rememberClock(target);
+      break;
+    case Countdown::Restored:
+      // The countdown said so and stored it; the page shows it.
+      UpDown1.setPosition(clock_.defaultClock());
+      Label92.setCaption(megahertz(clock_.defaultClock()));
+      currentClockRead_ = true;
+      break;
+    case Countdown::ProgramEnded:
+      break;
+  }
+}
+
+void ClockPage::Button4Click() { showRestored(clock_.runDefaultClock()); }
 
 // ---- Start-up entry ---------------------------------------------------------------------------
 
 void ClockPage::Button2Click() {
-  const int target = UpDown1.commitTypedText();
-  if (!clockArgument(kind_, target)) throw platform::UserError(clockOutOfRangeMessage(target));
-  stored::ClockStartup startup(services_.registry);
+  const int target = typedClock();
+  // Every Windows start, with no countdown: only a clock seen to hold, and a tool that is there.
+  clock_.checkStartupClock(target);
   const std::string notice =
       platform::format1(text::tr(text::Id::ClockStartupNotice), std::to_string(target));
   services_.dialogs.messageBox(text::tr(text::Id::TitleInformation), notice,
                                platform::MessageIcon::Information, platform::MessageButtons::Ok);
-  startup.registerClock(BuildClockCommand(target));
+  clock_.registerStartup(target);
   Button7.setEnabled(true);
 }
 
 void ClockPage::Button7Click() {
   // A missing entry is fine; one that is still there would overclock at the next start.
-  stored::ClockStartup(services_.registry).unregister();
+  clock_.unregisterStartup();
   Button7.setEnabled(false);
 }
 
 // ---- The tool and its ini file ----------------------------------------------------------------
-
-void ClockPage::setToolPath(const std::string& path) {
-  toolPath_ = path;
-  Edit2.setText(path);
-}
 
 void ClockPage::Button6Click() {
   platform::FileDialogOptions dialog;
@@ -320,10 +284,15 @@ void ClockPage::Button6Click() {
                     {"Mystclk.com", "Mystclk.com"}};
   const auto chosen = services_.dialogs.openFile(dialog);
   if (!chosen) return;
-  setToolPath(*chosen);
-  // Classified before it is stored, so a refused write cannot leave the old tool's kind.
+  Edit2.setText(*chosen);
+  // The service classifies before it stores, so a refused write cannot leave the old kind.
+  try {
+    clock_.chooseTool(*chosen);
+  } catch (...) {
+    ClassifyClockTool();
+    throw;
+  }
   ClassifyClockTool();
-  stored::ClockSettings(services_.registry).storeToolPath(toolPath_);
 }
 
 void ClockPage::RadioGroup1Click() {
@@ -344,6 +313,8 @@ void ClockPage::RadioGroup1Click() {
 void ClockPage::OptionClick() {
   if (!options_) throw platform::ProgramFault("the options window is not attached");
   options_->showModal();
+  // The window gave the service its values (when closed with its button); show what holds now.
+  if (clock_.profile()) showLimits();
 }
 
 }  // namespace overclock

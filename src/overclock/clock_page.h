@@ -1,13 +1,13 @@
 #pragma once
 // The main window's third tab, "オーバークロック": which clock tool, the chip's clock, immediate
-// changes with their countdown, the restore, the start-up entry and the clock limits.
-#include <cstdint>
+// changes with their countdown, the restore, the start-up entry and the clock limits. What the
+// clock is and may be, and every run of the tool, belong to the clock service; the page shows
+// them and asks.
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "overclock/clock_commands.h"
-#include "overclock/clock_profile.h"
+#include "overclock/clock_service.h"
 #include "platform/services.h"
 #include "ui/controls.h"
 #include "ui/runtime.h"
@@ -22,9 +22,10 @@ class ClockPage {
  private:
   ui::TabSheet& sheet_;  // first: the controls below are made on it
   platform::Services& services_;
+  ClockService& clock_;
 
  public:
-  ClockPage(ui::TabSheet& TabSheet3, platform::Services& services);
+  ClockPage(ui::TabSheet& TabSheet3, platform::Services& services, ClockService& clock);
   ClockPage(const ClockPage&) = delete;
   ClockPage& operator=(const ClockPage&) = delete;
 
@@ -38,14 +39,13 @@ class ClockPage {
   void loadMystclkIni();
   // Enables text::tr(text::Id::ClockStartupClear) exactly when the start-up entry exists.
   void detectStartupEntry();
-  // The last clock set into the target spin, and the tool's path.
+  // The clock service reads what it knows; the last clock set goes into the target spin, and the
+  // tool's path into its box.
   void loadLastClockAndToolPath();
   // Starts clk.bat, which has the clock tool write clk.txt.
   void startBatchFile();
   // The same once the main window is up and idle, or when the page is shown, if that is sooner.
   void startBatchFileWhenIdle(ui::Runtime& runtime);
-  // How long showing the page, or the tool's first start, waits for clk.bat to finish its report.
-  static constexpr std::uint32_t kReportWaitMs = 5000;
 
   // ---- Show step of the main window ---------------------------------------------------------
   void ClassifyClockTool();
@@ -55,28 +55,13 @@ class ClockPage {
   void TabSheet3Show();
   void Button3Click();   // クロック変更
   void Button4Click();   // 初期設定
-  // 初期設定's work, for the countdown too: `clockBack` is set once the tool runs with the
-  // default clock, so that a failure afterwards (storing it) is not taken for a failed restore.
-  void restoreDefaultClock(bool& clockBack);
   void Button2Click();   // 起動時から有効
   void Button7Click();   // 解除する
   void Button6Click();   // SpeedButton1: locate the tool
   void RadioGroup1Click();
   void OptionClick();
 
-  // The options window's values: the active profile's pair becomes the page's limits.
-  void applyClockLimits(const ClockLimits& limits);
-
-  // The tool's command line for a target; it is also kept as the last one built. Throws
-  // platform::UserError naming the allowed range when the target has no table row.
-  std::string BuildClockCommand(int targetMhz);
-
-  const std::string& toolPath() const { return toolPath_; }
-  ClockToolKind clockToolKind() const { return kind_; }
-  int defaultClock() const { return defaultClock_; }
-  int maximumClock() const { return maximumClock_; }
   bool currentClockRead() const { return currentClockRead_; }
-  const std::string& lastClockCommand() const { return lastClockCommand_; }
   // Mystclk.ini's lines as the file's own bytes.
   const std::vector<std::string>& mystclkIniLines() const { return iniLines_; }
 
@@ -129,27 +114,19 @@ class ClockPage {
   void wireHandlers();
 
   std::string inProgramFolder(const std::string& fileName) const;
-  void setToolPath(const std::string& path);
-  // Waits (once) for clk.bat, which runs the clock tool for its report.
-  void waitForBatchFile();
-  // Starts the clock tool, after clk.bat; throws when it cannot be started.
-  void startTool(const std::string& commandLine);
+  // The clock typed into the target box; throws naming the range when it is no number in it.
+  int typedClock() const;
   // The clock now on the chip: stored as "OverClock" and shown.
   void rememberClock(int mhz);
-  // The target spin takes the limits (in ascending order) and its value stays inside them; the
-  // labels show them as they are.
+  // The default clock is back on the chip: shown in the spin, said, stored and shown.
+  void showRestored(int mhz);
+  // The target spin takes the service's limits and its value stays inside them; the labels show
+  // the default and the maximum as they are.
   void showLimits();
-  std::optional<ClockProfile> activeProfile() const;
 
-  std::string toolPath_ = "G200clk.exe";
-  ClockToolKind kind_ = ClockToolKind::G200clk;
-  int defaultClock_ = kInitialDefaultClock;
-  int maximumClock_ = kInitialMaximumClock;
   bool currentClockRead_ = false;
   bool batchDue_ = false;  // clk.bat waits for the main window to be idle
-  platform::Launcher::Watched batch_ = 0;  // clk.bat, until the page has waited for it
   std::optional<int> storedClock_;  // "OverClock" as read at start-up
-  std::string lastClockCommand_;
   std::vector<std::string> iniLines_;
   std::string iniRefusal_;  // why the ini's lines are not known; empty once it is read
   TkakuForm* confirmation_ = nullptr;

@@ -16,9 +16,6 @@ constexpr int kExitDone = 0;
 constexpr int kExitRefused = 1;      // bad input, a refused clock, a game that did not start
 constexpr int kExitToolFailed = 2;   // the clock tool could not be run, or said it failed
 
-// How long the program waits for the clock tool to finish one change before it goes on.
-constexpr std::uint32_t kToolWaitMs = 10000;
-
 // Carries out a request (any action but OpenWindow) and returns the exit code.
 int carryOut(const CommandLineRequest& request, platform::Services& services,
              platform::ProgramRunner& runner);

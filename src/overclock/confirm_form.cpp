@@ -2,14 +2,16 @@
 
 #include <string>
 
+#include "platform/text.h"
 #include "ui/runtime.h"
 #include "text/catalogue.h"
 
 namespace overclock {
 
-TkakuForm::TkakuForm(ui::Runtime& runtime, platform::Services& /*services*/,
-                     Restore restore)
-    : ui::Form(runtime, "kakuForm", text::tr(text::Id::ConfirmTitle)), restore_(std::move(restore)) {
+TkakuForm::TkakuForm(ui::Runtime& runtime, platform::Services& services, ClockService& clock)
+    : ui::Form(runtime, "kakuForm", text::tr(text::Id::ConfirmTitle)),
+      services_(services),
+      clock_(clock) {
   setBorder(ui::FormBorder::ToolWindowNoButtons);
   setPosition(ui::FormPosition::ScreenCenter);
   layOut();
@@ -26,6 +28,7 @@ TkakuForm::TkakuForm(ui::Runtime& runtime, platform::Services& /*services*/,
   // "キャンセル": the clock must not stay up by accident.
   setDefaultButton(&Button1);
   setCancelButton(&Button2);
+  setFreshInputOnly(true);
   onCloseRequest = [this] { Button2Click(); };
 }
 
@@ -44,6 +47,8 @@ void TkakuForm::layOut() {
 
 Countdown TkakuForm::showModal() {
   end_ = Countdown::Kept;
+  Label6.setCaption(platform::format1(text::tr(text::Id::ConfirmRestoreNote),
+                                      std::to_string(clock_.defaultClock())));
   ui::Form::showModal();
   return end_;
 }
@@ -84,13 +89,21 @@ void TkakuForm::leave(bool restoreDefaultClock, bool programEnding) {
   if (restoreDefaultClock) {
     // The restore reports its own failures; the window closes all the same.
     bool clockBack = false;
-    runtime().dispatch([this, &clockBack] {
-      if (restore_) restore_(clockBack);
-    });
+    runtime().dispatch([this, &clockBack] { restore(clockBack); });
     end_ = !clockBack ? Countdown::RestoreFailed
                       : programEnding ? Countdown::ProgramEnded : Countdown::Restored;
   }
   close();
+}
+
+void TkakuForm::restore(bool& clockBack) {
+  const int clock = clock_.runDefaultClock();
+  clockBack = true;
+  services_.dialogs.messageBox(
+      text::tr(text::Id::TitleInformation),
+      platform::format1(text::tr(text::Id::ClockRestored), std::to_string(clock)),
+      platform::MessageIcon::Information, platform::MessageButtons::Ok);
+  clock_.storeLastClock(clock);
 }
 
 }  // namespace overclock

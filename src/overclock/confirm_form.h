@@ -1,8 +1,7 @@
 #pragma once
 // TkakuForm, "確認": after a clock change, counts five seconds down and puts the default clock
 // back unless the user keeps the new one.
-#include <functional>
-
+#include "overclock/clock_service.h"
 #include "platform/services.h"
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -20,19 +19,20 @@ enum class Countdown {
 
 class TkakuForm : public ui::Form {
  public:
-  // `restore` is the clock page's "初期設定": it puts the default clock back and says so. It
-  // sets its argument once the tool runs with the default clock, and throws what goes wrong.
-  using Restore = std::function<void(bool& clockBack)>;
-  TkakuForm(ui::Runtime& runtime, platform::Services& services, Restore restore);
+  // The restore is the clock service's: the default clock back through the tool, said and stored
+  // while the window is still open.
+  TkakuForm(ui::Runtime& runtime, platform::Services& services, ClockService& clock);
 
-  // Counts down until the user decides or the time is up; says how it ended.
+  // Counts down until the user decides or the time is up; says how it ended. Keys and clicks
+  // that began before the window opened do not count: an Enter held down since クロック変更
+  // must not keep the clock.
   Countdown showModal();
 
   // First line: text::tr(text::Id::ConfirmChanged) <target> text::tr(text::Id::ConfirmChangedUnit)
   ui::Label Label3{this, "Label3", text::tr(text::Id::ConfirmChanged)};
   ui::Label Label4{this, "Label4", "89"};  // the target clock, set before each showing
   ui::Label Label5{this, "Label5", text::tr(text::Id::ConfirmChangedUnit)};
-  ui::Label Label6{this, "Label6", text::tr(text::Id::ConfirmRestoreNote)};
+  ui::Label Label6{this, "Label6", ""};  // names the default clock, set before each showing
   ui::Button Button1{this, "Button1", "OK"};  // keep the new clock
   ui::Label Label2{this, "Label2", "5"};      // seconds left
   ui::Label Label1{this, "Label1", text::tr(text::Id::ConfirmSeconds)};
@@ -57,7 +57,12 @@ class TkakuForm : public ui::Form {
   // restore's message is open.
   void leave(bool restoreDefaultClock, bool programEnding = false);
 
-  Restore restore_;
+  // The default clock back through the tool, said and stored; `clockBack` is set once the tool
+  // has done it, so that a failure afterwards (storing it) is not taken for a failed restore.
+  void restore(bool& clockBack);
+
+  platform::Services& services_;
+  ClockService& clock_;
   int secondsLeft_ = kSeconds;
   bool leaving_ = false;
   Countdown end_ = Countdown::Kept;

@@ -1,22 +1,11 @@
 #include "overclock/options_form.h"
 
-#include "stored/clock_settings.h"
 #include "text/catalogue.h"
 
 namespace overclock {
 
-namespace {
-
-const ClockProfileInfo& k89 = profileInfo(ClockProfile::Mhz89);
-const ClockProfileInfo& k66 = profileInfo(ClockProfile::Mhz66);
-
-}  // namespace
-
-TForm2::TForm2(ui::Runtime& runtime, platform::Services& services,
-               std::function<void(const ClockLimits&)> applyToPage)
-    : ui::Form(runtime, "Form2", text::tr(text::Id::OptionsTitle)),
-      services_(services),
-      applyToPage_(std::move(applyToPage)) {
+TForm2::TForm2(ui::Runtime& runtime, ClockService& clock)
+    : ui::Form(runtime, "Form2", text::tr(text::Id::OptionsTitle)), clock_(clock) {
   setBorder(ui::FormBorder::ToolWindow);
   setPosition(ui::FormPosition::ScreenCenter);
   layOut();
@@ -60,16 +49,14 @@ void TForm2::layOut() {
 }
 
 void TForm2::FormShow() {
-  // Spins whose value is not stored keep what they hold; a stored value outside a spin's range
-  // (written by something else) comes in at the nearest end.
-  stored::ClockSettings clocks(services_.registry);
-  const std::pair<stored::ClockLimit, ui::UpDown*> spins[] = {
-      {k89.defaultLimit, &UpDown1},
-      {k89.maximumLimit, &UpDown2},
-      {k66.maximumLimit, &UpDown3},
-      {k66.defaultLimit, &UpDown4}};
-  for (const auto& [which, spin] : spins)
-    if (const auto stored = clocks.limit(which)) spin->setPosition(*stored);
+  // What is stored, each time: a change closed away with Esc or the frame is gone, as it is for
+  // the page. A value that is not stored shows the window's initial one; one outside a spin's
+  // range (written by something else) comes in at the nearest end.
+  const ClockLimits stored = clock_.storedLimits();
+  UpDown1.setPosition(stored.default89);
+  UpDown2.setPosition(stored.maximum89);
+  UpDown3.setPosition(stored.maximum66);
+  UpDown4.setPosition(stored.default66);
 }
 
 ClockLimits TForm2::limits() const {
@@ -84,13 +71,7 @@ ClockLimits TForm2::limits() const {
 void TForm2::Button1Click() {
   // Numbers typed beyond a spin's range are used, and stored, as the box then shows them.
   for (ui::UpDown* spin : {&UpDown1, &UpDown2, &UpDown3, &UpDown4}) spin->commitTypedText();
-  const ClockLimits l = limits();
-  if (applyToPage_) applyToPage_(l);
-  stored::ClockSettings clocks(services_.registry);
-  clocks.storeLimit(k89.defaultLimit, l.default89);
-  clocks.storeLimit(k89.maximumLimit, l.maximum89);
-  clocks.storeLimit(k66.maximumLimit, l.maximum66);
-  clocks.storeLimit(k66.defaultLimit, l.default66);
+  clock_.storeLimits(limits());
   close();
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 // TForm2, "オーバークロックのオプション": the default and maximum clocks of both profiles.
-#include <functional>
-
 #include "overclock/clock_profile.h"
+#include "overclock/clock_service.h"
 #include "platform/services.h"
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -12,10 +11,9 @@ namespace overclock {
 
 class TForm2 : public ui::Form {
  public:
-  // `applyToPage` hands the four values to the clock page, which takes those of the active
-  // profile.
-  TForm2(ui::Runtime& runtime, platform::Services& services,
-         std::function<void(const ClockLimits&)> applyToPage);
+  // The values go to the clock service, which takes those of the active profile as its limits;
+  // the clock page shows them once the window has closed.
+  TForm2(ui::Runtime& runtime, ClockService& clock);
 
   // Column headings: the 89 profile's display modes, then the 66 profile's.
   ui::Label Heading89Line1{this, "Heading89Line1", text::tr(text::Id::OptionsHeading89Line1)};
@@ -66,8 +64,7 @@ class TForm2 : public ui::Form {
  private:
   void layOut();
 
-  platform::Services& services_;
-  std::function<void(const ClockLimits&)> applyToPage_;
+  ClockService& clock_;
 };
 
 }  // namespace overclock

@@ -1,6 +1,6 @@
 #pragma once
-// Programs that are waited for: the clock tool run from the command line, and the game it is
-// overclocked for. The real one lives in platform/win32; the test double in tests/doubles.
+// The game a clock is set for from the command line, waited for until it ends. The real one
+// lives in platform/win32; the test double in tests/doubles.
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -15,15 +15,6 @@ class ProgramRunner {
   // The full path of an existing file (not a folder); a relative path is taken from the current
   // folder. Nothing when there is no such file.
   virtual std::optional<std::string> existingFile(const std::string& path) = 0;
-
-  // What kStillRunning stands for: the program had not ended when the wait was given up.
-  static constexpr std::uint32_t kStillRunning = 259;
-  // Runs a command line, shown normally, with `folder` as its current folder, and waits for its
-  // end, at most `milliseconds`. Its exit code (kStillRunning when it had not ended), or nothing
-  // when it did not start.
-  virtual std::optional<std::uint32_t> runAndWait(const std::string& commandLine,
-                                                  const std::string& folder,
-                                                  std::uint32_t milliseconds) = 0;
 
   enum class Ending { NotStarted, Ended, SessionEnding };
   struct Outcome {

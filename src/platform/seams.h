@@ -16,16 +16,40 @@ enum class ShowMode { Hidden = 0, Normal = 1 };
 class Launcher {
  public:
   virtual ~Launcher() = default;
-  // Starts a command line the way WinExec does, without waiting. True when it started.
-  virtual bool run(const std::string& commandLine, ShowMode show) = 0;
-  // A program started by runWatched, kept so that it can be waited for; 0 stands for none.
+
+  // ---- The clock tool ----
+  // Every run of the clock tool, and of clk.bat which runs it, holds one lock of the whole
+  // machine from its start to its end, whichever copy of Corvane started it: two tools setting
+  // the chip at once could leave it at either's clock, or at neither.
+  struct ToolRun {
+    enum class Status {
+      Ended,         // it ended by itself: exitCode is its word
+      StillRunning,  // not ended within the wait; it keeps the lock until it ends
+      NotStarted,    // no such program, or the system refused it: `error` says why
+      Busy,          // another run held the lock for the whole of lockWaitMs; nothing started
+    };
+    Status status = Status::NotStarted;
+    std::uint32_t exitCode = 0;
+    std::uint32_t error = 0;
+  };
+  // Runs a command line, shown normally, with `folder` as its current folder, once no other run
+  // holds the lock (waiting at most `lockWaitMs` for it), and waits at most `waitMs` for its
+  // end. The program's windows are kept painted meanwhile; input given to them during the wait
+  // is dropped (it was aimed at a window that could not answer).
+  virtual ToolRun runClockTool(const std::string& commandLine, const std::string& folder,
+                               std::uint32_t lockWaitMs, std::uint32_t waitMs) = 0;
+  // A program started by runClockBatch, kept so that it can be waited for; 0 stands for none.
   using Watched = std::uintptr_t;
-  // Starts a command line (a batch file too) through the command interpreter, without waiting,
-  // and keeps hold of it. 0 when it did not start.
-  virtual Watched runWatched(const std::string& commandLine, ShowMode show) = 0;
-  // Waits until the program has ended or `milliseconds` have passed, then lets go of it. True
-  // when it had ended.
+  // Starts a batch file through the command interpreter in `folder`, without waiting; it runs
+  // under the same lock once the lock is free (waiting at most `lockWaitMs`, else it does not
+  // run at all). 0 when it could not be started.
+  virtual Watched runClockBatch(const std::string& commandLine, const std::string& folder,
+                                std::uint32_t lockWaitMs) = 0;
+  // Waits until the batch file has ended (and let go of the lock) or `milliseconds` have
+  // passed, then lets go of it. True when it had ended.
   virtual bool waitFor(Watched program, std::uint32_t milliseconds) = 0;
+
+  // ---- Other programs ----
   // Starts a command line through the command interpreter (COMSPEC, else command.com) with
   // `workingFolder` as its current folder, so that redirections such as "> file" work.
   virtual bool runThroughShell(const std::string& commandLine, const std::string& workingFolder,
@@ -113,6 +137,8 @@ class Folders {
   // The names of the files (not folders) in a folder, in no particular order; none when the
   // folder is missing.
   virtual std::vector<std::string> fileNames(const std::string& folder) = 0;
+  // True when `path` names a file (not a folder) that is there.
+  virtual bool fileExists(const std::string& path) = 0;
 };
 
 // ---- Dialogs ----------------------------------------------------------------------------------

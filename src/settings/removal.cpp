@@ -1,5 +1,6 @@
 #include "settings/removal.h"
 
+#include "stored/clock_settings.h"
 #include "stored/driver_settings.h"
 #include "text/catalogue.h"
 
@@ -49,6 +50,9 @@ void removeDriverSettings(RegistryPage& page, platform::Services& services) {
     for (auto value : kDeleted) driver.remove(value);
     for (const auto& [value, text] : kWritten) driver.writeText(value, text);
   }
+  // Settings taken back out start over: no clock counts as seen to hold any more.
+  if (stored::ConfirmedClock(services.registry, stored::Access::ExistingReadOnly).recorded())
+    stored::ConfirmedClock(services.registry).forget();
   for (const auto& [control, on] : kBoxes) page.box(control).setChecked(on);
 }
 

@@ -8,6 +8,8 @@ namespace {
 constexpr const char* kLastClock = "OverClock";
 constexpr const char* kToolPath = "Mystclk";
 constexpr const char* kConfirmedClock = "ConfirmedClock";
+constexpr const char* kConfirmedTool = "ConfirmedTool";
+constexpr const char* kConfirmedAdapter = "ConfirmedAdapter";
 
 // A stored clock, or nothing when it does not fit a 16-bit clock.
 std::optional<int> clockIn(RegistryKey& key, const char* name) {
@@ -46,12 +48,37 @@ void ClockSettings::storeToolPath(const std::string& path) { key_.writeText(kToo
 ConfirmedClock::ConfirmedClock(platform::RegistryBackend& registry, Access access)
     : key_(registry, keys::kCorvane, access) {}
 
-std::optional<int> ConfirmedClock::highest() { return clockIn(key_, kConfirmedClock); }
+std::optional<int> ConfirmedClock::highest(const std::string& toolKind,
+                                           const std::string& adapter) {
+  const auto clock = clockIn(key_, kConfirmedClock);
+  if (!clock || key_.textIfPresent(kConfirmedTool) != toolKind ||
+      key_.textIfPresent(kConfirmedAdapter) != adapter)
+    return std::nullopt;
+  return clock;
+}
 
-void ConfirmedClock::recordKept(int mhz) {
-  const auto before = highest();
+void ConfirmedClock::recordKept(int mhz, const std::string& toolKind,
+                                const std::string& adapter) {
+  const auto before = highest(toolKind, adapter);
   if (before && *before >= mhz) return;
+  // A record kept with another tool or adapter goes first, and the clock comes last: a record
+  // cut short by a refused write never lends its clock to the new tool.
+  if (!before) forget();
+  key_.writeText(kConfirmedTool, toolKind);
+  key_.writeText(kConfirmedAdapter, adapter);
   key_.writeInteger(kConfirmedClock, mhz);
+}
+
+void ConfirmedClock::forget() {
+  // The clock first: once it is gone nothing counts, whatever becomes of the rest.
+  for (const char* name : {kConfirmedClock, kConfirmedTool, kConfirmedAdapter})
+    if (key_.has(name)) key_.remove(name);
+}
+
+const char* const ConfirmedClock::kValueName = kConfirmedClock;
+
+bool ConfirmedClock::keptWithAnotherAdapter(const std::string& adapter) {
+  return key_.has(kConfirmedClock) && key_.textIfPresent(kConfirmedAdapter) != adapter;
 }
 
 }  // namespace stored

@@ -32,16 +32,27 @@ class ClockSettings {
 };
 
 // The highest clock the user has kept with OK in the countdown on this machine, in Corvane's own
-// key: the command line never sets a higher one.
+// key, with what it was kept with: the clock tool's kind and the display adapter. It counts only
+// while both are still the same; the command line and the start-up entry never go higher.
 class ConfirmedClock {
  public:
   explicit ConfirmedClock(platform::RegistryBackend& registry,
                           Access access = Access::CreateIfMissing);
-  std::optional<int> highest();
-  // Kept at `mhz`: it becomes the highest unless a higher one was kept before.
-  void recordKept(int mhz);
+  // Nothing when none was kept, or when it was kept with another tool kind or adapter.
+  std::optional<int> highest(const std::string& toolKind, const std::string& adapter);
+  // Kept at `mhz`: it becomes the highest unless a higher one was kept before with the same tool
+  // kind and adapter.
+  void recordKept(int mhz, const std::string& toolKind, const std::string& adapter);
+  // Nothing counts as confirmed any more (the settings removal; another adapter). A missing
+  // record is fine.
+  void forget();
+  // True when any clock is recorded, whatever it was kept with.
+  bool recorded() { return key_.has(kValueName); }
+  // True when a clock is recorded, kept with another adapter than `adapter`.
+  bool keptWithAnotherAdapter(const std::string& adapter);
 
  private:
+  static const char* const kValueName;
   RegistryKey key_;
 };
 

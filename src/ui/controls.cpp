@@ -98,6 +98,12 @@ int UpDown::commitTypedText() {
   return position_;
 }
 
+std::optional<int> UpDown::typedValue() const {
+  const auto value = platform::wholeNumber(associate_.text());
+  if (!value || *value < std::min(min_, max_) || *value > std::max(min_, max_)) return std::nullopt;
+  return value;
+}
+
 void UpDown::followText(const std::string& text) {
   // Like the spin control itself: a whole number within the range becomes the position;
   // anything else leaves the position as it was.

@@ -1,6 +1,7 @@
 #pragma once
 // The standard controls of the model. Each mirrors one Win32 control (or, for the containers,
 // one child window); the comments name it.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -133,6 +134,9 @@ class UpDown : public Control {
   // the nearest end, text that is no number gives way to the position; the box then shows the
   // position, so what is used is what the user sees. Runs no handler.
   int commitTypedText();
+  // The number in the box when it is a whole number within the range; nothing otherwise (a
+  // clock typed beyond the limits is refused, not taken as the nearest end).
+  std::optional<int> typedValue() const;
   Handler onClick;
 
  private:

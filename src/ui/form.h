@@ -41,6 +41,10 @@ class Form : public Control {
   void setDefaultButton(Button* button);
   Button* cancelButton() const { return cancelButton_; }
   void setCancelButton(Button* button) { cancelButton_ = button; }
+  // Keys and clicks that began before the form opened are not its (a key held down in the window
+  // before, typed ahead): its question is answered only after it is seen.
+  bool freshInputOnly() const { return freshInputOnly_; }
+  void setFreshInputOnly(bool on) { freshInputOnly_ = on; }
 
   // The control that has the keyboard focus when the window opens; without one, the default
   // button, or else the first control that Tab reaches.
@@ -81,6 +85,7 @@ class Form : public Control {
   FormPosition position_ = FormPosition::ScreenCenter;
   bool main_ = false;
   bool modal_ = false;
+  bool freshInputOnly_ = false;
   Button* defaultButton_ = nullptr;
   Button* cancelButton_ = nullptr;
   StatusBar* hintBar_ = nullptr;

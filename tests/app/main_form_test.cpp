@@ -54,7 +54,7 @@ TEST_F(MainFormFixture, DetectionFillsTheLabelsFromTheRegistry) {
   EXPECT_TRUE(form.registry.box("vsync").checked());
   EXPECT_FALSE(world.registry.valueExists(kDriverKey, "Win98Virtual"));
   EXPECT_FALSE(world.registry.valueExists(kDriverKey, "AGPFlags"));
-  EXPECT_EQ(form.clock.toolPath(), folder.path() + "\\G200clk.exe");
+  EXPECT_EQ(form.clockService.toolPath(), folder.path() + "\\G200clk.exe");
   EXPECT_EQ(form.clock.Edit2.text(), folder.path() + "\\G200clk.exe");
   EXPECT_FALSE(form.clock.Button7.enabled());
   ASSERT_EQ(world.launcher.starts.size(), 1u);
@@ -240,7 +240,7 @@ TEST_F(MainFormFixture, ClkBatStartsOnceTheWindowIsIdleAndTheOverclockPageWaitsF
   EXPECT_TRUE(world.dialogs.boxes.empty()) << boxTexts().front();
   ASSERT_EQ(world.launcher.waits.size(), 1u);
   EXPECT_EQ(world.launcher.waits[0].first, world.launcher.watched.at(0));
-  EXPECT_EQ(world.launcher.waits[0].second, overclock::ClockPage::kReportWaitMs);
+  EXPECT_EQ(world.launcher.waits[0].second, overclock::ClockService::kReportWaitMs);
   EXPECT_EQ(form.clock.Label92.caption(), "100MHz");
   form.clock.TabSheet3Show();
   EXPECT_EQ(world.launcher.waits.size(), 1u) << "waited again for a batch long done";
@@ -271,6 +271,6 @@ TEST_F(MainFormFixture, ADriverKeyThatCannotBeMadeLeavesEveryOtherKeyAlone) {
   EXPECT_TRUE(world.registry.journal().empty());
   EXPECT_TRUE(world.registry.valueExists(kDisplay + "0002", "Win98Virtual"));
   EXPECT_FALSE(form.registry.box("vsync").checked());
-  EXPECT_EQ(form.clock.toolPath(), folder.path() + "\\G200clk.exe");
+  EXPECT_EQ(form.clockService.toolPath(), folder.path() + "\\G200clk.exe");
   EXPECT_NE(form.clock.UpDown1.position(), 140);
 }

@@ -24,10 +24,20 @@
 
 namespace doubles {
 
-bool RecordingLauncher::run(const std::string& commandLine, platform::ShowMode show) {
-  starts.push_back({commandLine, show, "", false});
-  if (sideEffect) sideEffect(commandLine);
-  return succeed;
+platform::Launcher::ToolRun RecordingLauncher::runClockTool(const std::string& commandLine,
+                                                            const std::string& folder,
+                                                            std::uint32_t, std::uint32_t) {
+  starts.push_back({commandLine, platform::ShowMode::Normal, folder, false});
+  ToolRun run;
+  run.status = ToolRun::Status::Ended;
+  if (!toolRuns.empty()) {
+    run = toolRuns.front();
+    toolRuns.pop_front();
+  }
+  const bool started = run.status == ToolRun::Status::Ended ||
+                       run.status == ToolRun::Status::StillRunning;
+  if (started && sideEffect) sideEffect(commandLine);
+  return run;
 }
 
 bool RecordingLauncher::runThroughShell(const std::string& commandLine,
@@ -38,9 +48,12 @@ bool RecordingLauncher::runThroughShell(const std::string& commandLine,
   return succeed;
 }
 
-platform::Launcher::Watched RecordingLauncher::runWatched(const std::string& commandLine,
-                                                         platform::ShowMode show) {
-  if (!run(commandLine, show)) return 0;
+platform::Launcher::Watched RecordingLauncher::runClockBatch(const std::string& commandLine,
+                                                             const std::string& folder,
+                                                             std::uint32_t) {
+  starts.push_back({commandLine, platform::ShowMode::Normal, folder, true});
+  if (!succeed) return 0;
+  if (sideEffect) sideEffect(commandLine);
   watched.push_back(watched.size() + 1);
   return watched.back();
 }
@@ -166,6 +179,11 @@ bool PlainFolders::makeFolder(const std::string& path) {
 #endif
   struct stat info {};
   return stat(host.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool PlainFolders::fileExists(const std::string& path) {
+  struct stat info {};
+  return stat(hostPath(path).c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 std::vector<std::string> PlainFolders::fileNames(const std::string& folder) {

@@ -20,15 +20,19 @@ class RecordingLauncher : public platform::Launcher {
   struct Start {
     std::string commandLine;
     platform::ShowMode show;
-    std::string workingFolder;  // only for runThroughShell
+    std::string workingFolder;
     bool throughShell = false;
   };
-  bool run(const std::string& commandLine, platform::ShowMode show) override;
+  // Recorded as a start (shown normally, in `folder`); answers the next of `toolRuns`, or an
+  // end with code 0. A run that does not start runs no side effect.
+  ToolRun runClockTool(const std::string& commandLine, const std::string& folder,
+                       std::uint32_t lockWaitMs, std::uint32_t waitMs) override;
   bool runThroughShell(const std::string& commandLine, const std::string& workingFolder,
                        platform::ShowMode show) override;
   bool open(const std::string& target) override;
-  // Recorded as a start like run(); each watched program gets the next number from 1.
-  Watched runWatched(const std::string& commandLine, platform::ShowMode show) override;
+  // Recorded as a start through the shell; each batch gets the next number from 1.
+  Watched runClockBatch(const std::string& commandLine, const std::string& folder,
+                        std::uint32_t lockWaitMs) override;
   // Records the wait, runs onWait (the program doing its work before it ends), answers `ended`.
   bool waitFor(Watched program, std::uint32_t milliseconds) override;
 
@@ -38,7 +42,8 @@ class RecordingLauncher : public platform::Launcher {
   bool ended = true;
   std::vector<Start> starts;
   std::vector<std::string> opened;
-  bool succeed = true;  // what run() answers
+  bool succeed = true;  // what runThroughShell, open and runClockBatch answer
+  std::deque<ToolRun> toolRuns;  // what the next tool runs answer
   // Called with each command line, as if the program ran (a stand-in tool writing a file).
   std::function<void(const std::string&)> sideEffect;
 };
@@ -89,6 +94,7 @@ class PlainFolders : public platform::Folders {
  public:
   bool makeFolder(const std::string& path) override;
   std::vector<std::string> fileNames(const std::string& folder) override;
+  bool fileExists(const std::string& path) override;
 };
 
 class RecordingDialogs : public platform::Dialogs {

@@ -7,9 +7,9 @@ using Strings = std::vector<std::string>;
 TEST_F(ClockPageTest, StartsWithTheDefaultToolWhenNothingIsStored) {
   startUp();
   const std::string tool = folder.file("G200clk.exe");
-  EXPECT_EQ(page.toolPath(), tool);
+  EXPECT_EQ(clock.toolPath(), tool);
   EXPECT_EQ(page.Edit2.text(), tool);
-  EXPECT_EQ(page.clockToolKind(), ClockToolKind::G200clk);
+  EXPECT_EQ(clock.toolKind(), ClockToolKind::G200clk);
   EXPECT_FALSE(page.RadioGroup1.enabled());
   EXPECT_EQ(page.Label14.caption(), "Matrox MGA-G200 Optimizer");
   EXPECT_FALSE(page.Button7.enabled());
@@ -30,7 +30,7 @@ TEST_F(ClockPageTest, StartUpTakesStoredValuesAndShowingTheChipsetWritesNothing)
   startUp();
   EXPECT_EQ(page.UpDown1.position(), 120);
   EXPECT_EQ(page.Edit1.text(), "120");
-  EXPECT_EQ(page.clockToolKind(), ClockToolKind::Mystclk);
+  EXPECT_EQ(clock.toolKind(), ClockToolKind::Mystclk);
   EXPECT_EQ(page.Label15.caption(), "Version 0.32 Beta以降");
   EXPECT_TRUE(page.RadioGroup1.enabled());
   EXPECT_EQ(page.RadioGroup1.itemIndex(), 1);
@@ -171,26 +171,29 @@ TEST_F(ClockPageTest, LocatingTheToolStoresItAndSwitchesTheTable) {
   world.dialogs.fileAnswers.push_back("D:\\Tools\\MYSTCLK.COM");
   page.SpeedButton1.userClick();
   EXPECT_EQ(world.registry.stringValue(kSettings, "Mystclk"), "D:\\Tools\\MYSTCLK.COM");
-  EXPECT_EQ(page.BuildClockCommand(120), "D:\\Tools\\MYSTCLK.COM /1 12 108 0");
+  EXPECT_EQ(clock.commandFor(120), "D:\\Tools\\MYSTCLK.COM /1 12 108 0");
   EXPECT_TRUE(page.RadioGroup1.enabled());
 
   world.registry.refuseWrites(kSettings, "Mystclk");
   world.dialogs.fileAnswers.push_back("D:\\G200clk.exe");
   page.SpeedButton1.userClick();
   EXPECT_EQ(boxTexts(), Strings{"Matrox Corvane|'Mystclk' の設定に失敗しました."});
-  EXPECT_EQ(page.clockToolKind(), ClockToolKind::G200clk);  // the kind follows what is shown
+  EXPECT_EQ(clock.toolKind(), ClockToolKind::G200clk);  // the kind follows what is shown
   EXPECT_EQ(page.Edit2.text(), "D:\\G200clk.exe");
 }
 
 TEST_F(ClockPageTest, TheStartUpEntryHoldsTheCommandOfTheMomentOfRegistration) {
-  world.registry.setString(kSettings, "Mystclk", "C:\\Program Files\\OC\\G200clk.exe");
+  const std::string tool = folder.file("Program Files\\G200clk.exe");
+  world.folders.makeFolder(folder.file("Program Files"));
+  folder.write("Program Files\\G200clk.exe", "");
+  world.registry.setString(kSettings, "Mystclk", tool);
   startUp();
+  clock.recordKept(130);
   page.UpDown1.userSetPosition(120);
   page.Button2.userClick();
   page.UpDown1.userSetPosition(130);
   page.Button2.userClick();
-  EXPECT_EQ(world.registry.stringValue(kRun, "G200 OverClock"),
-            "\"C:\\Program Files\\OC\\G200clk.exe\" /1 230");
+  EXPECT_EQ(world.registry.stringValue(kRun, "G200 OverClock"), "\"" + tool + "\" /1 230");
   EXPECT_EQ(boxTexts()[0], "情報|G200のクロックを120MHzにして起動設定をします。");
   EXPECT_EQ(world.dialogs.boxes[0].icon, platform::MessageIcon::Information);
   EXPECT_TRUE(page.Button7.enabled());
@@ -199,8 +202,7 @@ TEST_F(ClockPageTest, TheStartUpEntryHoldsTheCommandOfTheMomentOfRegistration) {
 
   world.dialogs.fileAnswers.push_back("C:\\Mystclk.com");
   page.SpeedButton1.userClick();
-  EXPECT_EQ(world.registry.stringValue(kRun, "G200 OverClock"),
-            "\"C:\\Program Files\\OC\\G200clk.exe\" /1 230");
+  EXPECT_EQ(world.registry.stringValue(kRun, "G200 OverClock"), "\"" + tool + "\" /1 230");
 
   page.Button7.userClick();
   EXPECT_FALSE(world.registry.valueExists(kRun, "G200 OverClock"));
@@ -215,10 +217,12 @@ TEST_F(ClockPageTest, NoTargetOutsideTheLimitsReachesTheToolAndAStuckEntryIsRepo
   world.registry.setString(kRun, "G200 OverClock", "old");
   world.registry.setInteger(kSettings, "OverClockDEF89", 50);  // not written by this program
   startUp(16);
-  EXPECT_EQ(page.defaultClock(), 70) << "the stored default comes in at the options' lowest";
+  EXPECT_EQ(clock.defaultClock(), 70) << "the stored default comes in at the options' lowest";
   page.UpDown1.setPosition(231);
   EXPECT_EQ(page.UpDown1.position(), 135);
   EXPECT_EQ(page.Edit1.text(), "135");
+  folder.write("G200clk.exe", "");
+  clock.recordKept(135);
   page.Button2.userClick();
   EXPECT_EQ(world.registry.stringValue(kRun, "G200 OverClock"), folder.file("G200clk.exe") + " /1 235");
   page.Button4.userClick();

@@ -43,38 +43,43 @@ TEST_F(ClockPageTest, AStoredClockThatTheProfileAllowsIsKept) {
   EXPECT_EQ(page.Edit1.text(), "140");
 }
 
-TEST_F(ClockPageTest, TypedClocksOutsideTheRangeAreCorrectedInTheBoxBeforeTheToolRuns) {
+TEST_F(ClockPageTest, ATypedClockOutsideTheLimitsOrNoNumberRunsNothing) {
   world.registry.setInteger(kSettings, "OverClockDEF89", 100);
   world.registry.setInteger(kSettings, "OverClockMAX89", 180);
   startUp(16);
-  std::string boxWhenStarted;
-  world.launcher.sideEffect = [&](const std::string&) { boxWhenStarted = page.Edit1.text(); };
+  folder.write("G200clk.exe", "");
+  clock.recordKept(180);
+  // A slip of the keyboard is refused, naming the range: it never becomes the nearest end.
+  for (const char* typed : {"1000", "50", "181", "-7", "99999999999", "abc", "12x", ""}) {
+    SCOPED_TRACE(typed);
+    world.dialogs.boxes.clear();
+    page.Edit1.userSetText(typed);
+    page.Button3.userClick();
+    page.Button2.userClick();  // the start-up entry reads the box the same way
+    EXPECT_EQ(boxTexts(), Strings(2, std::string("Matrox Corvane|「") + typed +
+                                         "」はクロックとして使えません。100から180までの数値（MHz）"
+                                         "を入力してください。."));
+    EXPECT_EQ(started(), Strings{folder.file("clk.bat")});
+    EXPECT_TRUE(world.runtime.modalRuns.empty());
+    EXPECT_FALSE(world.registry.valueExists(kRun, "G200 OverClock"));
+  }
+  // What the box shows within the range is what runs and is kept.
   world.runtime.modalScripts.push_back([&](ui::Form&) { kaku.Button1.userClick(); });
   page.Edit1.userSetText("150");
-  page.Edit1.userSetText("200");  // the spin refused this one and still holds 150
   page.Button3.userClick();
-  EXPECT_EQ(boxWhenStarted, "180");
-  EXPECT_EQ(started().back(), folder.file("G200clk.exe") + " /1 280");
-  EXPECT_EQ(stored("OverClock"), 180);
-  EXPECT_EQ(kaku.Label4.caption(), "180");
-
-  const std::pair<const char*, const char*> typed[] = {
-      {"50", "100"}, {"-7", "100"}, {"99999999999", "180"}, {"abc", "180"}, {"", "180"}};
-  for (const auto& [text, shown] : typed) {
-    page.Edit1.userSetText(text);
-    page.Button2.userClick();  // the start-up entry takes the same value
-    EXPECT_EQ(page.Edit1.text(), shown) << text;
-    EXPECT_EQ(world.registry.stringValue(kRun, "G200 OverClock"),
-              folder.file("G200clk.exe") + " /1 " + std::to_string(std::stoi(shown) + 100))
-        << text;
-  }
+  EXPECT_EQ(started().back(), folder.file("G200clk.exe") + " /1 250");
+  EXPECT_EQ(stored("OverClock"), 150);
+  EXPECT_EQ(kaku.Label4.caption(), "150");
+  // The spin's arrows keep to the limits as ever.
+  page.UpDown1.userSetPosition(500);
+  EXPECT_EQ(page.Edit1.text(), "180");
 }
 
 TEST_F(ClockPageTest, TheOptionsWindowStoresWhatItsBoxesShow) {
   world.registry.setInteger(kSettings, "OverClockDEF89", 60);  // written by something else
   world.registry.setInteger(kSettings, "OverClockMAX66", 250);
   startUp(16);
-  EXPECT_EQ(page.defaultClock(), 70);
+  EXPECT_EQ(clock.defaultClock(), 70);
   world.runtime.modalScripts.push_back([&](ui::Form&) {
     EXPECT_EQ(options.Edit1.text(), "70");
     EXPECT_EQ(options.Edit3.text(), "200");
@@ -170,7 +175,7 @@ TEST_F(ClockPageTest, TheToolNeverRunsBesideTheReportBatchFile) {
   world.runtime.modalScripts.push_back([&](ui::Form&) { kaku.Button1.userClick(); });
   page.Button3.userClick();
   ASSERT_EQ(world.launcher.waits.size(), 1u) << "the clock changed while the report was written";
-  EXPECT_EQ(world.launcher.waits[0].second, overclock::ClockPage::kReportWaitMs);
+  EXPECT_EQ(world.launcher.waits[0].second, overclock::ClockService::kReportWaitMs);
   EXPECT_EQ(startsDuringTheWait, 1u) << "the tool started before the batch file was done";
   EXPECT_EQ(started().back(), folder.file("G200clk.exe") + " /1 189");
   // Once done, it is not waited for again: the countdown's restore runs at once.

@@ -93,30 +93,49 @@ TEST_F(ClockPageTest, TheSixthTickRestoresAndEscRestoresOnce) {
   EXPECT_EQ(stored("OverClock"), 89);
 }
 
-TEST_F(ClockPageTest, AToolThatDoesNotStartIsReported) {
+TEST_F(ClockPageTest, AToolThatDoesNotSetTheClockOpensNoCountdownAndRecordsNothing) {
+  using Status = platform::Launcher::ToolRun::Status;
+  const std::string tool = folder.file("G200clk.exe");
+  const struct {
+    platform::Launcher::ToolRun run;
+    std::string message;
+  } kRows[] = {
+      {{Status::NotStarted, 0, 2}, "クロックツール " + tool + " を起動できません。"},
+      {{Status::Ended, 3, 0}, "クロックツール " + tool + " がエラー 3 で終了しました。"},
+      {{Status::StillRunning, 0, 0},
+       "クロックツール " + tool + " が10秒たっても終了しません。クロックがどうなったかわから"
+       "ないので、ツールが終わってから「初期設定」でクロックを戻してください。"},
+      {{Status::Busy, 0, 0},
+       "別のクロックツールがまだ動いているため（このCorvaneか、もう一つのCorvaneが起動したもの）、"
+       "クロックは変更していません。終わるのを待ってから、もう一度お試しください。"},
+  };
   startUp();
   page.UpDown1.userSetPosition(120);
-  world.launcher.succeed = false;
-  page.Button3.userClick();
-  page.Button4.userClick();
-  const std::string failed = "Matrox Corvane|" + folder.file("G200clk.exe") + " を起動できません.";
-  EXPECT_EQ(boxTexts(), Strings(2, failed));
-  EXPECT_TRUE(world.runtime.modalRuns.empty());
-  EXPECT_FALSE(stored("OverClock"));
-  EXPECT_EQ(page.UpDown1.position(), 120);
+  for (const auto& row : kRows) {
+    SCOPED_TRACE(row.message);
+    world.dialogs.boxes.clear();
+    world.launcher.toolRuns = {row.run, row.run};
+    page.Button3.userClick();
+    page.Button4.userClick();
+    // The error box's full stop comes after the message's own, as for every error.
+    EXPECT_EQ(boxTexts(), Strings(2, "Matrox Corvane|" + row.message + "."));
+    EXPECT_TRUE(world.runtime.modalRuns.empty());
+    EXPECT_FALSE(stored("OverClock"));
+    EXPECT_EQ(page.UpDown1.position(), 120);
+    EXPECT_EQ(page.Label92.caption(), "89MHz");
+  }
+  EXPECT_FALSE(clock.confirmedClock());
 
-  // The change starts, its restore does not: the window closes and the chip keeps the target.
-  world.launcher.succeed = true;
-  world.runtime.modalScripts.push_back([&](ui::Form&) {
-    world.launcher.succeed = false;
-    kaku.Button2.userClick();
-  });
+  // The change runs, its restore does not: the window closes and the chip keeps the target.
+  world.dialogs.boxes.clear();
+  world.launcher.toolRuns = {{Status::Ended, 0, 0}, {Status::NotStarted, 0, 2}};
+  world.runtime.modalScripts.push_back([&](ui::Form&) { kaku.Button2.userClick(); });
   page.Button3.userClick();
   EXPECT_FALSE(kaku.visible());
-  EXPECT_EQ(boxTexts(), Strings(3, failed));
+  EXPECT_EQ(boxTexts(), Strings{"Matrox Corvane|" + kRows[0].message + "."});
   EXPECT_EQ(stored("OverClock"), 120);
   // Not kept by the user: the command line may not take it up.
-  EXPECT_EQ(world.registry.integerValue(overclock_test::kCorvane, "ConfirmedClock"), std::nullopt);
+  EXPECT_FALSE(clock.confirmedClock());
 }
 
 TEST_F(ClockPageTest, ProfilesSetTheLimitsTheLabelsAndTheRestoreClock) {
@@ -142,15 +161,15 @@ TEST_F(ClockPageTest, The89ProfileWithNothingStoredThenThe66ProfileWithOddLimits
 
   world.registry.setInteger(kSettings, "OverClockDEF66", 200);
   world.registry.setInteger(kSettings, "OverClockMAX66", 135);
-  page.Label10.setTag(32);
-  page.Label34.setCaption("1152,864");
+  world.registry.setString(overclock_test::kDisplay, "Resolution", "1152,864");
+  page.loadLastClockAndToolPath();
   page.ApplyClockProfile();
   EXPECT_EQ(page.Label32.caption(), "80-95MHz");
   EXPECT_EQ(page.Label25.caption(), "200MHz");
   EXPECT_EQ(page.Label28.caption(), "135MHz");
   EXPECT_EQ(page.UpDown1.min(), 135);  // the spin takes them in ascending order
   EXPECT_EQ(page.UpDown1.max(), 200);
-  EXPECT_EQ(page.defaultClock(), 200);
+  EXPECT_EQ(clock.defaultClock(), 200);
   EXPECT_EQ(page.UpDown1.position(), 135);
 }
 
@@ -173,7 +192,7 @@ TEST_F(ClockPageTest, TheOptionsWindowShowsStoresAndAppliesItsValues) {
                                                "set OverClockMAX66", "set OverClockDEF66"}));
   EXPECT_EQ(stored("OverClockDEF66"), 70);
   EXPECT_EQ(stored("OverClockMAX66"), 180);
-  EXPECT_EQ(page.defaultClock(), 70);
+  EXPECT_EQ(clock.defaultClock(), 70);
   EXPECT_EQ(page.Label28.caption(), "180MHz");
   EXPECT_EQ(page.Label32.caption(), "80-95MHz");
   EXPECT_FALSE(options.visible());
@@ -187,7 +206,7 @@ TEST_F(ClockPageTest, TheOptionsWindowShowsStoresAndAppliesItsValues) {
     EXPECT_TRUE(options.visible());
   });
   page.Option.userClick();
-  EXPECT_EQ(page.defaultClock(), 80);
+  EXPECT_EQ(clock.defaultClock(), 80);
   EXPECT_EQ(stored("OverClockMAX89"), 200);
   EXPECT_EQ(stored("OverClockDEF66"), 70);
   EXPECT_EQ(boxTexts(), Strings{"Matrox Corvane|'OverClockMAX66' の設定に失敗しました."});

@@ -5,7 +5,6 @@
 
 #include "fakes.h"
 #include "overclock/command_line.h"
-#include "overclock/command_line_registry.h"
 #include "overclock/command_line_run.h"
 #include "stored/clock_settings.h"
 #include "text/catalogue.h"
@@ -119,22 +118,19 @@ const char* const kSettings = "HKLM\\Software\\Matrox\\PowerDesk\\Current Settin
 const char* const kCorvane = "HKLM\\Software\\Corvane";
 const char* const kDisplay = "HKCC\\Display\\Settings";
 
-// Programs as a script has them: every command line is recorded, with the registry's "OverClock"
-// at that moment.
+// The game as a script has it, recorded with the registry's "OverClock" at its start; the clock
+// tool's runs (through the launcher double) go into the same log, in the folder they ran in.
 class ScriptedRunner : public platform::ProgramRunner {
  public:
-  explicit ScriptedRunner(doubles::MemoryRegistry& registry) : registry_(registry) {}
+  ScriptedRunner(doubles::MemoryRegistry& registry, doubles::RecordingLauncher& launcher)
+      : registry_(registry) {
+    launcher.sideEffect = [this, &launcher](const std::string& commandLine) {
+      log.push_back("tool " + commandLine + " in " + launcher.starts.back().workingFolder);
+    };
+  }
   std::optional<std::string> existingFile(const std::string& path) override {
     if (missing.count(path)) return std::nullopt;
     return "C:\\Games\\" + path;
-  }
-  std::optional<std::uint32_t> runAndWait(const std::string& commandLine,
-                                          const std::string& folder,
-                                          std::uint32_t milliseconds) override {
-    log.push_back("tool " + commandLine + " in " + folder);
-    EXPECT_GT(milliseconds, 0u);
-    if (!toolStarts) return std::nullopt;
-    return toolExitCode;
   }
   Outcome runUntilEnded(const std::string& program, const std::string& arguments,
                         const std::string& folder,
@@ -147,8 +143,6 @@ class ScriptedRunner : public platform::ProgramRunner {
 
   Strings log;
   std::map<std::string, bool> missing;
-  bool toolStarts = true;
-  std::uint32_t toolExitCode = 0;
   bool sessionEnds = false;
   Outcome game{Ending::Ended, 0};
 
@@ -156,9 +150,12 @@ class ScriptedRunner : public platform::ProgramRunner {
   doubles::MemoryRegistry& registry_;
 };
 
+using ToolRun = platform::Launcher::ToolRun;
+ToolRun ended(std::uint32_t code) { return {ToolRun::Status::Ended, code, 0}; }
+
 struct CommandLineRun : ::testing::Test {
   doubles::World world;
-  ScriptedRunner runner{world.registry};
+  ScriptedRunner runner{world.registry, world.launcher};
 
   CommandLineRun() {
     world.programFolder = "C:\\Corvane";
@@ -174,12 +171,16 @@ struct CommandLineRun : ::testing::Test {
     for (const auto& b : world.dialogs.boxes) out.push_back(b.text);
     return out;
   }
+  // OK pressed in the countdown at `mhz` with the stored tool's kind, on this display adapter.
+  void confirm(int mhz, const char* kind = "G200clk.exe") {
+    stored::ConfirmedClock(world.registry).recordKept(mhz, kind, "");
+  }
 };
 
 }  // namespace
 
 TEST_F(CommandLineRun, TheGameRunsBetweenTheClockAndTheDefault) {
-  world.registry.setInteger(kCorvane, "ConfirmedClock", 120);
+  confirm(120);
   EXPECT_EQ(run("/clock 120 /run Unreal\\System\\Unreal.exe -log"), 0);
   EXPECT_EQ(runner.log,
             (Strings{"tool C:\\Corvane\\G200clk.exe /1 220 in C:\\Corvane",
@@ -196,7 +197,7 @@ TEST_F(CommandLineRun, TheActiveProfilesStoredLimitsAndDefaultApply) {
   world.registry.setInteger(kSettings, "OverClockDEF66", 70);
   world.registry.setInteger(kSettings, "OverClockMAX66", 150);
   world.registry.setInteger(kSettings, "OverClockMAX89", 230);  // the other profile's
-  world.registry.setInteger(kCorvane, "ConfirmedClock", 200);
+  confirm(200, "Mystclk.com");
   world.registry.setString(kSettings, "Mystclk", "D:\\Tools\\Mystclk.com");
   // The Mystclk tool's ini first: the window starts nothing without it.
   EXPECT_EQ(run("/clock 150"), 2);
@@ -211,7 +212,7 @@ TEST_F(CommandLineRun, TheActiveProfilesStoredLimitsAndDefaultApply) {
 TEST_F(CommandLineRun, TheDefaultClockNeedsNoConfirmationAndHigherOnesDo) {
   EXPECT_EQ(run("/clock 89"), 0);
   EXPECT_EQ(run("/clock 90"), 1);
-  world.registry.setInteger(kCorvane, "ConfirmedClock", 100);
+  confirm(100);
   EXPECT_EQ(run("/clock 100"), 0);
   EXPECT_EQ(run("/clock 101"), 1);
   EXPECT_EQ(runner.log, (Strings{"tool C:\\Corvane\\G200clk.exe /1 189 in C:\\Corvane",
@@ -223,7 +224,7 @@ TEST_F(CommandLineRun, TheDefaultClockNeedsNoConfirmationAndHigherOnesDo) {
 }
 
 TEST_F(CommandLineRun, EveryWayOutPutsTheDefaultBack) {
-  world.registry.setInteger(kCorvane, "ConfirmedClock", 120);
+  confirm(120);
   // Windows ends the session: restored while it waits, then no message.
   runner.sessionEnds = true;
   runner.game = {platform::ProgramRunner::Ending::SessionEnding, 0};
@@ -245,7 +246,7 @@ TEST_F(CommandLineRun, EveryWayOutPutsTheDefaultBack) {
   // The tool fails at the clock: the default is tried at once, the game never starts.
   runner.log.clear();
   world.dialogs.boxes.clear();
-  runner.toolExitCode = 3;
+  world.launcher.toolRuns = {ended(3), ended(3)};
   EXPECT_EQ(run("/clock 120 /run g.exe"), 2);
   EXPECT_EQ(runner.log, (Strings{"tool C:\\Corvane\\G200clk.exe /1 220 in C:\\Corvane",
                                  "tool C:\\Corvane\\G200clk.exe /1 189 in C:\\Corvane"}));
@@ -261,10 +262,22 @@ TEST_F(CommandLineRun, EveryWayOutPutsTheDefaultBack) {
 
 TEST(CommandLineRegistry, AKeptClockIsRecordedInCorvanesOwnKeyAndNeverLowered) {
   doubles::MemoryRegistry registry;
-  stored::ConfirmedClock(registry).recordKept(110);
-  stored::ConfirmedClock(registry).recordKept(100);
+  stored::ConfirmedClock(registry).recordKept(110, "G200clk", "G200");
+  stored::ConfirmedClock(registry).recordKept(100, "G200clk", "G200");
   EXPECT_EQ(registry.integerValue(kCorvane, "ConfirmedClock"), 110);
-  stored::ConfirmedClock(registry).recordKept(130);
+  stored::ConfirmedClock(registry).recordKept(130, "G200clk", "G200");
   EXPECT_EQ(registry.integerValue(kCorvane, "ConfirmedClock"), 130);
   EXPECT_FALSE(registry.integerValue(kSettings, "ConfirmedClock"));
+  // Kept with another tool or on another board: it says nothing about this one, and a lower
+  // clock kept with the new tool replaces it whole.
+  EXPECT_EQ(stored::ConfirmedClock(registry).highest("Mystclk", "G200"), std::nullopt);
+  EXPECT_EQ(stored::ConfirmedClock(registry).highest("G200clk", "G400"), std::nullopt);
+  EXPECT_EQ(stored::ConfirmedClock(registry).highest("G200clk", "G200"), 130);
+  stored::ConfirmedClock(registry).recordKept(100, "Mystclk", "G200");
+  EXPECT_EQ(stored::ConfirmedClock(registry).highest("Mystclk", "G200"), 100);
+  EXPECT_EQ(stored::ConfirmedClock(registry).highest("G200clk", "G200"), std::nullopt);
+  EXPECT_TRUE(stored::ConfirmedClock(registry).keptWithAnotherAdapter("G400"));
+  stored::ConfirmedClock(registry).forget();
+  EXPECT_EQ(stored::ConfirmedClock(registry).highest("Mystclk", "G200"), std::nullopt);
+  EXPECT_FALSE(registry.valueExists(kCorvane, "ConfirmedTool"));
 }

@@ -14,6 +14,7 @@ namespace overclock_test {
 const char* const kSettings = "HKLM\\Software\\Matrox\\PowerDesk\\Current Settings";
 const char* const kCorvane = "HKLM\\Software\\Corvane";
 const char* const kRun = "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+const char* const kDisplay = "HKCC\\Display\\Settings";
 
 struct ClockPageTest : ::testing::Test {
   doubles::World world;
@@ -22,10 +23,10 @@ struct ClockPageTest : ::testing::Test {
   ui::Form form1{world.runtime, "Form1", "Corvane"};
   ui::PageControl pages{&form1, "PageControl1"};
   ui::TabSheet sheet{&pages, "TabSheet3", "オーバークロック"};
-  overclock::ClockPage page{sheet, services};
-  overclock::TkakuForm kaku{world.runtime, services, [this](bool& back) { page.restoreDefaultClock(back); }};
-  overclock::TForm2 options{world.runtime, services,
-                            [this](const overclock::ClockLimits& l) { page.applyClockLimits(l); }};
+  overclock::ClockService clock{services};
+  overclock::ClockPage page{sheet, services, clock};
+  overclock::TkakuForm kaku{world.runtime, services, clock};
+  overclock::TForm2 options{world.runtime, clock};
 
   ClockPageTest() {
     page.attachWindows(kaku, options);
@@ -37,8 +38,13 @@ struct ClockPageTest : ::testing::Test {
     return world.services();
   }
 
-  // The main window's creation and show steps, as far as they touch the page.
+  // The main window's creation and show steps, as far as they touch the page, on a display of
+  // this mode (0: none stored).
   void startUp(long bitsPerPixel = 0, const std::string& resolution = "1024,768") {
+    if (bitsPerPixel != 0) {
+      world.registry.setString(kDisplay, "BitsPerPixel", std::to_string(bitsPerPixel));
+      world.registry.setString(kDisplay, "Resolution", resolution);
+    }
     page.loadMystclkIni();
     page.detectStartupEntry();
     page.loadLastClockAndToolPath();

@@ -1,5 +1,6 @@
 #include "page_fixture.h"
 #include "settings/removal.h"
+#include "stored/clock_settings.h"
 
 using testing_settings::kDriverKey;
 using testing_settings::PageFixture;
@@ -73,7 +74,11 @@ TEST_F(RemovalFixture, DeletesNineteenWritesSeventeenInOrderAndSetsTheBoxes) {
 
 TEST_F(RemovalFixture, TwiceGivesTheSameRegistryAsOnce) {
   world.registry.setString(kDriverKey, "Use AGP", "1");
+  // A clock kept with OK counts no more afterwards (and nothing is made for it when none was).
+  stored::ConfirmedClock(world.registry).recordKept(120, "G200clk.exe", "");
   remove();
+  EXPECT_FALSE(stored::ConfirmedClock(world.registry, stored::Access::ExistingReadOnly).recorded());
+  EXPECT_EQ(world.registry.journal().back(), "delete ConfirmedAdapter");
   const std::string once = world.registry.dump();
   remove();
   EXPECT_EQ(world.registry.dump(), once);

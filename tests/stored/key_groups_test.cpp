@@ -85,8 +85,10 @@ std::vector<Group> groups() {
        }},
       {"confirmed clock",
        {kCorvane},
-       {[](RegistryBackend& r) { stored::ConfirmedClock(r).recordKept(150); }},
-       [](RegistryBackend& r) { EXPECT_EQ(stored::ConfirmedClock(r).highest(), std::nullopt); }},
+       {[](RegistryBackend& r) { stored::ConfirmedClock(r).recordKept(150, "G200clk", "G200"); }},
+       [](RegistryBackend& r) {
+         EXPECT_EQ(stored::ConfirmedClock(r).highest("G200clk", "G200"), std::nullopt);
+       }},
       {"clock at start-up",
        {kMachineRun},
        {[](RegistryBackend& r) { stored::ClockStartup(r).registerClock("G200clk.exe 120"); },

@@ -27,12 +27,17 @@ class NoRegistry : public platform::RegistryBackend {
 
 class NoLauncher : public platform::Launcher {
  public:
-  bool run(const std::string&, platform::ShowMode) override { return false; }
+  ToolRun runClockTool(const std::string&, const std::string&, std::uint32_t,
+                       std::uint32_t) override {
+    return {};
+  }
   bool runThroughShell(const std::string&, const std::string&, platform::ShowMode) override {
     return false;
   }
   bool open(const std::string&) override { return false; }
-  Watched runWatched(const std::string&, platform::ShowMode) override { return 0; }
+  Watched runClockBatch(const std::string&, const std::string&, std::uint32_t) override {
+    return 0;
+  }
   bool waitFor(Watched, std::uint32_t) override { return false; }
 };
 
@@ -51,6 +56,7 @@ class NoFolders : public platform::Folders {
  public:
   bool makeFolder(const std::string&) override { return false; }
   std::vector<std::string> fileNames(const std::string&) override { return {}; }
+  bool fileExists(const std::string&) override { return false; }
 };
 
 class NoFiles : public platform::TextFiles {

@@ -6,28 +6,13 @@
 
 #include "platform/text.h"
 #include "platform/win32/ansi.h"
+#include "platform/win32/process_start.h"
 
 namespace platform::win32 {
 
 const char* const kGameWatchClass = "CorvaneGameWatch";
 
 namespace {
-
-// Starts a command line; the caller closes the two handles.
-bool start(const std::string& commandLine, const std::string& folder,
-           PROCESS_INFORMATION& process) {
-  // STARTUPINFOA has had one size since Windows 95.
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = SW_SHOWNORMAL;
-  const std::string line = toAnsi(commandLine);
-  const std::string where = toAnsi(folder);
-  std::vector<char> writable(line.begin(), line.end());
-  writable.push_back('\0');
-  return CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        where.empty() ? nullptr : where.c_str(), &startup, &process) != FALSE;
-}
 
 // What the hidden window hears while the game runs. One game at a time per program.
 struct Watch {
@@ -39,10 +24,11 @@ Watch* g_watch = nullptr;
 LRESULT CALLBACK watchProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_QUERYENDSESSION:
-      return TRUE;  // the game is asked for itself; Corvane never holds Windows up
     case WM_ENDSESSION:
-      // Once this returns, Windows may end the process at any moment: the clock goes back now.
-      if (wParam && g_watch && !g_watch->sessionEnded) {
+      // The clock goes back at the first word of the session's end, as it does with the window
+      // open: once WM_ENDSESSION returns, Windows may end the process at any moment, and a
+      // query may be the only word that comes before it. Corvane never holds Windows up.
+      if ((message == WM_QUERYENDSESSION || wParam) && g_watch && !g_watch->sessionEnded) {
         g_watch->sessionEnded = true;
         try {
           if (*g_watch->sessionEnding) (*g_watch->sessionEnding)();
@@ -50,7 +36,7 @@ LRESULT CALLBACK watchProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
           // Nothing may leave a window procedure; the restore reports its own failures.
         }
       }
-      return 0;
+      return message == WM_QUERYENDSESSION ? TRUE : 0;
     default:
       return DefWindowProcA(window, message, wParam, lParam);
   }
@@ -86,20 +72,6 @@ std::optional<std::string> Win32ProgramRunner::existingFile(const std::string& p
   return fromAnsi(found);
 }
 
-std::optional<std::uint32_t> Win32ProgramRunner::runAndWait(const std::string& commandLine,
-                                                            const std::string& folder,
-                                                            std::uint32_t milliseconds) {
-  PROCESS_INFORMATION process{};
-  if (!start(commandLine, folder, process)) return std::nullopt;
-  CloseHandle(process.hThread);
-  DWORD code = kStillRunning;
-  if (WaitForSingleObject(process.hProcess, milliseconds) == WAIT_OBJECT_0 &&
-      !GetExitCodeProcess(process.hProcess, &code))
-    code = kStillRunning;
-  CloseHandle(process.hProcess);
-  return static_cast<std::uint32_t>(code);
-}
-
 ProgramRunner::Outcome Win32ProgramRunner::runUntilEnded(
     const std::string& program, const std::string& arguments, const std::string& folder,
     const std::function<void()>& sessionEnding) {
@@ -113,7 +85,7 @@ ProgramRunner::Outcome Win32ProgramRunner::runUntilEnded(
   const std::string commandLine =
       quoteIfBlank(program) + (arguments.empty() ? std::string() : " " + arguments);
   PROCESS_INFORMATION process{};
-  if (!start(commandLine, folder, process)) {
+  if (!start(programStart(commandLine, folder), process)) {
     outcome.error = GetLastError();
     if (window) DestroyWindow(window);
     g_watch = nullptr;

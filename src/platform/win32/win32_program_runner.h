@@ -8,9 +8,6 @@ namespace platform::win32 {
 class Win32ProgramRunner : public ProgramRunner {
  public:
   std::optional<std::string> existingFile(const std::string& path) override;
-  std::optional<std::uint32_t> runAndWait(const std::string& commandLine,
-                                          const std::string& folder,
-                                          std::uint32_t milliseconds) override;
   Outcome runUntilEnded(const std::string& program, const std::string& arguments,
                         const std::string& folder,
                         const std::function<void()>& sessionEnding) override;

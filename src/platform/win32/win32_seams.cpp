@@ -13,81 +13,20 @@
 #include "platform/text.h"
 #include "platform/win32/ansi.h"
 #include "platform/win32/late_bound.h"
+#include "platform/win32/process_start.h"
 #include "text/catalogue.h"
 
 namespace platform::win32 {
 
 // ---- Programs ---------------------------------------------------------------------------------
 
-bool Win32Launcher::run(const std::string& commandLine, ShowMode show) {
-  const std::string line = toAnsi(commandLine);
-  return WinExec(line.c_str(), show == ShowMode::Hidden ? SW_HIDE : SW_SHOWNORMAL) > 31;
-}
-
-namespace {
-
-// GetVersion's top bit is clear on the NT family and set on Windows 95/98 (and Win32s).
-bool onWindowsNT() { return (GetVersion() & 0x80000000u) == 0; }
-
-// Starts `commandLine` through the command interpreter; the caller closes the handles.
-bool startThroughShell(const std::string& commandLine, const std::string& workingFolder,
-                       ShowMode show, PROCESS_INFORMATION& process) {
-  // COMSPEC names command.com on Windows 95/98 and cmd.exe elsewhere.
-  std::string shell;
-  const DWORD needed = GetEnvironmentVariableA("COMSPEC", nullptr, 0);
-  if (needed > 0) {
-    shell.resize(needed);
-    const DWORD got = GetEnvironmentVariableA("COMSPEC", &shell[0], needed);
-    shell.resize(got < needed ? got : 0);
-  }
-  if (shell.empty()) shell = "command.com";
-  std::string line = shell + " /c " + toAnsi(commandLine);
-  const std::string folder = toAnsi(workingFolder);
-
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = static_cast<WORD>(show == ShowMode::Hidden ? SW_HIDE : SW_SHOWNORMAL);
-  std::vector<char> writable(line.begin(), line.end());
-  writable.push_back('\0');
-  // CREATE_NO_WINDOW is an NT flag (cmd.exe is a console program); COMMAND.COM on Windows 95/98
-  // stays out of sight through SW_HIDE alone.
-  const DWORD flags = show == ShowMode::Hidden && onWindowsNT() ? CREATE_NO_WINDOW : 0;
-  return CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, flags, nullptr,
-                        folder.empty() ? nullptr : folder.c_str(), &startup, &process) != FALSE;
-}
-
-}  // namespace
-
 bool Win32Launcher::runThroughShell(const std::string& commandLine,
                                     const std::string& workingFolder, ShowMode show) {
   PROCESS_INFORMATION process{};
-  if (!startThroughShell(commandLine, workingFolder, show, process)) return false;
+  if (!start(shellStart(commandLine, workingFolder, show), process)) return false;
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   return true;
-}
-
-Launcher::Watched Win32Launcher::runWatched(const std::string& commandLine, ShowMode show) {
-  // In the program's current folder, as WinExec would start it.
-  PROCESS_INFORMATION process{};
-  if (!startThroughShell(commandLine, "", show, process)) return 0;
-  CloseHandle(process.hThread);
-  return reinterpret_cast<Watched>(process.hProcess);
-}
-
-bool Win32Launcher::waitFor(Watched program, std::uint32_t milliseconds) {
-  if (!program) return false;
-  const HANDLE process = reinterpret_cast<HANDLE>(program);
-  bool ended = WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
-  if (!ended && milliseconds > 0) {
-    // The window takes no input meanwhile: the hourglass says so.
-    const HCURSOR before = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
-    ended = WaitForSingleObject(process, milliseconds) == WAIT_OBJECT_0;
-    SetCursor(before);
-  }
-  CloseHandle(process);
-  return ended;
 }
 
 bool Win32Launcher::open(const std::string& target) {
@@ -279,6 +218,11 @@ bool Win32Folders::makeFolder(const std::string& path) {
   const std::string ansi = toAnsi(path);
   if (isFolder(ansi)) return true;
   return CreateDirectoryA(ansi.c_str(), nullptr) != 0 || isFolder(ansi);
+}
+
+bool Win32Folders::fileExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(toAnsi(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 std::vector<std::string> Win32Folders::fileNames(const std::string& folder) {

@@ -6,8 +6,11 @@ namespace platform::win32 {
 
 class Win32Launcher : public Launcher {
  public:
-  bool run(const std::string& commandLine, ShowMode show) override;
-  Watched runWatched(const std::string& commandLine, ShowMode show) override;
+  // The clock tool's runs: win32_clock_tool_runs.cpp.
+  ToolRun runClockTool(const std::string& commandLine, const std::string& folder,
+                       std::uint32_t lockWaitMs, std::uint32_t waitMs) override;
+  Watched runClockBatch(const std::string& commandLine, const std::string& folder,
+                        std::uint32_t lockWaitMs) override;
   bool waitFor(Watched program, std::uint32_t milliseconds) override;
   bool runThroughShell(const std::string& commandLine, const std::string& workingFolder,
                        ShowMode show) override;
@@ -44,6 +47,7 @@ class Win32Folders : public Folders {
  public:
   bool makeFolder(const std::string& path) override;
   std::vector<std::string> fileNames(const std::string& folder) override;
+  bool fileExists(const std::string& path) override;
 };
 
 class Win32Dialogs : public Dialogs {

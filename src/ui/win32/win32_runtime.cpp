@@ -9,6 +9,7 @@
 #include "text/catalogue.h"
 #include "platform/win32/ansi.h"
 #include "ui/win32/fonts.h"
+#include "ui/win32/fresh_input.h"
 #include "ui/win32/binder.h"
 #include "ui/win32/native_control.h"
 #include "ui/win32/tooltips.h"
@@ -226,6 +227,7 @@ void Win32Runtime::runModal(Form& form) {
   }
   modalDisabled_.push_back({&form, disabled});
   SetForegroundWindow(window);
+  InputSinceOpening fresh;
   MSG msg;
   while (form.visible()) {
     const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
@@ -235,6 +237,7 @@ void Win32Runtime::runModal(Form& form) {
       break;
     }
     if (got == -1) break;
+    if (form.freshInputOnly() && !fresh.admits(msg)) continue;
     handle(msg);
   }
   releaseModal(form);
