@@ -4,6 +4,13 @@
 //   clocktool.log   every command line received, one per line, as it arrived
 //   chipclock.txt   the chip's current clock in MHz, e.g. "120.00"
 //   clk.txt         the report: the clock at positions 32 to 37 of line 14
+// and, for trying out what a user's machine may do, files a test puts there:
+//   exitcode.txt    a number: the tool ends with it at once, the clock unchanged (a failing tool)
+//   hold.txt        while it is there the tool waits before it acts (a slow or hung tool), at
+//                   most a minute
+// Two copies running at once (which Corvane must never let happen) write "OVERLAP" into the
+// log. As Mystclk.com it needs Mystclk.ini in its current folder, as the real one does, and ends
+// with 3 without it.
 // Command lines:
 //   G200clk.exe /1 T       sets T - 100 MHz
 //   Mystclk.com /1 M N P   sets 14.31818 MHz x (N+1) / ((M+1) x (P+1))
@@ -117,11 +124,64 @@ bool writeReport(double mhz) {
   return replaceFile("clk.txt", report);
 }
 
+// A file beside the program, held open for as long as this copy runs: a second copy finds it
+// taken.
+HANDLE g_running = INVALID_HANDLE_VALUE;
+
+void noticeOverlap() {
+  char path[MAX_PATH];
+  if (!besideSelf("running.lock", path)) return;
+  g_running = CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                          nullptr);
+  if (g_running != INVALID_HANDLE_VALUE) return;
+  char log[MAX_PATH];
+  if (!besideSelf("clocktool.log", log)) return;
+  if (FILE* f = std::fopen(log, "ab")) {
+    std::fputs("OVERLAP\r\n", f);
+    std::fclose(f);
+  }
+}
+
+bool besideSelfExists(const char* fileName) {
+  char path[MAX_PATH];
+  return besideSelf(fileName, path) && GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+void waitWhileHeld() {
+  for (int waited = 0; besideSelfExists("hold.txt") && waited < 60000; waited += 50) Sleep(50);
+}
+
+// The exit code a test asked for, or -1.
+long askedExitCode() {
+  char path[MAX_PATH];
+  if (!besideSelf("exitcode.txt", path)) return -1;
+  long code = -1;
+  if (FILE* f = std::fopen(path, "rb")) {
+    if (std::fscanf(f, "%ld", &code) != 1) code = -1;
+    std::fclose(f);
+  }
+  return code;
+}
+
+int run(int argc, char** argv);
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (!findSelf()) return 1;
   logCommandLine();
+  noticeOverlap();
+  waitWhileHeld();
+  const int code = run(argc, argv);
+  if (g_running != INVALID_HANDLE_VALUE) CloseHandle(g_running);
+  return code;
+}
+
+namespace {
+
+int run(int argc, char** argv) {
+  const long asked = askedExitCode();
+  if (asked >= 0) return static_cast<int>(asked);
 
   if (argc == 2 && (lstrcmpiA(argv[1], "/r") == 0 || lstrcmpiA(argv[1], "-r") == 0))
     return writeReport(readClock()) ? 0 : 1;
@@ -129,6 +189,7 @@ int main(int argc, char** argv) {
   if (argc < 2 || std::strcmp(argv[1], "/1") != 0) return 2;
   double mhz = 0;
   if (lstrcmpiA(g_ownName, "Mystclk.com") == 0) {
+    if (GetFileAttributesA("Mystclk.ini") == INVALID_FILE_ATTRIBUTES) return 3;
     long m = 0, n = 0, p = 0;
     if (argc != 5 || !parseNumber(argv[2], 0, 31, m) || !parseNumber(argv[3], 0, 127, n) ||
         !parseNumber(argv[4], 0, 7, p))
@@ -141,3 +202,5 @@ int main(int argc, char** argv) {
   }
   return writeClock(mhz) ? 0 : 1;
 }
+
+}  // namespace

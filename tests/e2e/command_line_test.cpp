@@ -61,8 +61,13 @@ struct CommandLine : ::testing::Test {
     seedG200At16Bits();
   }
 
-  // The highest clock kept with OK in the countdown on this machine.
-  static void confirmed(DWORD mhz) { writeInteger(HKEY_LOCAL_MACHINE, kCorvaneKey, "ConfirmedClock", mhz); }
+  // The highest clock kept with OK in the countdown on this machine, with this kind of tool, on
+  // the demo's Millennium G200.
+  static void confirmed(DWORD mhz, const std::string& toolKind = "G200clk.exe") {
+    writeString(HKEY_LOCAL_MACHINE, kCorvaneKey, "ConfirmedTool", toolKind);
+    writeString(HKEY_LOCAL_MACHINE, kCorvaneKey, "ConfirmedAdapter", "Matrox Millennium G200 AGP");
+    writeInteger(HKEY_LOCAL_MACHINE, kCorvaneKey, "ConfirmedClock", mhz);
+  }
   static DWORD integer(const std::string& name) {
     DWORD value = 0;
     return readInteger(HKEY_LOCAL_MACHINE, kDriverKey, name, &value) ? value : 0xFFFFFFFF;
@@ -131,7 +136,7 @@ TEST_F(CommandLine, AClockAloneIsSetAndTheDefaultAloneRestored) {
 }
 
 TEST_F(CommandLine, TheMystclkToolGetsItsOwnTableAndRunsBesideItsIni) {
-  confirmed(150);
+  confirmed(150, "Mystclk.com");
   ProgramFolder folder;
   CopyFileA(folder.file("G200clk.exe").c_str(), folder.file("Mystclk.com").c_str(), FALSE);
   writeString(HKEY_LOCAL_MACHINE, kDriverKey, "Mystclk", folder.file("Mystclk.com"));
@@ -276,7 +281,7 @@ TEST_F(CommandLine, WindowsEndingTheSessionWhileTheGameRunsHasTheDefaultBackFirs
 }
 
 TEST_F(CommandLine, AClockToolThatFailsOrIsMissingIsExitCodeTwo) {
-  confirmed(150);
+  confirmed(150, "Mystclk.com");
   ProgramFolder folder;
   Game game(folder);
   {

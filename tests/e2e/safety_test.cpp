@@ -84,22 +84,27 @@ TEST_F(Safety, ClocksFromTheReportTheRegistryAndTheKeyboardRunInsideTheLimits) {
     EXPECT_EQ(log.find(" /1 300"), std::string::npos) << log;
   }
   {
-    // Limits 100 to 180: "200" typed is run, shown and stored as 180.
+    // Limits 100 to 180: "200" typed is refused, naming them; "180" runs.
     writeInteger("OverClockDEF89", 100);
     writeInteger("OverClockMAX89", 180);
     ProgramFolder folder;
     Corvane corvane(folder);
     ASSERT_TRUE(corvane.waitForMainWindow());
     HWND main = corvane.main();
-    HWND confirm = changeClock(main, "200");
+    setText(clockBox(main), "200");
+    click(child(main, "クロック変更"));
+    EXPECT_EQ(answerMessage("Matrox Corvane"),
+              "「200」はクロックとして使えません。100から180までの数値（MHz）を入力してください。.");
+    HWND confirm = changeClock(main, "180");
     ASSERT_NE(confirm, nullptr);
     EXPECT_NE(child(confirm, "180"), nullptr);
-    EXPECT_EQ(textOf(clockBox(main)), "180");
+    // The countdown names the default it goes back to.
+    EXPECT_NE(child(confirm, "5秒でクロックを100MHzに戻します。"), nullptr);
     click(child(confirm, "OK"));
     EXPECT_TRUE(waitUntil([&] { return integer("OverClock") == 180; }));
     const std::string log = folder.read("clocktool.log");
     EXPECT_NE(log.find(" /1 280"), std::string::npos) << log;
-    EXPECT_EQ(log.find(" /1 250"), std::string::npos) << log;
+    EXPECT_EQ(log.find(" /1 300"), std::string::npos) << log;
   }
 }
 

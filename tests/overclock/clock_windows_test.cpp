@@ -221,3 +221,40 @@ TEST_F(ClockPageTest, WithoutAProfileTheOptionsAreStoredButThePageStays) {
   EXPECT_EQ(page.Label28.caption(), "135MHｚ");
   EXPECT_EQ(page.UpDown1.max(), 135);
 }
+
+TEST_F(ClockPageTest, TheOptionsWindowShowsWhatIsStoredEachTimeItOpens) {
+  startUp(16);
+  // Changed, then closed with Esc: nothing stored, and the next opening shows what is.
+  world.runtime.modalScripts.push_back([&](ui::Form&) {
+    options.UpDown1.userSetPosition(120);
+    options.UpDown3.userSetPosition(150);
+    options.userPressEscape();
+    options.userRequestClose();
+  });
+  page.Option.userClick();
+  EXPECT_FALSE(stored("OverClockDEF89"));
+  int shownDefault = 0, shownMaximum66 = 0;
+  world.runtime.modalScripts.push_back([&](ui::Form&) {
+    shownDefault = options.UpDown1.position();
+    shownMaximum66 = options.UpDown3.position();
+    options.userRequestClose();
+  });
+  page.Option.userClick();
+  EXPECT_EQ(shownDefault, 89);
+  EXPECT_EQ(shownMaximum66, 110);
+  EXPECT_EQ(clock.defaultClock(), 89);
+  EXPECT_EQ(page.Label25.caption(), "89MHz");
+}
+
+TEST_F(ClockPageTest, TheCountdownNamesTheDefaultClockItGoesBackTo) {
+  world.registry.setInteger(kSettings, "OverClockDEF89", 95);
+  startUp(16);
+  std::string note;
+  world.runtime.modalScripts.push_back([&](ui::Form&) {
+    note = kaku.Label6.caption();
+    kaku.Button1.userClick();
+  });
+  page.UpDown1.userSetPosition(120);
+  page.Button3.userClick();
+  EXPECT_EQ(note, "5秒でクロックを95MHzに戻します。");
+}

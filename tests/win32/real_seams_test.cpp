@@ -104,20 +104,6 @@ TEST(Win32Launcher, ShellCommandsRunInTheirFolderWithRedirection) {
   for (int i = 0; i < 100 && !folder.exists("out.txt"); ++i) Sleep(50);
   Sleep(200);
   EXPECT_EQ(folder.read("out.txt").substr(0, 5), "hello");
-  EXPECT_FALSE(launcher.run("Z:\\no\\such\\program.exe", platform::ShowMode::Normal));
-}
-
-TEST(Win32Launcher, AWatchedBatchFileIsWaitedForUntilItHasWritten) {
-  doubles::TempFolder folder;
-  // Starting the interpreter takes a while: only a wait for the batch's end finds the report.
-  folder.write("slow.bat", "@echo off\r\necho done> \"" + folder.path() + "\\report.txt\"\r\n");
-  platform::win32::Win32Launcher launcher;
-  const auto batch = launcher.runWatched(folder.file("slow.bat"), platform::ShowMode::Hidden);
-  ASSERT_NE(batch, 0u);
-  EXPECT_TRUE(launcher.waitFor(batch, 20000));
-  ASSERT_TRUE(folder.exists("report.txt"));
-  EXPECT_EQ(folder.read("report.txt").substr(0, 4), "done");
-  EXPECT_FALSE(launcher.waitFor(0, 10));
 }
 
 TEST(Win32Launcher, TheShellIsLoadedOnlyToOpenADocument) {

@@ -19,6 +19,18 @@ namespace {
 
 const char* const kLockName = "CorvaneClockToolRun";
 
+// How long the program, when it ends, waits for a tool it started to finish: the lock goes with
+// the last of its threads, and another copy of Corvane must not run a tool beside this one.
+const DWORD kLingerMs = 30000;
+
+// The runs whose threads have not ended, and an event that is set while there are none.
+LONG g_runsGoingOn = 0;
+HANDLE g_noRunGoingOn = nullptr;
+
+void runEnded() {
+  if (InterlockedDecrement(&g_runsGoingOn) == 0 && g_noRunGoingOn) SetEvent(g_noRunGoingOn);
+}
+
 struct Run {
   LONG holders;          // the caller and the thread
   HANDLE lock;           // the machine's mutex, the thread's to take
@@ -50,6 +62,7 @@ DWORD WINAPI runUnderLock(void* parameter) {
     run->status = Launcher::ToolRun::Status::Busy;
     SetEvent(run->decided);
     letGo(run);
+    runEnded();
     return 0;
   }
   PROCESS_INFORMATION process{};
@@ -59,6 +72,7 @@ DWORD WINAPI runUnderLock(void* parameter) {
     ReleaseMutex(run->lock);
     SetEvent(run->decided);
     letGo(run);
+    runEnded();
     return 0;
   }
   CloseHandle(process.hThread);
@@ -71,6 +85,7 @@ DWORD WINAPI runUnderLock(void* parameter) {
   run->status = Launcher::ToolRun::Status::Ended;
   ReleaseMutex(run->lock);
   letGo(run);
+  runEnded();
   return 0;
 }
 
@@ -92,14 +107,19 @@ Run* startRun(const ProcessStart& prepared, DWORD lockWaitMs, HANDLE& thread) {
   run->status = Launcher::ToolRun::Status::NotStarted;
   run->lock = CreateMutexA(nullptr, FALSE, kLockName);
   run->decided = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  if (!g_noRunGoingOn) g_noRunGoingOn = CreateEventA(nullptr, TRUE, TRUE, nullptr);
+  // Windows 95's InterlockedIncrement tells only the sign of the result, so no count is read from
+  // it: the event is reset for every run, and set when a decrement reaches zero.
+  InterlockedIncrement(&g_runsGoingOn);
+  if (g_noRunGoingOn) ResetEvent(g_noRunGoingOn);
   // Windows 95/98 refuse a thread without a place for its id.
   DWORD id = 0;
   thread = run->lock && run->decided ? CreateThread(nullptr, 0, runUnderLock, run, 0, &id)
                                      : nullptr;
   if (!thread) {
-    run->error = GetLastError();
     run->holders = 1;
     letGo(run);
+    runEnded();
     return nullptr;
   }
   return run;
@@ -134,6 +154,17 @@ void dropInputGivenMeanwhile() {
 }
 
 }  // namespace
+
+Win32Launcher::~Win32Launcher() {
+  if (!g_noRunGoingOn) return;
+  const DWORD began = GetTickCount();
+  // A 32-bit read is whole on every x86; the event may be set a moment early, so the count says.
+  while (*static_cast<volatile LONG*>(&g_runsGoingOn) > 0) {
+    const DWORD waited = GetTickCount() - began;
+    if (waited >= kLingerMs) break;
+    WaitForSingleObject(g_noRunGoingOn, kLingerMs - waited);
+  }
+}
 
 Launcher::ToolRun Win32Launcher::runClockTool(const std::string& commandLine,
                                               const std::string& folder,

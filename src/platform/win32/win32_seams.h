@@ -6,6 +6,11 @@ namespace platform::win32 {
 
 class Win32Launcher : public Launcher {
  public:
+  Win32Launcher() = default;
+  // Waits a while for the clock tool runs still going: they hold the machine's lock.
+  ~Win32Launcher() override;
+  Win32Launcher(const Win32Launcher&) = delete;
+  Win32Launcher& operator=(const Win32Launcher&) = delete;
   // The clock tool's runs: win32_clock_tool_runs.cpp.
   ToolRun runClockTool(const std::string& commandLine, const std::string& folder,
                        std::uint32_t lockWaitMs, std::uint32_t waitMs) override;
