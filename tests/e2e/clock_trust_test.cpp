@@ -48,13 +48,6 @@ struct ClockTrust : ::testing::Test {
     EXPECT_TRUE(waitUntil([&] { return overClock() == mhz; }));
   }
   static std::string quoted(const std::string& path) { return "\"" + path + "\""; }
-  static std::string elsewhere() {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    std::string folder = temp;
-    if (!folder.empty() && folder.back() == '\\') folder.pop_back();
-    return folder;
-  }
 };
 
 }  // namespace
@@ -153,13 +146,13 @@ TEST_F(ClockTrust, OnlyAConfirmedClockGoesToTheStartUpEntryAndTheCommandLine) {
     EXPECT_EQ(answerMessage("情報"), "G200のクロックを230MHzにして起動設定をします。");
     EXPECT_TRUE(waitUntil([&] {
       return readString(HKEY_LOCAL_MACHINE, kRunKey, "G200 OverClock") ==
-             folder.file("G200clk.exe") + " /1 330";
+             quoted(folder.file("G200clk.exe")) + " /1 330";
     }));
     PostMessageA(main, WM_CLOSE, 0, 0);
     ASSERT_TRUE(corvane.waitForExit(10000));
   }
   Corvane command(folder, "/clock 230");
-  ASSERT_TRUE(command.waitForExit(20000));
+  ASSERT_TRUE(command.waitForExit(20000)) << answerMessage("Matrox Corvane", 1000);
   EXPECT_EQ(command.exitCode(), 0u);
   EXPECT_EQ(overClock(), 230u);
 }

@@ -73,14 +73,6 @@ struct CommandLine : ::testing::Test {
     return readInteger(HKEY_LOCAL_MACHINE, kDriverKey, name, &value) ? value : 0xFFFFFFFF;
   }
   static std::string quoted(const std::string& path) { return "\"" + path + "\""; }
-  // A folder that is neither the program's nor the game's, as a batch file's would be.
-  static std::string elsewhere() {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    std::string folder = temp;
-    if (!folder.empty() && folder.back() == '\\') folder.pop_back();
-    return folder;
-  }
   // Runs corvane.exe with these arguments until it ends by itself; its exit code.
   static DWORD runToEnd(Corvane& corvane) {
     if (!corvane.waitForExit(20000)) return STILL_ACTIVE;

@@ -345,6 +345,14 @@ void seedG200At16Bits() {
   writeString(HKEY_CURRENT_CONFIG, "Display\\Settings", "Resolution", "800,600");
 }
 
+std::string elsewhere() {
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  std::string folder = temp;
+  if (!folder.empty() && folder.back() == '\\') folder.pop_back();
+  return folder;
+}
+
 std::size_t occurrences(const std::string& text, const std::string& part) {
   std::size_t n = 0;
   for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;

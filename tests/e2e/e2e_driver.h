@@ -95,6 +95,9 @@ void deleteTree(HKEY root, const std::string& key);
 // Millennium G200 ("0000"), at 16 bits and 800 by 600.
 void seedG200At16Bits();
 
+// A folder that is neither the program's nor a game's, as a shortcut's or a batch file's may be.
+std::string elsewhere();
+
 // How often `part` stands in `text` (command lines in a tool's log).
 std::size_t occurrences(const std::string& text, const std::string& part);
 void deleteValue(HKEY root, const std::string& key, const std::string& name);
