@@ -30,7 +30,7 @@ ClockPage::ClockPage(ui::TabSheet& TabSheet3, platform::Services& services, Cloc
   layOut();
   setHints();
   wireHandlers();
-  iniRefusal_ = platform::format1(text::tr(text::Id::ErrorCannotOpenFile), inProgramFolder("Mystclk.ini"));
+  iniRefusal_ = platform::format1(text::tr(text::Id::ErrorCannotOpenFile), clock_.inProgramFolder("Mystclk.ini"));
 }
 
 void ClockPage::layOut() {
@@ -101,18 +101,11 @@ void ClockPage::attachWindows(TkakuForm& confirmation, TForm2& options) {
 
 // ---- Creation steps ---------------------------------------------------------------------------
 
-std::string ClockPage::inProgramFolder(const std::string& fileName) const {
-  const std::string& folder = services_.programFolder;
-  // A drive's root keeps its backslash ("C:\"): add none then.
-  if (folder.empty() || folder.back() == '\\') return folder + fileName;
-  return folder + "\\" + fileName;
-}
-
 void ClockPage::loadMystclkIni() {
   try {
     // As bytes: the file belongs to the clock tool, and its lines after the first go back
     // exactly as they came, whatever the code page makes of them.
-    iniLines_ = services_.files.readRawLines(inProgramFolder("Mystclk.ini"));
+    iniLines_ = services_.files.readRawLines(clock_.inProgramFolder("Mystclk.ini"));
     iniRefusal_.clear();
   } catch (const std::exception& e) {
     // A file that could not be read is never replaced: its lines are not known.
@@ -133,7 +126,7 @@ void ClockPage::loadLastClockAndToolPath() {
 }
 
 void ClockPage::startBatchFile() {
-  Label89.setCaption(inProgramFolder("clk.bat"));
+  Label89.setCaption(clock_.inProgramFolder("clk.bat"));
   batchDue_ = false;
   clock_.startBatchFile();
 }
@@ -185,7 +178,7 @@ void ClockPage::TabSheet3Show() {
   clock_.waitForBatchFile();  // the report is being written: read it once it is done
   if (!currentClockRead_) {
     const auto reported =
-        clockFromReport(services_.files.readRawLines(inProgramFolder("clk.txt")));
+        clockFromReport(services_.files.readRawLines(clock_.inProgramFolder("clk.txt")));
     if (!reported) return;  // the tool has not finished its report: try again next time
     clock = *reported;
     currentClockRead_ = true;
@@ -301,7 +294,7 @@ void ClockPage::RadioGroup1Click() {
   const std::vector<std::string> lines = withChipsetRow(iniLines_, row);
   try {
     if (!iniRefusal_.empty()) throw platform::UserError(iniRefusal_);
-    services_.files.writeRawLines(inProgramFolder("Mystclk.ini"), lines);
+    services_.files.writeRawLines(clock_.inProgramFolder("Mystclk.ini"), lines);
   } catch (...) {
     // The file keeps its old line 1; so does the choice on screen.
     RadioGroup1.setItemIndex(chipsetRowOf(iniLines_));

@@ -113,7 +113,6 @@ class ClockPage {
   void setHints();
   void wireHandlers();
 
-  std::string inProgramFolder(const std::string& fileName) const;
   // The clock typed into the target box; throws naming the range when it is no number in it.
   int typedClock() const;
   // The clock now on the chip: stored as "OverClock" and shown.

@@ -114,8 +114,10 @@ class ClockService {
   void registerStartup(int mhz);
   void unregisterStartup();
 
- private:
+  // A file beside the program: the tool's ini, clk.bat and its report live there.
   std::string inProgramFolder(const std::string& fileName) const;
+
+ private:
   std::string kindName() const;
 
   platform::Services& services_;
