@@ -124,16 +124,12 @@ bool writeReport(double mhz) {
   return replaceFile("clk.txt", report);
 }
 
-// A file beside the program, held open for as long as this copy runs: a second copy finds it
-// taken.
-HANDLE g_running = INVALID_HANDLE_VALUE;
+// A name of this program's own, held for as long as this copy runs: a second copy finds it taken.
+HANDLE g_running = nullptr;
 
 void noticeOverlap() {
-  char path[MAX_PATH];
-  if (!besideSelf("running.lock", path)) return;
-  g_running = CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                          nullptr);
-  if (g_running != INVALID_HANDLE_VALUE) return;
+  g_running = CreateMutexA(nullptr, TRUE, "Corvane demo clock tool running");
+  if (GetLastError() != ERROR_ALREADY_EXISTS) return;
   char log[MAX_PATH];
   if (!besideSelf("clocktool.log", log)) return;
   if (FILE* f = std::fopen(log, "ab")) {
@@ -173,7 +169,7 @@ int main(int argc, char** argv) {
   noticeOverlap();
   waitWhileHeld();
   const int code = run(argc, argv);
-  if (g_running != INVALID_HANDLE_VALUE) CloseHandle(g_running);
+  if (g_running) CloseHandle(g_running);
   return code;
 }
 

@@ -46,7 +46,7 @@ class Launcher {
   virtual Watched runClockBatch(const std::string& commandLine, const std::string& folder,
                                 std::uint32_t lockWaitMs) = 0;
   // Waits until the batch file has ended (and let go of the lock) or `milliseconds` have
-  // passed, then lets go of it. True when it had ended.
+  // passed, keeping the windows painted, then lets go of it. True when it had ended.
   virtual bool waitFor(Watched program, std::uint32_t milliseconds) = 0;
 
   // ---- Other programs ----

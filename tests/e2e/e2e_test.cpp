@@ -110,6 +110,11 @@ TEST_F(EndToEnd, CountdownRestoresTheDefaultClockOnTheSixthTick) {
 }
 
 TEST_F(EndToEnd, StartUpEntryIsWrittenAndRemoved) {
+  // 120 MHz kept with OK before, with this tool on this board: it may go to every start.
+  writeString(HKEY_LOCAL_MACHINE, "Software\\Corvane", "ConfirmedTool", "G200clk.exe");
+  writeString(HKEY_LOCAL_MACHINE, "Software\\Corvane", "ConfirmedAdapter",
+              "Matrox Millennium G200 AGP");
+  writeInteger(HKEY_LOCAL_MACHINE, "Software\\Corvane", "ConfirmedClock", 120);
   ProgramFolder folder;
   Corvane corvane(folder);
   ASSERT_TRUE(corvane.waitForMainWindow());

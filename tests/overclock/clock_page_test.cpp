@@ -179,6 +179,8 @@ TEST_F(ClockPageTest, LocatingTheToolStoresItAndSwitchesTheTable) {
   page.SpeedButton1.userClick();
   EXPECT_EQ(boxTexts(), Strings{"Matrox Corvane|'Mystclk' の設定に失敗しました."});
   EXPECT_EQ(clock.toolKind(), ClockToolKind::G200clk);  // the kind follows what is shown
+  EXPECT_EQ(page.Label14.caption(), "Matrox MGA-G200 Optimizer");
+  EXPECT_FALSE(page.RadioGroup1.enabled());
   EXPECT_EQ(page.Edit2.text(), "D:\\G200clk.exe");
 }
 
@@ -228,6 +230,8 @@ TEST_F(ClockPageTest, NoTargetOutsideTheLimitsReachesTheToolAndAStuckEntryIsRepo
   page.Button4.userClick();
   EXPECT_EQ(started().back(), folder.file("G200clk.exe") + " /1 170");
   EXPECT_EQ(stored("OverClock"), 70);
+  EXPECT_EQ(page.UpDown1.position(), 70);
+  EXPECT_EQ(page.Label92.caption(), "70MHz");
 
   world.registry.refuseWrites(kRun, "G200 OverClock");
   page.Button7.userClick();

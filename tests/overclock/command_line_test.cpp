@@ -253,6 +253,12 @@ TEST_F(CommandLineRun, EveryWayOutPutsTheDefaultBack) {
   EXPECT_EQ(boxes(), Strings{"クロックツール C:\\Corvane\\G200clk.exe がエラー 3 で終了しました。\n"
                              "クロックツール C:\\Corvane\\G200clk.exe がエラー 3 で終了しました。"});
 
+  // The default alone, and the tool fails: said, exit code 2.
+  world.dialogs.boxes.clear();
+  world.launcher.toolRuns = {ended(4)};
+  EXPECT_EQ(run("/default"), 2);
+  EXPECT_EQ(boxes(), Strings{"クロックツール C:\\Corvane\\G200clk.exe がエラー 4 で終了しました。"});
+
   // A program that is not there: nothing runs at all.
   runner.log.clear();
   runner.missing["nothere.exe"] = true;

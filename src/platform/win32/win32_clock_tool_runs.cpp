@@ -213,9 +213,9 @@ bool Win32Launcher::waitFor(Watched program, std::uint32_t milliseconds) {
   if (!ended && milliseconds > 0) {
     // The window takes no input meanwhile: the hourglass says so.
     const HCURSOR before = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+    // Keys pressed meanwhile wait their turn: they were meant for the page that is being shown.
     ended = waitPainting(thread, milliseconds);
     SetCursor(before);
-    dropInputGivenMeanwhile();
   }
   CloseHandle(thread);
   return ended;
