@@ -8,7 +8,7 @@ void* CRT(memcpy)(void* to, const void* from, size_t size) {
   void* start = to;
   size_t words = size >> 2;
   size_t bytes = size & 3u;
-  __asm__ volatile("rep movsl\n\tmovl %[bytes], %%ecx\n\trep movsb"
+  __asm__ volatile("rep movsl\n\tmovl %k[bytes], %%ecx\n\trep movsb"
                    : "+D"(to), "+S"(from), "+c"(words)
                    : [bytes] "r"(bytes)
                    : "memory");
@@ -32,7 +32,7 @@ void* CRT(memset)(void* to, int byte, size_t size) {
   unsigned pattern = (unsigned char)byte * 0x01010101u;
   size_t words = size >> 2;
   size_t bytes = size & 3u;
-  __asm__ volatile("rep stosl\n\tmovl %[bytes], %%ecx\n\trep stosb"
+  __asm__ volatile("rep stosl\n\tmovl %k[bytes], %%ecx\n\trep stosb"
                    : "+D"(to), "+c"(words)
                    : "a"(pattern), [bytes] "r"(bytes)
                    : "memory");
