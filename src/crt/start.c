@@ -1,8 +1,8 @@
 /* The program's start: after the entry point has put the P6 handler in place, the static objects
    are made, WinMain gets the command line without the program's own name, and its return value
-   ends the process through exit. Nothing else of a C runtime is needed: the program has no
-   environment table, no standard streams, no locale and no floating-point set-up to do (the
-   processor starts with the x87 in the state Windows gives every thread). */
+   ends the process through exit. Nothing else of a C runtime is needed: the program reads no
+   environment table, has no standard streams and no locale, and computes nothing in floating
+   point (the x87 stays as Windows sets it up for every thread). */
 #include <windows.h>
 
 #include "crt/crt_names.h"
