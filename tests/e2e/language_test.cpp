@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "e2e_driver.h"
+#include "settings/presets.h"
 #include "text/catalogue.h"
 #include "text/language.h"
 
@@ -140,6 +141,16 @@ struct Texts {
   std::string operator()(Id id) const { return text::in(language, id); }
 };
 
+// What the game preset says in tr's language for the platform label the program shows.
+std::string gameSettingsMessage(const Texts& tr, const std::string& platform) {
+  const text::Language before = text::language();
+  text::setLanguage(tr.language);
+  std::string message =
+      settings::presetMessage(settings::Preset::Game, settings::variantFor(platform));
+  text::setLanguage(before);
+  return message;
+}
+
 BOOL CALLBACK noteText(HWND child, LPARAM found) {
   reinterpret_cast<std::vector<std::string>*>(found)->push_back(textOf(child));
   return TRUE;
@@ -199,12 +210,16 @@ struct Languages : ::testing::Test {
     expectNothingLost(main, "main window");
     EXPECT_NE(child(main, tr(Id::GeneralPresets)), nullptr);
 
+    // The game settings are the processor's, and the machine the tests run on is whatever it is
+    // (a recent Intel processor is placed as a Pentium III, Slot 1/2; most others have no
+    // platform): the message is the game preset's for one of the platforms, in tr's language.
     click(child(main, tr(Id::GeneralGame)));
-    // Wine's processor has no platform of its own: the general game settings.
-    std::string done = tr(Id::PresetDone);
-    done.replace(done.find("%s"), 2, "");
-    done.replace(done.find("%s"), 2, tr(Id::PresetGameName));
-    EXPECT_EQ(answerMessage(tr(Id::TitleInformation)), done);
+    const std::string said = answerMessage(tr(Id::TitleInformation));
+    bool known = false;
+    for (const char* platform : {"", "SlotM?", "Slot1", "Slot2", "Socket370", "Socket7 (Super7)",
+                                 "Slot1 / Slot2", "Socket7 / Socket5 (Super7)"})
+      known = known || said == gameSettingsMessage(tr, platform);
+    EXPECT_TRUE(known) << said;
 
     HWND vsync = child(main, tr(Id::OptionVsync));
     EXPECT_NE(vsync, nullptr);

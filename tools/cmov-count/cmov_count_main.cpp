@@ -233,8 +233,19 @@ DWORD WINAPI actAsUser(void*) {
   }
   waitUntilSettled();
 
-  beginPhase("(closing)");
-  TerminateProcess(processHandle, 0);
+  beginPhase("tab switch back to the general tab");
+  if (!selectTab(tabs, 0)) note("the general tab was not selected");
+  waitUntilSettled();
+
+  // The program's whole end: its windows go, the static objects' destructors and the runtime's
+  // exit run, until the process is gone.
+  beginPhase("the close (the main window's close box), until the process has ended");
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(processHandle, 60000) != WAIT_OBJECT_0) {
+    note("the program did not end after its close");
+    beginPhase("(ended by the debugger)");
+    TerminateProcess(processHandle, 0);
+  }
   return 0;
 }
 
