@@ -1,6 +1,7 @@
 #include "app/corvane_windows.h"
 
-CorvaneWindows::CorvaneWindows(ui::Runtime& runtime, platform::Services& services)
+CorvaneWindows::CorvaneWindows(ui::Runtime& runtime, platform::Services& services,
+                               platform::Shortcuts& shortcuts)
     : main_(runtime, services),
       GameForm(runtime, services),
       kakuForm(runtime, services, [this](bool& back) { Form1.clock.restoreDefaultClock(back); }),
@@ -8,8 +9,9 @@ CorvaneWindows::CorvaneWindows(ui::Runtime& runtime, platform::Services& service
       PINForm(runtime),
       WizForm(runtime, services, PINForm, [this] { return Form1.clock.Edit2.text(); }),
       Form2(runtime, services,
-            [this](const overclock::ClockLimits& limits) { Form1.clock.applyClockLimits(limits); }) {
-  Form1.clock.attachWindows(kakuForm, Form2);
+            [this](const overclock::ClockLimits& limits) { Form1.clock.applyClockLimits(limits); }),
+      ShortcutForm(runtime, services, shortcuts) {
+  Form1.clock.attachWindows(kakuForm, Form2, ShortcutForm);
   // Ending the program while a new clock is on trial puts the default clock back first.
   runtime.onProgramEnding = [this] { kakuForm.programEnding(); };
   Form1.attachWindows({GameForm, AboutBox, WizForm});
