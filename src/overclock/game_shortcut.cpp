@@ -19,11 +19,15 @@ bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 }  // namespace
 
-ClockRange commandLineClockRange(const CommandLineClockSettings& settings) {
+AcceptedClocks commandLineClocks(const CommandLineClockSettings& settings) {
   // The default clock needs no confirmation; a confirmed one above the limits stays unused.
-  const int allowed = std::max(settings.confirmedClock.value_or(settings.defaultClock),
-                               settings.defaultClock);
-  return ClockRange{settings.lowestClock, std::min(settings.highestClock, allowed)};
+  const int confirmed = settings.confirmedClock.value_or(settings.defaultClock);
+  AcceptedClocks clocks;
+  clocks.range = {settings.lowestClock,
+                  std::min(settings.highestClock, std::max(confirmed, settings.defaultClock))};
+  clocks.highestLimit = settings.highestClock;
+  clocks.confirmedAboveDefault = confirmed > settings.defaultClock;
+  return clocks;
 }
 
 std::string shortcutArguments(int mhz, const std::string& game) {

@@ -10,9 +10,17 @@
 
 namespace overclock {
 
-// The clocks a shortcut may carry, those the command line would accept today: from the limits as the window keeps them up to the highest clock kept with OK in the
+// The clocks a shortcut may carry, those the command line would accept today, and what the
+// refusals say about the others. The one place that knows the command line's policy for the
+// window.
+struct AcceptedClocks {
+  ClockRange range{kInitialDefaultClock, kInitialDefaultClock};  // what the spin offers
+  int highestLimit = kInitialMaximumClock;  // above it a clock is outside the limits
+  bool confirmedAboveDefault = false;       // below it, a clock above the range is unconfirmed
+};
+// From the limits as the window keeps them up to the highest clock kept with OK in the
 // countdown, or up to the default clock when none higher was kept.
-ClockRange commandLineClockRange(const CommandLineClockSettings& settings);
+AcceptedClocks commandLineClocks(const CommandLineClockSettings& settings);
 
 // `/clock N /run "game"`, as parseCommandLine reads it back; the path always in quotes.
 std::string shortcutArguments(int mhz, const std::string& game);

@@ -56,13 +56,13 @@ void TShortcutForm::setHints() {
 }
 
 void TShortcutForm::FormShow() {
-  settings_ = readCommandLineClockSettings(services_.registry, services_.programFolder);
-  range_ = commandLineClockRange(settings_);
-  ClockSpin.setRange(range_.low, range_.high);
+  clocks_ = commandLineClocks(readCommandLineClockSettings(services_.registry, services_.programFolder));
+  const ClockRange& range = clocks_.range;
+  ClockSpin.setRange(range.low, range.high);
   // The highest clock the shortcut may carry is the one the user confirmed for games.
-  ClockSpin.setPosition(range_.high);
+  ClockSpin.setPosition(range.high);
   ClockRangeLabel.setCaption(
-      filled(text::Id::ShortcutClockRange, {std::to_string(range_.low), std::to_string(range_.high)}));
+      filled(text::Id::ShortcutClockRange, {std::to_string(range.low), std::to_string(range.high)}));
   GameEdit.setText("");
   NameEdit.setText("");
   nameFollowsGame_ = true;
@@ -113,14 +113,15 @@ int TShortcutForm::checkedClock() {
   const auto mhz = platform::wholeNumber(typed);
   if (!mhz) throw platform::UserError(platform::format1(text::tr(text::Id::ShortcutClockNotNumber), typed));
   const std::string clock = std::to_string(*mhz);
-  if (*mhz < range_.low || *mhz > settings_.highestClock)
+  const ClockRange& range = clocks_.range;
+  if (*mhz < range.low || *mhz > clocks_.highestLimit)
     throw platform::UserError(filled(text::Id::ShortcutOutsideLimits,
-                                     {clock, std::to_string(range_.low), std::to_string(range_.high)}));
-  if (*mhz > range_.high) {
-    const bool confirmed = settings_.confirmedClock && *settings_.confirmedClock > settings_.defaultClock;
+                                     {clock, std::to_string(range.low), std::to_string(range.high)}));
+  if (*mhz > range.high) {
     const std::string why =
-        confirmed ? filled(text::Id::ShortcutAboveConfirmed, {clock, std::to_string(range_.high)})
-                  : filled(text::Id::ShortcutNothingConfirmed, {clock, std::to_string(range_.high)});
+        clocks_.confirmedAboveDefault
+            ? filled(text::Id::ShortcutAboveConfirmed, {clock, std::to_string(range.high)})
+            : filled(text::Id::ShortcutNothingConfirmed, {clock, std::to_string(range.high)});
     throw platform::UserError(why + "\n" + text::tr(text::Id::ShortcutHowToConfirm));
   }
   ClockSpin.setPosition(*mhz);

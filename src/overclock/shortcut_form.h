@@ -3,7 +3,6 @@
 // corvane.exe at a confirmed clock (`/clock N /run "game"`), on the desktop or in the Start
 // menu's Programs. Opened from the overclock tab.
 #include "overclock/clock_profile.h"
-#include "overclock/command_line_registry.h"
 #include "overclock/game_shortcut.h"
 #include "platform/services.h"
 #include "platform/shortcuts.h"
@@ -43,7 +42,7 @@ class TShortcutForm : public ui::Form {
   void OkButtonClick();
   void CancelButtonClick() { close(); }
 
-  const ClockRange& clockRange() const { return range_; }
+  const AcceptedClocks& acceptedClocks() const { return clocks_; }
 
  private:
   void layOut();
@@ -56,8 +55,7 @@ class TShortcutForm : public ui::Form {
 
   platform::Services& services_;
   platform::Shortcuts& shortcuts_;
-  CommandLineClockSettings settings_;
-  ClockRange range_{kInitialDefaultClock, kInitialDefaultClock};
+  AcceptedClocks clocks_;
   bool nameFollowsGame_ = true;
 };
 

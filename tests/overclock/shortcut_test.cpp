@@ -15,13 +15,15 @@ TEST(GameShortcut, TheClocksOfferedAreThoseTheCommandLineAccepts) {
     int lowest, highest, defaultClock;
     std::optional<int> confirmed;
     int low, high;
+    bool confirmedAboveDefault;
   } rows[] = {
-      {89, 135, 89, std::nullopt, 89, 89},   // nothing confirmed: up to the default
-      {89, 135, 89, 120, 89, 120},           // up to the confirmed clock
-      {89, 135, 89, 200, 89, 135},           // no further than the limits
-      {89, 135, 95, 90, 89, 95},             // a confirmed clock below the default
-      {66, 110, 66, 100, 66, 100},           // the 66 MHz profile
-      {60, 89, 89, 120, 60, 89},             // a maximum below the default: the spin's range
+      {89, 135, 89, std::nullopt, 89, 89, false},  // nothing confirmed: up to the default
+      {89, 135, 89, 120, 89, 120, true},           // up to the confirmed clock
+      {89, 135, 89, 200, 89, 135, true},           // no further than the limits
+      {89, 135, 95, 90, 89, 95, false},            // a confirmed clock below the default
+      {89, 135, 89, 89, 89, 89, false},            // the default confirmed
+      {66, 110, 66, 100, 66, 100, true},           // the 66 MHz profile
+      {60, 89, 89, 120, 60, 89, true},             // a maximum below the default: the spin's range
   };
   for (const auto& row : rows) {
     CommandLineClockSettings settings;
@@ -29,10 +31,12 @@ TEST(GameShortcut, TheClocksOfferedAreThoseTheCommandLineAccepts) {
     settings.highestClock = row.highest;
     settings.defaultClock = row.defaultClock;
     settings.confirmedClock = row.confirmed;
-    const auto range = overclock::commandLineClockRange(settings);
-    EXPECT_EQ(range.low, row.low) << row.lowest << ".." << row.highest;
-    EXPECT_EQ(range.high, row.high) << row.lowest << ".." << row.highest << " confirmed "
-                                    << row.confirmed.value_or(0);
+    const auto clocks = overclock::commandLineClocks(settings);
+    EXPECT_EQ(clocks.range.low, row.low) << row.lowest << ".." << row.highest;
+    EXPECT_EQ(clocks.range.high, row.high) << row.lowest << ".." << row.highest << " confirmed "
+                                           << row.confirmed.value_or(0);
+    EXPECT_EQ(clocks.highestLimit, row.highest);
+    EXPECT_EQ(clocks.confirmedAboveDefault, row.confirmedAboveDefault) << row.confirmed.value_or(0);
   }
 }
 
