@@ -397,7 +397,14 @@ TEST_F(CommandLine, AGameShortcutMadeInTheWindowRunsTheGameAtItsClockWhenOpenedA
     EXPECT_NE(badName.find("「NUL」はショートカットの名前に使えません。"), std::string::npos) << badName;
 
     setText(shortcut.name, name);
-    EXPECT_EQ(shortcut.pressOk("情報"), "ショートカット「" + name + "」を作成しました。");
+    // Enter presses OK, the default button, from wherever the focus is: Shift+Tab takes it back
+    // from OK (pressed last) into the place's radio buttons.
+    settle(shortcut.window);
+    press(VK_TAB, false, true);
+    EXPECT_TRUE(waitUntil([&] { return focusOf(shortcut.window) != shortcut.ok; }));
+    EXPECT_EQ(child(shortcut.window, "デスクトップ(&D)"), focusOf(shortcut.window));
+    press(VK_RETURN);
+    EXPECT_EQ(answerMessage("情報"), "ショートカット「" + name + "」を作成しました。");
     EXPECT_TRUE(waitUntil([&] { return !IsWindowVisible(shortcut.window); }));
     PostMessageA(corvane.main(), WM_CLOSE, 0, 0);
     ASSERT_TRUE(corvane.waitForExit(20000));
