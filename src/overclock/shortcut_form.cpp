@@ -29,7 +29,6 @@ TShortcutForm::TShortcutForm(ui::Runtime& runtime, platform::Services& services,
       services_(services),
       shortcuts_(shortcuts) {
   setBorder(ui::FormBorder::Dialog);
-  setPosition(ui::FormPosition::ScreenCenter);
   PlaceGroup.setItems({text::tr(text::Id::ShortcutPlaceDesktop),
                        text::tr(text::Id::ShortcutPlacePrograms)});
   PlaceGroup.setItemIndex(0);

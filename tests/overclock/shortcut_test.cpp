@@ -122,12 +122,21 @@ TEST_F(ShortcutWindowTest, TheShortcutStartsCorvaneWithTheClockAndTheGame) {
   startUp();
   open([&] {
     EXPECT_EQ(form.activeControl(), &form.GameEdit);
+    EXPECT_EQ(form.position(), ui::FormPosition::ScreenCenter);
+    for (const ui::Control* hinted : std::initializer_list<const ui::Control*>{
+             &form.GameEdit, &form.BrowseButton, &form.ClockEdit, &form.ClockSpin, &form.NameEdit,
+             &form.OkButton, &page.ShortcutButton})
+      EXPECT_FALSE(hinted->hint().empty()) << hinted->name();
+    EXPECT_EQ(form.OkButton.hint(), "ショートカットを作成して閉じます。");
     EXPECT_EQ(form.defaultButton(), &form.OkButton);
     EXPECT_EQ(form.cancelButton(), &form.CancelButton);
     EXPECT_EQ(form.ClockSpin.min(), 89);
     EXPECT_EQ(form.ClockSpin.max(), 120);
     EXPECT_EQ(form.ClockEdit.text(), "120");
     EXPECT_EQ(form.ClockRangeLabel.caption(), "89～120MHz（確認済みのクロックまで）");
+    // Typed in other letters than the file has: Windows finds it, and so does the window.
+    form.GameEdit.userSetText(games.file("UNREAL.EXE"));
+    EXPECT_EQ(form.NameEdit.text(), "UNREAL");
     form.GameEdit.userSetText(games.file("Unreal.exe"));
     EXPECT_EQ(form.NameEdit.text(), "Unreal");
     form.ClockSpin.userSetPosition(110);
@@ -243,7 +252,8 @@ TEST_F(ShortcutWindowTest, AShortcutThereIsReplacedOnlyWhenTheUserSaysSo) {
   desktop.write("unreal.LNK", "old");
   auto make = [&] {
     open([&] {
-      form.GameEdit.userSetText(games.file("Unreal.exe"));
+      // In other letters than the file and the shortcut have: Windows finds both all the same.
+      form.GameEdit.userSetText(games.file("UNREAL.EXE"));
       form.OkButton.userClick();
       if (form.visible()) form.CancelButton.userClick();
     });
@@ -251,7 +261,7 @@ TEST_F(ShortcutWindowTest, AShortcutThereIsReplacedOnlyWhenTheUserSaysSo) {
   world.dialogs.answers.push_back(platform::MessageResult::No);
   make();
   ASSERT_EQ(world.dialogs.boxes.size(), 1u);
-  EXPECT_EQ(world.dialogs.boxes[0].text, "ショートカット「Unreal」はすでにあります。置き換えますか？");
+  EXPECT_EQ(world.dialogs.boxes[0].text, "ショートカット「UNREAL」はすでにあります。置き換えますか？");
   EXPECT_EQ(world.dialogs.boxes[0].buttons, platform::MessageButtons::YesNo);
   EXPECT_TRUE(world.shortcuts.written.empty());
   EXPECT_EQ(desktop.read("unreal.LNK"), "old");
@@ -271,10 +281,13 @@ TEST_F(ShortcutWindowTest, AFolderThatRefusesOrIsNotNamedEndsInTheErrorBox) {
     world.shortcuts.refuse = false;
     world.shortcuts.folders.erase(Place::Desktop);
     form.OkButton.userClick();
+    world.shortcuts.folders[Place::Desktop] = "";  // named, but empty
+    form.OkButton.userClick();
     form.CancelButton.userClick();
   });
   EXPECT_EQ(errors(), (std::vector<std::string>{
                           "ファイル " + desktop.file("Unreal.lnk") + " を作成できません.",
+                          "ショートカットを作成するフォルダがWindowsから得られません.",
                           "ショートカットを作成するフォルダがWindowsから得られません."}));
   EXPECT_TRUE(world.shortcuts.written.empty());
   EXPECT_FALSE(desktop.exists("Unreal.lnk"));
