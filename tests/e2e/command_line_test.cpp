@@ -1,5 +1,6 @@
 // corvane.exe started from a shortcut or a batch file under Wine: a clock for a game and the
-// default clock back after it, the refusals, every bad input and every way out.
+// default clock back after it, the refusals, every bad input and every way out; and a game's
+// shortcut made in the window, read back through the shell and opened as Explorer opens it.
 #include <gtest/gtest.h>
 
 #include "e2e_driver.h"
@@ -397,6 +398,26 @@ TEST_F(CommandLine, AGameShortcutMadeInTheWindowRunsTheGameAtItsClockWhenOpenedA
     EXPECT_NE(badName.find("「NUL」はショートカットの名前に使えません。"), std::string::npos) << badName;
 
     setText(shortcut.name, name);
+    // A shortcut of that name is there already: replaced only when the user says so.
+    if (FILE* f = std::fopen(link.c_str(), "wb")) {
+      std::fputs("old", f);
+      std::fclose(f);
+    }
+    click(shortcut.ok);
+    HWND ask = waitForWindow("ゲームのショートカットを作成", 10000, "#32770");
+    ASSERT_NE(ask, nullptr);
+    click(GetDlgItem(ask, IDNO));
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(ask) || !IsWindowVisible(ask); }));
+    settle(shortcut.window);
+    EXPECT_TRUE(IsWindowVisible(shortcut.window));
+    {
+      std::string kept(8, '\0');
+      FILE* f = std::fopen(link.c_str(), "rb");
+      ASSERT_NE(f, nullptr);
+      kept.resize(std::fread(&kept[0], 1, kept.size(), f));
+      std::fclose(f);
+      EXPECT_EQ(kept, "old");
+    }
     // Enter presses OK, the default button, from wherever the focus is: Shift+Tab takes it back
     // from OK (pressed last) into the place's radio buttons.
     settle(shortcut.window);
@@ -404,6 +425,9 @@ TEST_F(CommandLine, AGameShortcutMadeInTheWindowRunsTheGameAtItsClockWhenOpenedA
     EXPECT_TRUE(waitUntil([&] { return focusOf(shortcut.window) != shortcut.ok; }));
     EXPECT_EQ(child(shortcut.window, "デスクトップ(&D)"), focusOf(shortcut.window));
     press(VK_RETURN);
+    ask = waitForWindow("ゲームのショートカットを作成", 10000, "#32770");
+    ASSERT_NE(ask, nullptr);
+    click(GetDlgItem(ask, IDYES));
     EXPECT_EQ(answerMessage("情報"), "ショートカット「" + name + "」を作成しました。");
     EXPECT_TRUE(waitUntil([&] { return !IsWindowVisible(shortcut.window); }));
     PostMessageA(corvane.main(), WM_CLOSE, 0, 0);
