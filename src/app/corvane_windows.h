@@ -4,6 +4,7 @@
 #include "app/main_form.h"
 #include "overclock/confirm_form.h"
 #include "overclock/options_form.h"
+#include "overclock/shortcut_form.h"
 #include "pins/pin_form.h"
 #include "pins/wiz_form.h"
 #include "settings/game_form.h"
@@ -18,7 +19,8 @@ class CorvaneWindows {
   } main_;
 
  public:
-  CorvaneWindows(ui::Runtime& runtime, platform::Services& services);
+  // `shortcuts` writes the game shortcuts of the overclock tab's window.
+  CorvaneWindows(ui::Runtime& runtime, platform::Services& services, platform::Shortcuts& shortcuts);
   ~CorvaneWindows();
   CorvaneWindows(const CorvaneWindows&) = delete;
   CorvaneWindows& operator=(const CorvaneWindows&) = delete;
@@ -30,4 +32,5 @@ class CorvaneWindows {
   pins::TPINForm PINForm;
   pins::TWizForm WizForm;
   overclock::TForm2 Form2;
+  overclock::TShortcutForm ShortcutForm;
 };

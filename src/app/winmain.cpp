@@ -8,6 +8,7 @@
 #include "platform/win32/win32_program_runner.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_seams.h"
+#include "platform/win32/win32_shortcuts.h"
 #include "text/language.h"
 #include "ui/win32/win32_runtime.h"
 
@@ -32,6 +33,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
           platform::win32::fromAnsi(commandLine ? commandLine : ""), services, programs))
     return *exitCode;
   ui::win32::Win32Runtime runtime(instance, dialogs);
-  CorvaneWindows windows(runtime, services);
+  platform::win32::Win32Shortcuts shortcuts;
+  CorvaneWindows windows(runtime, services, shortcuts);
   return runtime.run(windows.Form1);
 }

@@ -4,6 +4,7 @@
 #include "overclock/clock_tool.h"
 #include "overclock/confirm_form.h"
 #include "overclock/options_form.h"
+#include "overclock/shortcut_form.h"
 #include "platform/errors.h"
 #include "platform/text.h"
 #include "text/catalogue.h"
@@ -60,6 +61,7 @@ void ClockPage::layOut() {
   Button7.setBounds(146, 22, 100, 25);
   RadioGroup1.setBounds(330, 74, 282, 66);
   Option.setBounds(330, 150, 110, 25);
+  ShortcutButton.setBounds(446, 150, 166, 25);
 
   Label18.setBounds(8, 230, 216, 14);
   Edit2.setBounds(228, 226, 356, 21);
@@ -81,6 +83,7 @@ void ClockPage::setHints() {
   Button2.setHint(text::tr(text::Id::ClockStartupSetHint));
   Button7.setHint(text::tr(text::Id::ClockStartupClearHint));
   Button8.setHint(text::tr(text::Id::ExitHint));
+  ShortcutButton.setHint(text::tr(text::Id::ShortcutButtonHint));
 }
 
 void ClockPage::wireHandlers() {
@@ -92,11 +95,13 @@ void ClockPage::wireHandlers() {
   SpeedButton1.onClick = [this] { Button6Click(); };
   RadioGroup1.onClick = [this] { RadioGroup1Click(); };
   Option.onClick = [this] { OptionClick(); };
+  ShortcutButton.onClick = [this] { ShortcutButtonClick(); };
 }
 
-void ClockPage::attachWindows(TkakuForm& confirmation, TForm2& options) {
+void ClockPage::attachWindows(TkakuForm& confirmation, TForm2& options, TShortcutForm& shortcut) {
   confirmation_ = &confirmation;
   options_ = &options;
+  shortcut_ = &shortcut;
 }
 
 // ---- Creation steps ---------------------------------------------------------------------------
@@ -308,6 +313,11 @@ void ClockPage::OptionClick() {
   options_->showModal();
   // The window gave the service its values (when closed with its button); show what holds now.
   if (clock_.profile()) showLimits();
+}
+
+void ClockPage::ShortcutButtonClick() {
+  if (!shortcut_) throw platform::ProgramFault("the game shortcut window is not attached");
+  shortcut_->showModal();
 }
 
 }  // namespace overclock

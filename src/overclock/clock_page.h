@@ -17,6 +17,7 @@ namespace overclock {
 
 class TkakuForm;
 class TForm2;
+class TShortcutForm;
 
 class ClockPage {
  private:
@@ -29,8 +30,9 @@ class ClockPage {
   ClockPage(const ClockPage&) = delete;
   ClockPage& operator=(const ClockPage&) = delete;
 
-  // The confirmation and options windows are made after the main window; attach them then.
-  void attachWindows(TkakuForm& confirmation, TForm2& options);
+  // The confirmation, options and game shortcut windows are made after the main window; attach
+  // them then.
+  void attachWindows(TkakuForm& confirmation, TForm2& options, TShortcutForm& shortcut);
 
   // ---- Main window creation steps, in the order the main window runs them ------------------
   // Reads Mystclk.ini's lines as bytes; throws platform::UserError "ファイル %s は開けません" (or
@@ -60,6 +62,7 @@ class ClockPage {
   void Button6Click();   // SpeedButton1: locate the tool
   void RadioGroup1Click();
   void OptionClick();
+  void ShortcutButtonClick();  // a game's shortcut at a confirmed clock
 
   bool currentClockRead() const { return currentClockRead_; }
   // Mystclk.ini's lines as the file's own bytes.
@@ -95,6 +98,7 @@ class ClockPage {
   ui::Button Button7{&GroupBox1, "Button7", text::tr(text::Id::ClockStartupClear)};
   ui::RadioGroup RadioGroup1{&sheet_, "RadioGroup1", text::tr(text::Id::ClockChipset)};
   ui::Button Option{&sheet_, "Option", text::tr(text::Id::ClockOptions)};
+  ui::Button ShortcutButton{&sheet_, "ShortcutButton", text::tr(text::Id::ShortcutButton)};
 
   ui::Label Label18{&sheet_, "Label18", text::tr(text::Id::ClockToolLocation)};
   ui::Edit Edit2{&sheet_, "Edit2", "G200clk.exe"};  // read-only: the tool's path
@@ -130,6 +134,7 @@ class ClockPage {
   std::string iniRefusal_;  // why the ini's lines are not known; empty once it is read
   TkakuForm* confirmation_ = nullptr;
   TForm2* options_ = nullptr;
+  TShortcutForm* shortcut_ = nullptr;
 };
 
 }  // namespace overclock

@@ -34,7 +34,7 @@ struct Rig {
 
   CorvaneWindows& open() {
     services.emplace(world.services());
-    windows = std::make_unique<CorvaneWindows>(world.runtime, *services);
+    windows = std::make_unique<CorvaneWindows>(world.runtime, *services, world.shortcuts);
     windows->Form1.FormCreate();
     windows->Form1.FormShow();
     return *windows;
@@ -42,7 +42,8 @@ struct Rig {
 };
 
 std::vector<ui::Form*> formsOf(CorvaneWindows& w) {
-  return {&w.Form1, &w.GameForm, &w.kakuForm, &w.AboutBox, &w.PINForm, &w.WizForm, &w.Form2};
+  return {&w.Form1, &w.GameForm, &w.kakuForm, &w.AboutBox, &w.PINForm, &w.WizForm, &w.Form2,
+          &w.ShortcutForm};
 }
 
 void eachControl(ui::Control& control, const std::function<void(ui::Control&)>& visit) {

@@ -14,7 +14,7 @@ struct WindowsFixture : ::testing::Test {
     world.programFolder = folder.path();
     return world.services();
   }();
-  CorvaneWindows windows{world.runtime, services};
+  CorvaneWindows windows{world.runtime, services, world.shortcuts};
 };
 
 }  // namespace

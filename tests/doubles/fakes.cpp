@@ -319,4 +319,19 @@ bool TempFolder::exists(const std::string& name) const {
   return static_cast<bool>(in);
 }
 
+std::optional<std::string> RecordingShortcuts::folderOf(platform::ShortcutPlace place) {
+  const auto found = folders.find(place);
+  if (found == folders.end()) return std::nullopt;
+  return found->second;
+}
+
+void RecordingShortcuts::write(const std::string& path, const platform::ShortcutLink& link) {
+  if (refuse) throw cannotCreate(path);
+  // A real file, so that the window finds it there next time.
+  PlainTextFiles().writeRawLines(path, {link.target, link.arguments, link.workingFolder,
+                                        link.iconFile + "," + std::to_string(link.iconIndex),
+                                        link.comment});
+  written.emplace_back(path, link);
+}
+
 }  // namespace doubles

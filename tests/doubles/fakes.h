@@ -10,6 +10,7 @@
 #include "memory_registry.h"
 #include "platform/seams.h"
 #include "platform/services.h"
+#include "platform/shortcuts.h"
 #include "ui/form.h"
 #include "ui/runtime.h"
 
@@ -119,6 +120,21 @@ class RecordingDialogs : public platform::Dialogs {
   std::deque<std::optional<std::string>> fileAnswers;  // default: cancelled
 };
 
+// Shortcuts as real files in the folders it is told; each holds the link's fields, one a line,
+// so a test can read back what was written. `refuse` makes every write fail as a refusing
+// folder does, leaving nothing.
+class RecordingShortcuts : public platform::Shortcuts {
+ public:
+  std::optional<std::string> folderOf(platform::ShortcutPlace place) override;
+  void write(const std::string& path, const platform::ShortcutLink& link) override;
+  std::string runningProgram() override { return program; }
+
+  std::map<platform::ShortcutPlace, std::string> folders;  // a place not listed has none
+  std::string program = "C:\\Program Files\\Corvane\\corvane.exe";
+  bool refuse = false;
+  std::vector<std::pair<std::string, platform::ShortcutLink>> written;
+};
+
 // A processor that replays a CPUID record.
 class RecordedProcessor : public platform::ProcessorQuery {
  public:
@@ -169,6 +185,7 @@ struct World {
   PlainFolders folders;
   RecordingDialogs dialogs;
   RecordedProcessor processor;
+  RecordingShortcuts shortcuts;
   TestRuntime runtime{dialogs};
   std::string programFolder;
 

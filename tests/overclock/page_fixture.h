@@ -1,11 +1,12 @@
 #pragma once
-// The clock page on a main window of its own, its two windows, and the doubles around them.
+// The clock page on a main window of its own, its three windows, and the doubles around them.
 #include <gtest/gtest.h>
 
 #include "fakes.h"
 #include "overclock/clock_page.h"
 #include "overclock/confirm_form.h"
 #include "overclock/options_form.h"
+#include "overclock/shortcut_form.h"
 #include "platform/errors.h"
 #include "platform/settings_store.h"
 
@@ -27,9 +28,10 @@ struct ClockPageTest : ::testing::Test {
   overclock::ClockPage page{sheet, services, clock};
   overclock::TkakuForm kaku{world.runtime, services, clock};
   overclock::TForm2 options{world.runtime, clock};
+  overclock::TShortcutForm shortcut{world.runtime, services, world.shortcuts, clock};
 
   ClockPageTest() {
-    page.attachWindows(kaku, options);
+    page.attachWindows(kaku, options, shortcut);
     folder.write("Mystclk.ini", "PCIBIOS=1\r\n");
   }
 

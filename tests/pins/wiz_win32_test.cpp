@@ -37,7 +37,7 @@ class WizardWin32Test : public ::testing::Test {
                               world.processor, folder.path()};
   std::unique_ptr<ui::win32::Win32Runtime> runtime =
       std::make_unique<ui::win32::Win32Runtime>(GetModuleHandleA(nullptr), world.dialogs);
-  CorvaneWindows windows{*runtime, services};
+  CorvaneWindows windows{*runtime, services, world.shortcuts};
   pins::TWizForm& wizard = windows.WizForm;
 
   HWND hwnd(const ui::Control& control) { return runtime->windowOf(control); }
@@ -242,7 +242,7 @@ class WizardSaveDialogWin32Test : public ::testing::Test {
                               world.processor, folder.path()};
   std::unique_ptr<ui::win32::Win32Runtime> runtime =
       std::make_unique<ui::win32::Win32Runtime>(GetModuleHandleA(nullptr), dialogs);
-  CorvaneWindows windows{*runtime, services};
+  CorvaneWindows windows{*runtime, services, world.shortcuts};
   pins::TWizForm& wizard = windows.WizForm;
 
   void click(const ui::Control& button) {

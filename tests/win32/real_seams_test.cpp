@@ -10,6 +10,8 @@
 #include "platform/win32/ansi.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_seams.h"
+#include "platform/win32/win32_shortcuts.h"
+#include "../e2e/shell_link.h"
 #include "store_conformance.h"
 
 namespace {
@@ -132,4 +134,61 @@ TEST(Win32Clock, TimerAdvancesAndTheDateIsPlausible) {
   EXPECT_GE(today.year, 2024);
   EXPECT_GE(today.month, 1);
   EXPECT_LE(today.month, 12);
+}
+
+// ---- Shortcuts (after the launcher's test: shell32 is loaded now) -----------------------------
+
+TEST(Win32Shortcuts, TheShellNamesTheDesktopAndTheProgramsFolder) {
+  platform::win32::Win32Shortcuts shortcuts;
+  for (const auto place : {platform::ShortcutPlace::Desktop, platform::ShortcutPlace::StartMenuPrograms}) {
+    const auto folder = shortcuts.folderOf(place);
+    ASSERT_TRUE(folder.has_value());
+    const DWORD attributes = GetFileAttributesA(platform::win32::toAnsi(*folder).c_str());
+    EXPECT_NE(attributes, INVALID_FILE_ATTRIBUTES) << *folder;
+    EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY) << *folder;
+  }
+  EXPECT_NE(*shortcuts.folderOf(platform::ShortcutPlace::Desktop),
+            *shortcuts.folderOf(platform::ShortcutPlace::StartMenuPrograms));
+  const std::string self = shortcuts.runningProgram();
+  EXPECT_EQ(self.substr(self.size() - 4), ".exe") << self;
+  EXPECT_NE(GetFileAttributesA(platform::win32::toAnsi(self).c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST(Win32Shortcuts, AShortcutReadsBackThroughTheShellAndIsReplacedOnlyWhole) {
+  doubles::TempFolder folder;
+  platform::win32::Win32Shortcuts shortcuts;
+  platform::ShortcutLink link;
+  link.target = shortcuts.runningProgram();
+  link.arguments = "/clock 120 /run \"" + folder.file("ゲーム 1\\game.exe") + "\"";
+  link.workingFolder = folder.file("ゲーム 1");
+  link.iconFile = folder.file("ゲーム 1\\game.exe");
+  link.comment = "G200のクロックを120MHzにして起動します（Corvane）";
+  const std::string path = folder.file("ゲーム 1.lnk");
+  shortcuts.write(path, link);
+
+  const auto read = shell_link::read(platform::win32::toAnsi(path));
+  ASSERT_TRUE(read.loaded);
+  EXPECT_EQ(platform::win32::fromAnsi(read.target), link.target);
+  EXPECT_EQ(platform::win32::fromAnsi(read.arguments), link.arguments);
+  EXPECT_EQ(platform::win32::fromAnsi(read.workingFolder), link.workingFolder);
+  EXPECT_EQ(platform::win32::fromAnsi(read.iconFile), link.iconFile);
+  EXPECT_EQ(read.iconIndex, 0);
+  EXPECT_EQ(platform::win32::fromAnsi(read.comment), link.comment);
+  EXPECT_EQ(read.showCommand, SW_SHOWNORMAL);
+  EXPECT_FALSE(folder.exists("ゲーム 1.lnk.$$$"));
+
+  // Replaced by a complete one; a write that fails leaves the old one as it was.
+  link.arguments = "/clock 110 /run \"C:\\x.exe\"";
+  shortcuts.write(path, link);
+  EXPECT_EQ(shell_link::read(platform::win32::toAnsi(path)).arguments, link.arguments);
+  CreateDirectoryA((platform::win32::toAnsi(path) + ".$$$").c_str(), nullptr);
+  link.arguments = "/clock 100 /run \"C:\\y.exe\"";
+  try {
+    shortcuts.write(path, link);
+    FAIL() << "the write went through";
+  } catch (const platform::UserError& e) {
+    EXPECT_EQ(std::string(e.what()), "ファイル " + path + " を作成できません");
+  }
+  EXPECT_EQ(shell_link::read(platform::win32::toAnsi(path)).arguments, "/clock 110 /run \"C:\\x.exe\"");
+  RemoveDirectoryA((platform::win32::toAnsi(path) + ".$$$").c_str());
 }
