@@ -192,3 +192,25 @@ TEST_F(ClockTrust, FromAShortcutThatStartsElsewhereTheToolFindsItsIni) {
   EXPECT_NE(folder.read("clocktool.log").find(quoted(folder.file("Mystclk.com")) + " /1 12 108 0"),
             std::string::npos);
 }
+
+TEST_F(ClockTrust, TheOptionsWindowShowsWhatIsStoredAfterEsc) {
+  ProgramFolder folder;
+  Corvane corvane(folder);
+  HWND main = startWindow(corvane, folder);
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(clickTab(main, 2));
+  click(child(main, "オプション(&O)"));
+  HWND options = waitForWindow("オーバークロックのオプション");
+  ASSERT_NE(options, nullptr);
+  HWND firstBox = children(options, "Edit").at(0);
+  ASSERT_EQ(textOf(firstBox), "89");
+  setText(firstBox, "120");
+  ASSERT_TRUE(waitUntil([&] { return GetForegroundWindow() == options; }));
+  press(VK_ESCAPE);
+  ASSERT_TRUE(waitUntil([&] { return !IsWindowVisible(options); }));
+  EXPECT_EQ(integer(kDriverKey, "OverClockDEF89"), 0xFFFFFFFFu);
+  click(child(main, "オプション(&O)"));
+  ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(options) != FALSE; }));
+  EXPECT_EQ(textOf(children(options, "Edit").at(0)), "89") << "the discarded value came back";
+  press(VK_ESCAPE);
+}
