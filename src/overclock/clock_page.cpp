@@ -23,7 +23,8 @@ ClockPage::ClockPage(ui::TabSheet& TabSheet3, platform::Services& services, Cloc
   Label34.setBold(true);
   Edit2.setReadOnly(true);
   SpeedButton1.setTabStop(false);
-  RadioGroup1.setItems({text::tr(text::Id::ClockChipsetIntel), text::tr(text::Id::ClockChipsetOther)});
+  RadioGroup1.setItems(
+      {text::tr(text::Id::ClockChipsetIntel), text::tr(text::Id::ClockChipsetOther)});
   Memo1.setLines(platform::splitLines(text::tr(text::Id::ClockHelp)));
   Memo1.setReadOnly(true);
   Memo3.setVisible(false);
@@ -31,16 +32,17 @@ ClockPage::ClockPage(ui::TabSheet& TabSheet3, platform::Services& services, Cloc
   layOut();
   setHints();
   wireHandlers();
-  iniRefusal_ = platform::format1(text::tr(text::Id::ErrorCannotOpenFile), clock_.inProgramFolder("Mystclk.ini"));
+  iniRefusal_ = platform::format1(text::tr(text::Id::ErrorCannotOpenFile),
+                                  clock_.inProgramFolder("Mystclk.ini"));
 }
 
 void ClockPage::layOut() {
   Label14.setBounds(8, 8, 300, 14);
   Label15.setBounds(8, 24, 300, 14);
 
-  const std::pair<ui::Label*, ui::Label*> rows[] = {
-      {&Label2, &Label10},  {&Label33, &Label34}, {&Label91, &Label92},
-      {&Label17, &Label25}, {&Label19, &Label28}, {&Label21, &Label32}};
+  const std::pair<ui::Label*, ui::Label*> rows[] = {{&Label2, &Label10},  {&Label33, &Label34},
+                                                    {&Label91, &Label92}, {&Label17, &Label25},
+                                                    {&Label19, &Label28}, {&Label21, &Label32}};
   int top = 48;
   for (const auto& [caption, value] : rows) {
     caption->setBounds(8, top, 96, 14);

@@ -13,13 +13,6 @@
 namespace overclock {
 namespace {
 
-// A catalogue text with its "%s" filled in, in order.
-std::string filled(text::Id id, std::initializer_list<std::string> arguments) {
-  std::string message = text::tr(id);
-  for (const std::string& argument : arguments) message = platform::format1(message, argument);
-  return message;
-}
-
 std::string number(int value) { return std::to_string(value); }
 
 }  // namespace
@@ -148,7 +141,8 @@ void ClockService::recordKept(int mhz) {
 std::optional<std::string> ClockService::refusal(int mhz, ClockRoute route) {
   const ClockRange range = limits();
   if (mhz < range.low || mhz > range.high)
-    return filled(text::Id::ClockOutsideLimits, {number(mhz), number(range.low), number(range.high)});
+    return platform::formatAll(text::tr(text::Id::ClockOutsideLimits),
+                               {number(mhz), number(range.low), number(range.high)});
   if (route == ClockRoute::Window) return std::nullopt;  // the countdown guards it
   // Without a countdown only what the chip was made for, or what the user has seen it hold.
   if (mhz <= factoryDefault()) return std::nullopt;
@@ -156,12 +150,12 @@ std::optional<std::string> ClockService::refusal(int mhz, ClockRoute route) {
   if (confirmed && mhz <= *confirmed) return std::nullopt;
   const bool startup = route == ClockRoute::StartupEntry;
   const std::string why =
-      confirmed ? filled(startup ? text::Id::ClockStartupAboveConfirmed
-                                 : text::Id::CommandLineAboveConfirmed,
-                         {number(mhz), number(*confirmed)})
-                : filled(startup ? text::Id::ClockStartupNothingConfirmed
-                                 : text::Id::CommandLineNothingConfirmed,
-                         {number(mhz)});
+      confirmed ? platform::formatAll(text::tr(startup ? text::Id::ClockStartupAboveConfirmed
+                                                       : text::Id::CommandLineAboveConfirmed),
+                                      {number(mhz), number(*confirmed)})
+                : platform::formatAll(text::tr(startup ? text::Id::ClockStartupNothingConfirmed
+                                                       : text::Id::CommandLineNothingConfirmed),
+                                      {number(mhz)});
   return why + "\n" +
          text::tr(startup ? text::Id::ClockStartupHowToConfirm : text::Id::CommandLineHowToConfirm);
 }
@@ -190,17 +184,20 @@ void ClockService::runTool(int mhz) {
     case Status::Ended:
       // A DOS tool on Windows 95/98 may report 0 whatever it did: its word is all there is.
       if (run.exitCode == 0) return;
-      throw ToolRunError(filled(text::Id::ClockToolFailed, {toolPath_, number(run.exitCode)}),
+      throw ToolRunError(platform::formatAll(text::tr(text::Id::ClockToolFailed),
+                                             {toolPath_, number(run.exitCode)}),
                          true);
     case Status::StillRunning:
-      throw ToolRunError(
-          filled(text::Id::ClockToolStillRunning, {toolPath_, number(kToolWaitMs / 1000)}), true);
+      throw ToolRunError(platform::formatAll(text::tr(text::Id::ClockToolStillRunning),
+                                             {toolPath_, number(kToolWaitMs / 1000)}),
+                         true);
     case Status::Busy:
       throw ToolRunError(text::tr(text::Id::ClockToolBusy), false);
     case Status::NotStarted:
       break;
   }
-  throw ToolRunError(filled(text::Id::ClockToolNotStarted, {toolPath_}), false);
+  throw ToolRunError(platform::formatAll(text::tr(text::Id::ClockToolNotStarted), {toolPath_}),
+                     false);
 }
 
 int ClockService::runDefaultClock() {
@@ -233,7 +230,8 @@ void ClockService::checkStartupClock(int mhz) {
   if (const auto why = refusal(mhz, ClockRoute::StartupEntry)) throw platform::UserError(*why);
   // Windows would run a missing tool at every start and fail every time.
   if (!services_.folders.fileExists(toolPath_))
-    throw platform::UserError(filled(text::Id::ClockStartupToolMissing, {toolPath_}));
+    throw platform::UserError(
+        platform::formatAll(text::tr(text::Id::ClockStartupToolMissing), {toolPath_}));
 }
 
 void ClockService::registerStartup(int mhz) {

@@ -119,7 +119,8 @@ int CommandLineRun::runGame(int mhz, const std::string& program, const std::stri
   }
   if (restore(report)) return kExitDone;
   // The game is over and the clock may still be up: say so plainly, and how to put it back.
-  tell(report + "\n" + text::tr(text::Id::ClockRestoreAfterGameFailed), platform::MessageIcon::Error);
+  tell(report + "\n" + text::tr(text::Id::ClockRestoreAfterGameFailed),
+       platform::MessageIcon::Error);
   return kExitToolFailed;
 }
 
@@ -143,9 +144,9 @@ int CommandLineRun::carryOut(const CommandLineRequest& request) {
   if (request.action == CommandLineAction::RunGame) {
     const auto found = runner_.existingFile(request.program);
     if (!found)
-      return refuse(platform::format1(text::tr(text::Id::CommandLineProgramNotFound),
-                                      request.program) +
-                    "\n\n" + commandLineUsage());
+      return refuse(
+          platform::format1(text::tr(text::Id::CommandLineProgramNotFound), request.program) +
+          "\n\n" + commandLineUsage());
     program = *found;
   }
   // Restoring the default is always allowed; any other clock only within the limits and as far

@@ -9,12 +9,6 @@
 namespace overclock {
 namespace {
 
-std::string lowered(std::string word) {
-  for (char& c : word)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return word;
-}
-
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 }  // namespace
@@ -55,7 +49,7 @@ std::string defaultShortcutName(const std::string& game) {
 }
 
 bool isProgramFileName(const std::string& path) {
-  const std::string name = lowered(fileNameOf(path));
+  const std::string name = platform::asciiLowered(fileNameOf(path));
   const auto dot = name.find_last_of('.');
   if (dot == std::string::npos || dot == 0) return false;
   const std::string extension = name.substr(dot);
@@ -79,7 +73,7 @@ std::optional<std::string> shortcutNameProblem(const std::string& name) {
   // Windows drops a final dot, so the file would not be the one asked for.
   if (name.back() == '.') return bad;
   // A device's name stays the device whatever extension follows it.
-  std::string stem = lowered(name.substr(0, name.find('.')));
+  std::string stem = platform::asciiLowered(name.substr(0, name.find('.')));
   stem = trimmedName(stem);
   static const char* const kDevices[] = {"con", "prn", "aux", "nul", "clock$"};
   for (const char* device : kDevices)

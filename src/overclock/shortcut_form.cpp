@@ -6,22 +6,6 @@
 #include "ui/runtime.h"
 
 namespace overclock {
-namespace {
-
-std::string lowered(std::string word) {
-  for (char& c : word)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return word;
-}
-
-// A catalogue text with its "%s" filled in, in order.
-std::string filled(text::Id id, std::initializer_list<std::string> arguments) {
-  std::string message = text::tr(id);
-  for (const std::string& argument : arguments) message = platform::format1(message, argument);
-  return message;
-}
-
-}  // namespace
 
 TShortcutForm::TShortcutForm(ui::Runtime& runtime, platform::Services& services,
                              platform::Shortcuts& shortcuts, ClockService& clock)
@@ -30,8 +14,8 @@ TShortcutForm::TShortcutForm(ui::Runtime& runtime, platform::Services& services,
       shortcuts_(shortcuts),
       clock_(clock) {
   setBorder(ui::FormBorder::Dialog);
-  PlaceGroup.setItems({text::tr(text::Id::ShortcutPlaceDesktop),
-                       text::tr(text::Id::ShortcutPlacePrograms)});
+  PlaceGroup.setItems(
+      {text::tr(text::Id::ShortcutPlaceDesktop), text::tr(text::Id::ShortcutPlacePrograms)});
   PlaceGroup.setItemIndex(0);
   layOut();
   setHints();
@@ -62,7 +46,8 @@ void TShortcutForm::FormShow() {
   // The highest clock the shortcut may carry is the one the user confirmed for games.
   ClockSpin.setPosition(range.high);
   ClockRangeLabel.setCaption(
-      filled(text::Id::ShortcutClockRange, {std::to_string(range.low), std::to_string(range.high)}));
+      platform::formatAll(text::tr(text::Id::ShortcutClockRange),
+                          {std::to_string(range.low), std::to_string(range.high)}));
   GameEdit.setText("");
   NameEdit.setText("");
   nameFollowsGame_ = true;
@@ -90,9 +75,9 @@ void TShortcutForm::BrowseButtonClick() {
 }
 
 bool TShortcutForm::inFolder(const std::string& folder, const std::string& fileName) const {
-  const std::string wanted = lowered(fileName);
+  const std::string wanted = platform::asciiLowered(fileName);
   for (const std::string& name : services_.folders.fileNames(folder))
-    if (lowered(name) == wanted) return true;
+    if (platform::asciiLowered(name) == wanted) return true;
   return false;
 }
 
@@ -111,17 +96,18 @@ std::string TShortcutForm::checkedGame() const {
 int TShortcutForm::checkedClock() {
   const std::string typed = trimmedName(ClockEdit.text());
   const auto mhz = platform::wholeNumber(typed);
-  if (!mhz) throw platform::UserError(platform::format1(text::tr(text::Id::ShortcutClockNotNumber), typed));
+  if (!mhz)
+    throw platform::UserError(platform::format1(text::tr(text::Id::ShortcutClockNotNumber), typed));
   const std::string clock = std::to_string(*mhz);
   const ClockRange& range = clocks_.range;
   if (*mhz < range.low || *mhz > clocks_.highestLimit)
-    throw platform::UserError(filled(text::Id::ShortcutOutsideLimits,
-                                     {clock, std::to_string(range.low), std::to_string(range.high)}));
+    throw platform::UserError(
+        platform::formatAll(text::tr(text::Id::ShortcutOutsideLimits),
+                            {clock, std::to_string(range.low), std::to_string(range.high)}));
   if (!clocks_.any || *mhz > range.high) {
-    const std::string why =
-        clocks_.confirmedAboveDefault
-            ? filled(text::Id::ShortcutAboveConfirmed, {clock, std::to_string(range.high)})
-            : filled(text::Id::ShortcutNothingConfirmed, {clock, std::to_string(range.high)});
+    const text::Id id = clocks_.confirmedAboveDefault ? text::Id::ShortcutAboveConfirmed
+                                                      : text::Id::ShortcutNothingConfirmed;
+    const std::string why = platform::formatAll(text::tr(id), {clock, std::to_string(range.high)});
     throw platform::UserError(why + "\n" + text::tr(text::Id::ShortcutHowToConfirm));
   }
   ClockSpin.setPosition(*mhz);

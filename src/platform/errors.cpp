@@ -10,6 +10,12 @@ std::string format1(const std::string& pattern, const std::string& argument) {
   return pattern.substr(0, at) + argument + pattern.substr(at + 2);
 }
 
+std::string formatAll(const std::string& pattern, std::initializer_list<std::string> arguments) {
+  std::string message = pattern;
+  for (const std::string& argument : arguments) message = format1(message, argument);
+  return message;
+}
+
 std::string withFullStop(const std::string& message) {
   if (message.empty()) return message;
   const std::u32string chars = utf8ToCodePoints(message);

@@ -1,6 +1,7 @@
 #pragma once
 // Errors the user sees. Every handler may throw one; the dispatcher shows it in the error box.
 #include <exception>
+#include <initializer_list>
 #include <string>
 #include <utility>
 
@@ -37,6 +38,8 @@ class RegistryError : public UserError {
 
 // Replaces the first "%s" of a message template by an argument.
 std::string format1(const std::string& pattern, const std::string& argument);
+// Replaces each "%s" in turn by the next argument.
+std::string formatAll(const std::string& pattern, std::initializer_list<std::string> arguments);
 
 // The error box's text: the message, then "." when its last character sorts after ".".
 std::string withFullStop(const std::string& message);

@@ -139,6 +139,12 @@ std::string zeroPadded(int value, int width) {
   return sign ? "-" + digits : digits;
 }
 
+std::string asciiLowered(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+
 bool hasBlank(const std::string& text) {
   return text.find_first_of(" \t") != std::string::npos;
 }

@@ -27,6 +27,10 @@ std::string clipForDisplay(const std::string& text, std::size_t limit = 1024);
 // program carries no formatter of its own.
 std::string zeroPadded(int value, int width);
 
+// The text with A to Z made small: file names and switches compare so on this system (only
+// ASCII letters differ in case there).
+std::string asciiLowered(std::string text);
+
 // True when the text has a blank (space or tab) in it.
 bool hasBlank(const std::string& text);
 // A path as a command line wants it: in double quotes when it has a blank, unchanged otherwise,

@@ -32,9 +32,9 @@ void runEnded() {
 }
 
 struct Run {
-  LONG holders;          // the caller and the thread
-  HANDLE lock;           // the machine's mutex, the thread's to take
-  HANDLE decided;        // set once the program started, or did not
+  LONG holders;    // the caller and the thread
+  HANDLE lock;     // the machine's mutex, the thread's to take
+  HANDLE decided;  // set once the program started, or did not
   DWORD lockWaitMs;
   WORD show;
   DWORD flags;
@@ -42,7 +42,7 @@ struct Run {
   Launcher::ToolRun::Status status;
   DWORD exitCode;
   DWORD error;
-  char* line;            // ANSI, prepared for CreateProcessA, in the same block
+  char* line;  // ANSI, prepared for CreateProcessA, in the same block
   char* folder;
 };
 
@@ -114,8 +114,8 @@ Run* startRun(const ProcessStart& prepared, DWORD lockWaitMs, HANDLE& thread) {
   if (g_noRunGoingOn) ResetEvent(g_noRunGoingOn);
   // Windows 95/98 refuse a thread without a place for its id.
   DWORD id = 0;
-  thread = run->lock && run->decided ? CreateThread(nullptr, 0, runUnderLock, run, 0, &id)
-                                     : nullptr;
+  thread =
+      run->lock && run->decided ? CreateThread(nullptr, 0, runUnderLock, run, 0, &id) : nullptr;
   if (!thread) {
     run->holders = 1;
     letGo(run);
@@ -167,8 +167,8 @@ Win32Launcher::~Win32Launcher() {
 }
 
 Launcher::ToolRun Win32Launcher::runClockTool(const std::string& commandLine,
-                                              const std::string& folder,
-                                              std::uint32_t lockWaitMs, std::uint32_t waitMs) {
+                                              const std::string& folder, std::uint32_t lockWaitMs,
+                                              std::uint32_t waitMs) {
   ToolRun result;
   HANDLE thread = nullptr;
   Run* run = startRun(programStart(commandLine, folder), lockWaitMs, thread);
