@@ -1,4 +1,6 @@
 #include "overclock/clock_tool.h"
+
+#include "platform/text.h"
 #include "text/catalogue.h"
 
 namespace overclock {
@@ -13,12 +15,8 @@ std::string fileNamePart(const std::string& path) {
 
 ClockToolKind classifyToolPath(const std::string& toolPath) {
   // File names on this system ignore letter case; only ASCII letters can differ here.
-  static const std::string kG200clk = "g200clk.exe";
-  std::string name = fileNamePart(toolPath);
-  if (name.size() != kG200clk.size()) return ClockToolKind::Mystclk;
-  for (char& c : name)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return name == kG200clk ? ClockToolKind::G200clk : ClockToolKind::Mystclk;
+  return platform::asciiLowered(fileNamePart(toolPath)) == "g200clk.exe" ? ClockToolKind::G200clk
+                                                                        : ClockToolKind::Mystclk;
 }
 
 ToolDescription describeTool(ClockToolKind kind) {
