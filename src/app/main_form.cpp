@@ -114,11 +114,14 @@ void TForm1::checkPlatform() {
     case platform::OsPlatform::Other: break;
   }
   if (general.Label22.caption() == "Windows95/98") return;
-  services_.dialogs.messageBox(text::tr(text::Id::TitleError), text::tr(text::Id::ErrorWindows9xOnly),
-                               platform::MessageIcon::None, platform::MessageButtons::Ok);
+  // An error like any other: the program's title and the error icon; a batch file that started
+  // it learns the refusal from the exit code.
+  services_.dialogs.messageBox(ui::Runtime::applicationTitle(),
+                               text::tr(text::Id::ErrorWindows9xOnly), platform::MessageIcon::Error,
+                               platform::MessageButtons::Ok);
   // The window still appears, then the program ends by itself; nothing on this system changes.
   refused_ = true;
-  runtime().terminate();
+  runtime().terminate(1);
 }
 
 void TForm1::detectDisplayMode() {

@@ -25,7 +25,6 @@ ClockPage::ClockPage(ui::TabSheet& TabSheet3, platform::Services& services)
   Label10.setBold(true);
   Label34.setBold(true);
   Edit2.setReadOnly(true);
-  SpeedButton1.setTabStop(false);
   RadioGroup1.setItems({text::tr(text::Id::ClockChipsetIntel), text::tr(text::Id::ClockChipsetOther)});
   Memo1.setLines(platform::splitLines(text::tr(text::Id::ClockHelp)));
   Memo1.setReadOnly(true);
@@ -66,8 +65,8 @@ void ClockPage::layOut() {
   Option.setBounds(330, 150, 110, 25);
 
   Label18.setBounds(8, 230, 216, 14);
-  Edit2.setBounds(228, 226, 356, 21);
-  SpeedButton1.setBounds(588, 226, 24, 21);
+  Edit2.setBounds(228, 226, 288, 21);
+  SpeedButton1.setBounds(522, 225, 90, 23);
 
   Memo1.setBounds(8, 256, 500, 156);
   Button8.setBounds(520, 387, 92, 25);

@@ -113,7 +113,8 @@ class ClockPage {
 
   ui::Label Label18{&sheet_, "Label18", text::tr(text::Id::ClockToolLocation)};
   ui::Edit Edit2{&sheet_, "Edit2", "G200clk.exe"};  // read-only: the tool's path
-  ui::Button SpeedButton1{&sheet_, "SpeedButton1", "..."};  // locate the tool
+  // Locate the tool: a tab stop with an access key, so the tool is chosen without a mouse too.
+  ui::Button SpeedButton1{&sheet_, "SpeedButton1", text::tr(text::Id::ClockBrowse)};
 
   ui::Memo Memo1{&sheet_, "Memo1"};  // help text
   ui::Button Button8{&sheet_, "Button8", text::tr(text::Id::ExitButton)};  // wired by the main window

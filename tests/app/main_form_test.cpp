@@ -106,11 +106,12 @@ TEST_F(MainFormFixture, OtherSystemsAreRefusedAndNothingChanges) {
   create();
   form.show();
   ASSERT_EQ(world.dialogs.boxes.size(), 1u);
-  EXPECT_EQ(world.dialogs.boxes[0].caption, "エラー");
+  EXPECT_EQ(world.dialogs.boxes[0].caption, "Matrox Corvane");
   EXPECT_EQ(world.dialogs.boxes[0].text, "Windows95/98専用のプログラムです。");
-  EXPECT_EQ(world.dialogs.boxes[0].icon, platform::MessageIcon::None);
+  EXPECT_EQ(world.dialogs.boxes[0].icon, platform::MessageIcon::Error);
   EXPECT_EQ(form.general.Label22.caption(), "WindowsNT");
   EXPECT_TRUE(world.runtime.terminated);
+  EXPECT_EQ(world.runtime.exitCode, 1);
   EXPECT_TRUE(form.refused());
   EXPECT_EQ(world.registry.dump(), before);
   EXPECT_TRUE(world.launcher.starts.empty());

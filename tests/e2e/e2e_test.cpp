@@ -147,8 +147,16 @@ TEST_F(EndToEnd, OnAnNtSystemTheProgramRefusesAndEndsByItselfChangingNothing) {
   writeString(HKEY_LOCAL_MACHINE, kDriverKey, "Win98Virtual", "1");
   ProgramFolder folder("corvane-nt.exe");
   Corvane corvane(folder);
-  EXPECT_EQ(answerMessage("エラー"), "Windows95/98専用のプログラムです。");
+  // The program's own title and the error icon, as every error of the program.
+  const HWND box = waitForWindow("Matrox Corvane", 10000, "#32770");
+  ASSERT_NE(box, nullptr);
+  bool icon = false;
+  for (HWND s : children(box, "Static"))
+    if ((GetWindowLongA(s, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) icon = true;
+  EXPECT_TRUE(icon) << "no icon in the refusal";
+  EXPECT_EQ(answerMessage("Matrox Corvane"), "Windows95/98専用のプログラムです。");
   EXPECT_TRUE(corvane.waitForExit(15000)) << "the program did not end by itself";
+  EXPECT_EQ(corvane.exitCode(), 1u) << "a batch file learns of the refusal";
   bool kept = false;
   readString(HKEY_LOCAL_MACHINE, kDriverKey, "Win98Virtual", &kept);
   EXPECT_TRUE(kept);
