@@ -68,19 +68,37 @@ void TForm1::attachWindows(const Windows& windows) {
 
 void TForm1::FormCreate() {
   general.UndoButton.setEnabled(registry.backups.any());
-  // The clock tool's ini file comes first; without it nothing else is detected or loaded.
+  // The clock tool's ini file comes first. Mystclk.com keeps its chipset there: without the file
+  // nothing else is detected or loaded. G200clk.exe needs none, and the start-up goes on.
   bool iniLoaded = true;
   try {
     clock.loadMystclkIni();
   } catch (const std::exception& e) {
-    runtime().showError(e.what());
-    iniLoaded = false;
+    if (clock.storedToolNeedsIni()) {
+      // What the file is for and what to do, under the program's title with the error icon.
+      services_.dialogs.messageBox(ui::Runtime::applicationTitle(),
+                                   platform::format1(text::tr(text::Id::ErrorIniNeeded), e.what()),
+                                   platform::MessageIcon::Error, platform::MessageButtons::Ok);
+      iniLoaded = false;
+    }
   }
   // The platform is checked in any case, so that a missing ini never lets the program work on
   // the wrong system.
   checkPlatform();
-  if (!iniLoaded || refused_) return;
+  if (refused_) return;
+  if (!iniLoaded) return showNotRead();
   runtime().dispatch([this] { detect(); });
+}
+
+void TForm1::showNotRead() {
+  // Nothing was read: the layout's sample values would pass for this machine's.
+  const std::string unknown = text::tr(text::Id::SystemUnknown);
+  for (ui::Label* value : {&general.Label12, &general.Label31, &general.Label29, &clock.Label10,
+                           &clock.Label34})
+    value->setCaption(unknown);
+  clock.Label10.setTag(0);
+  settingsRead_ = false;
+  registry.showNotRead();
 }
 
 void TForm1::detect() {
@@ -146,6 +164,8 @@ void TForm1::FormShow() {
   clock.ClassifyClockTool();
   clock.ApplyClockProfile();
   system.identifyAtStartUp(general.Label38, registry.box("comwrite"), registry.box("DNow"));
+  // The processor's boxes were enabled for it; their settings are still not known.
+  if (!settingsRead_) registry.showNotRead();
 }
 
 void TForm1::Button1Click() { close(); }

@@ -125,6 +125,15 @@ void ClockPage::loadMystclkIni() {
   }
 }
 
+bool ClockPage::storedToolNeedsIni() const {
+  try {
+    const auto path = stored::ClockSettings(services_.registry).toolPath();
+    return classifyToolPath(path.value_or(inProgramFolder("G200clk.exe"))) == ClockToolKind::Mystclk;
+  } catch (const std::exception&) {
+    return true;
+  }
+}
+
 void ClockPage::detectStartupEntry() {
   Button7.setEnabled(stored::ClockStartup(services_.registry).registered());
 }

@@ -36,6 +36,9 @@ class ClockPage {
   // the one for a file too large to be an ini). A file that could not be read is never written
   // afterwards.
   void loadMystclkIni();
+  // Whether the stored clock tool is Mystclk.com, whose chipset setting lives in that ini;
+  // G200clk.exe needs no ini. A tool path that cannot be read counts as needing it.
+  bool storedToolNeedsIni() const;
   // Enables text::tr(text::Id::ClockStartupClear) exactly when the start-up entry exists.
   void detectStartupEntry();
   // The last clock set into the target spin, and the tool's path.
