@@ -176,7 +176,9 @@ int CommandLineRun::carryOut(const CommandLineRequest& request) {
       tell(commandLineUsage(), platform::MessageIcon::Information);
       return kExitDone;
     case CommandLineAction::Refused:
-      return refuse(request.problem + "\n\n" + commandLineUsage());
+      // The usage only where the switches themselves were not understood.
+      return refuse(request.withUsage ? request.problem + "\n\n" + commandLineUsage()
+                                      : request.problem);
     case CommandLineAction::SetClock:
     case CommandLineAction::RestoreDefault:
     case CommandLineAction::RunGame:
@@ -189,8 +191,7 @@ int CommandLineRun::carryOut(const CommandLineRequest& request) {
   if (request.action == CommandLineAction::RunGame) {
     const auto found = runner_.existingFile(request.program);
     if (!found)
-      return refuse(filled(text::Id::CommandLineProgramNotFound, {request.program}) + "\n\n" +
-                    commandLineUsage());
+      return refuse(filled(text::Id::CommandLineProgramNotFound, {request.program}));
     program = *found;
   }
   if (request.action != CommandLineAction::RestoreDefault) {
