@@ -265,3 +265,64 @@ TEST_F(Keyboard, TheOverclockTabIsWalkedInReadingOrderAndTheToolIsChosenByAltB) 
   PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
   EXPECT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
 }
+
+namespace {
+
+// Tab from the focused control round a window: every enabled tab stop is met, and the focus
+// comes back to where it started (nothing keeps it).
+void expectTabGoesRound(HWND top, const std::string& name) {
+  ASSERT_TRUE(waitUntil([&] { return focusOf(top) != nullptr; })) << name << ": no focus";
+  HWND start = focusOf(top);
+  std::vector<HWND> visited{start};
+  for (int i = 0; i < 40; ++i) {
+    HWND from = focusOf(top);
+    press(VK_TAB);
+    waitUntil([&] { return focusOf(top) != from; }, 3000);
+    HWND at = focusOf(top);
+    // A window with one stop keeps it: Tab has nowhere else to go.
+    if (at == from && tabStopsShown(top, nullptr).size() <= 1) return;
+    if (at == from) break;
+    if (at == start) return [&] {
+      for (HWND stop : tabStopsShown(top, nullptr)) {
+        if ((GetWindowLongA(stop, GWL_STYLE) & 0xF) == BS_AUTORADIOBUTTON) continue;
+        EXPECT_NE(std::find(visited.begin(), visited.end(), stop), visited.end())
+            << name << ": Tab never reaches \"" << textOf(stop) << "\"";
+      }
+    }();
+    visited.push_back(at);
+  }
+  ADD_FAILURE() << name << ": Tab does not come round; stuck on \"" << textOf(focusOf(top)) << "\"";
+}
+
+}  // namespace
+
+TEST_F(Keyboard, TabGoesRoundTheGamesAndOptionsWindowsToo) {
+  // Games that have run once: their boxes are there to be used.
+  writeInteger(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\UnrealD3D", "Truecolor", 0);
+  writeInteger(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\UnrealD3D", "DoFlip", 1);
+  writeInteger(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\UnrealD3D", "TripleBuffering", 0);
+  writeInteger(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\UnrealD3D", "DoTrilinear", 1);
+  ProgramFolder folder;
+  Corvane corvane(folder);
+  ASSERT_TRUE(corvane.waitForMainWindow());
+  HWND main = corvane.main();
+  ASSERT_TRUE(clickTab(main, 2));
+  click(child(main, "オプション(&O)"));
+  HWND options = waitForWindow("オーバークロックのオプション");
+  ASSERT_NE(options, nullptr);
+  expectTabGoesRound(options, "options");
+  press(VK_ESCAPE);
+  ASSERT_TRUE(waitUntil([&] { return !IsWindowVisible(options); }));
+
+  ASSERT_TRUE(clickTab(main, 3));
+  HWND gamesButton = nullptr;
+  for (HWND b : children(main, "Button"))
+    if (IsWindowVisible(b) && textOf(b) == "各種ゲーム用設定") gamesButton = b;
+  ASSERT_NE(gamesButton, nullptr);
+  click(gamesButton);
+  HWND games = waitForWindow("各種ゲーム用設定");
+  ASSERT_NE(games, nullptr);
+  EXPECT_GE(tabStopsShown(games, nullptr).size(), 5u) << "Unreal's four boxes and 閉じる";
+  expectTabGoesRound(games, "games");
+  deleteTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\UnrealD3D");
+}
