@@ -110,7 +110,8 @@ void DriverBackups::save(BackupAction action) {
   const Snapshot snapshot = readSnapshot(services_.registry);
   const std::string base = stamp(services_.calendar.now());
   std::vector<std::string> existing = names();
-  const std::string suffix = std::string("-") + wordOf(action) + ".reg";
+  const std::string word = wordOf(action);
+  const std::string suffix = word.empty() ? ".reg" : "-" + word + ".reg";
   auto taken = [&existing](const std::string& order) {
     for (const std::string& other : existing)
       if (other.compare(0, orderLength(other), order) == 0) return true;

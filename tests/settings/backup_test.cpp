@@ -315,6 +315,12 @@ TEST_F(BackupFixture, ASecondUndoStepsFurtherBackAndTheUndosOwnBackupTakesItBack
   EXPECT_NE(world.dialogs.boxes.at(0).text.find("14:30:40 にプリセット"), std::string::npos);
 }
 
+TEST_F(BackupFixture, ABackupBeforeNoNamedChangeIsNamedByItsTimeAlone) {
+  page.backups.save(settings::BackupAction::Unknown);
+  EXPECT_EQ(backupNames(), std::vector<std::string>{"20261206_143005.reg"});
+  EXPECT_TRUE(page.backups.any());
+}
+
 TEST_F(BackupFixture, BackupsOfEarlierVersionsNamedByTheTimeAloneAreStillFoundAndAsked) {
   seedMachine();
   press(settings::Preset::Game);
