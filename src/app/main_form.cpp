@@ -96,7 +96,6 @@ void TForm1::showNotRead() {
   for (ui::Label* value : {&general.Label12, &general.Label31, &general.Label29, &clock.Label10,
                            &clock.Label34})
     value->setCaption(unknown);
-  clock.Label10.setTag(0);
   settingsRead_ = false;
   registry.showNotRead();
 }

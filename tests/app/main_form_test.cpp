@@ -108,6 +108,19 @@ TEST_F(MainFormFixture, WithoutTheIniOfMystclkOnlyTheMessageAndThePlatformCheckR
   EXPECT_TRUE(world.launcher.starts.empty());
 }
 
+TEST_F(MainFormFixture, AToolPathThatCannotBeReadCountsAsMystclkAndItsIniIsAskedFor) {
+  doubles::TempFolder empty;
+  world.programFolder = empty.path();
+  platform::Services bare = world.services();
+  TForm1 other(world.runtime, bare);
+  world.registry.setInteger(kDriverKey, "Mystclk", 7);  // not a path: it cannot be read
+  other.FormCreate();
+  ASSERT_EQ(world.dialogs.boxes.size(), 1u);
+  EXPECT_NE(world.dialogs.boxes[0].text.find(kIniAdvice), std::string::npos)
+      << world.dialogs.boxes[0].text;
+  EXPECT_EQ(other.general.Label12.caption(), "不明");
+}
+
 TEST_F(MainFormFixture, G200clkNeedsNoIniAndTheStartUpGoesOnWithoutOne) {
   doubles::TempFolder empty;
   world.programFolder = empty.path();
