@@ -69,19 +69,36 @@ void TForm1::attachWindows(const Windows& windows) {
 
 void TForm1::FormCreate() {
   general.UndoButton.setEnabled(registry.backups.any());
-  // The clock tool's ini file comes first; without it nothing else is detected or loaded.
+  // The clock tool's ini file comes first. Mystclk.com keeps its chipset there: without the file
+  // nothing else is detected or loaded. G200clk.exe needs none, and the start-up goes on.
   bool iniLoaded = true;
   try {
     clock.loadMystclkIni();
   } catch (const std::exception& e) {
-    runtime().showError(e.what());
-    iniLoaded = false;
+    if (clock.storedToolNeedsIni()) {
+      // What the file is for and what to do, under the program's title with the error icon.
+      services_.dialogs.messageBox(ui::Runtime::applicationTitle(),
+                                   platform::format1(text::tr(text::Id::ErrorIniNeeded), e.what()),
+                                   platform::MessageIcon::Error, platform::MessageButtons::Ok);
+      iniLoaded = false;
+    }
   }
   // The platform is checked in any case, so that a missing ini never lets the program work on
   // the wrong system.
   checkPlatform();
-  if (!iniLoaded || refused_) return;
+  if (refused_) return;
+  if (!iniLoaded) return showNotRead();
   runtime().dispatch([this] { detect(); });
+}
+
+void TForm1::showNotRead() {
+  // Nothing was read: the layout's sample values would pass for this machine's.
+  const std::string unknown = text::tr(text::Id::SystemUnknown);
+  for (ui::Label* value : {&general.Label12, &general.Label31, &general.Label29, &clock.Label10,
+                           &clock.Label34})
+    value->setCaption(unknown);
+  settingsRead_ = false;
+  registry.showNotRead();
 }
 
 void TForm1::detect() {
@@ -115,11 +132,14 @@ void TForm1::checkPlatform() {
     case platform::OsPlatform::Other: break;
   }
   if (general.Label22.caption() == "Windows95/98") return;
-  services_.dialogs.messageBox(text::tr(text::Id::TitleError), text::tr(text::Id::ErrorWindows9xOnly),
-                               platform::MessageIcon::None, platform::MessageButtons::Ok);
+  // An error like any other: the program's title and the error icon; a batch file that started
+  // it learns the refusal from the exit code.
+  services_.dialogs.messageBox(ui::Runtime::applicationTitle(),
+                               text::tr(text::Id::ErrorWindows9xOnly), platform::MessageIcon::Error,
+                               platform::MessageButtons::Ok);
   // The window still appears, then the program ends by itself; nothing on this system changes.
   refused_ = true;
-  runtime().terminate();
+  runtime().terminate(1);
 }
 
 void TForm1::detectDisplayMode() {
@@ -144,6 +164,8 @@ void TForm1::FormShow() {
   clock.ClassifyClockTool();
   clock.ApplyClockProfile();
   system.identifyAtStartUp(general.Label38, registry.box("comwrite"), registry.box("DNow"));
+  // The processor's boxes were enabled for it; their settings are still not known.
+  if (!settingsRead_) registry.showNotRead();
 }
 
 void TForm1::Button1Click() { close(); }

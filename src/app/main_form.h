@@ -63,11 +63,14 @@ class TForm1 : public ui::Form {
 
  private:
   void detect();
+  // Start-up stopped before reading anything: what it would have shown is "unknown".
+  void showNotRead();
   void checkPlatform();
   void detectDisplayMode();
   void detectPowerDeskAndMonitor();
 
   platform::Services& services_;
   bool refused_ = false;
+  bool settingsRead_ = true;  // false when start-up stopped before reading the settings
   std::unique_ptr<Windows> windows_;
 };

@@ -14,7 +14,8 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   // Before the first window: every caption is taken from the catalogue when its control is made.
-  text::setLanguage(text::chooseLanguage(GetACP(), commandLine ? commandLine : ""));
+  const std::string switches = commandLine ? commandLine : "";
+  text::setLanguage(text::chooseLanguage(GetACP(), switches));
   platform::win32::Win32Registry registry;
   platform::win32::Win32Launcher launcher;
   platform::win32::Win32OsVersion os;
@@ -27,6 +28,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   platform::Services services{registry, launcher, os,      timer,
                               calendar, files,    folders, dialogs,
                               processor, platform::win32::programFolder()};
+  // "/ja" where Japanese would come out as "?": the program speaks English and says why.
+  if (text::japaneseRefused(GetACP(), switches))
+    dialogs.messageBox(ui::Runtime::applicationTitle(), text::tr(text::Id::LanguageJapaneseNotShown),
+                       platform::MessageIcon::Information, platform::MessageButtons::Ok);
   // A clock for a game, from a shortcut or a batch file: carried out without a window.
   platform::win32::Win32ProgramRunner programs;
   if (const auto exitCode = overclock::runCommandLine(

@@ -22,7 +22,6 @@ ClockPage::ClockPage(ui::TabSheet& TabSheet3, platform::Services& services, Cloc
   Label10.setBold(true);
   Label34.setBold(true);
   Edit2.setReadOnly(true);
-  SpeedButton1.setTabStop(false);
   RadioGroup1.setItems(
       {text::tr(text::Id::ClockChipsetIntel), text::tr(text::Id::ClockChipsetOther)});
   Memo1.setLines(platform::splitLines(text::tr(text::Id::ClockHelp)));
@@ -66,8 +65,8 @@ void ClockPage::layOut() {
   ShortcutButton.setBounds(446, 150, 166, 25);
 
   Label18.setBounds(8, 230, 216, 14);
-  Edit2.setBounds(228, 226, 356, 21);
-  SpeedButton1.setBounds(588, 226, 24, 21);
+  Edit2.setBounds(228, 226, 288, 21);
+  SpeedButton1.setBounds(522, 225, 90, 23);
 
   Memo1.setBounds(8, 256, 500, 156);
   Button8.setBounds(520, 387, 92, 25);
@@ -122,6 +121,15 @@ void ClockPage::loadMystclkIni() {
   }
 }
 
+bool ClockPage::storedToolNeedsIni() {
+  try {
+    clock_.loadTool();
+    return clock_.toolKind() == ClockToolKind::Mystclk;
+  } catch (const std::exception&) {
+    return true;  // a tool path that cannot be read may be Mystclk.com's
+  }
+}
+
 void ClockPage::detectStartupEntry() { Button7.setEnabled(clock_.startupRegistered()); }
 
 void ClockPage::loadLastClockAndToolPath() {
@@ -148,6 +156,7 @@ void ClockPage::startBatchFileWhenIdle(ui::Runtime& runtime) {
 // ---- Show step --------------------------------------------------------------------------------
 
 void ClockPage::ClassifyClockTool() {
+  Edit2.setText(clock_.toolPath());
   const ClockToolKind kind = clock_.toolKind();
   const ToolDescription tool = describeTool(kind);
   Label15.setCaption(tool.version);

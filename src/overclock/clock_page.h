@@ -39,6 +39,10 @@ class ClockPage {
   // the one for a file too large to be an ini). A file that could not be read is never written
   // afterwards.
   void loadMystclkIni();
+  // Whether the stored clock tool is Mystclk.com, whose chipset setting lives in that ini;
+  // G200clk.exe needs no ini. A tool path that cannot be read counts as needing it. The clock
+  // service reads the tool here.
+  bool storedToolNeedsIni();
   // Enables text::tr(text::Id::ClockStartupClear) exactly when the start-up entry exists.
   void detectStartupEntry();
   // The clock service reads what it knows; the last clock set goes into the target spin, and the
@@ -102,7 +106,8 @@ class ClockPage {
 
   ui::Label Label18{&sheet_, "Label18", text::tr(text::Id::ClockToolLocation)};
   ui::Edit Edit2{&sheet_, "Edit2", "G200clk.exe"};  // read-only: the tool's path
-  ui::Button SpeedButton1{&sheet_, "SpeedButton1", "..."};  // locate the tool
+  // Locate the tool: a tab stop with an access key, so the tool is chosen without a mouse too.
+  ui::Button SpeedButton1{&sheet_, "SpeedButton1", text::tr(text::Id::ClockBrowse)};
 
   ui::Memo Memo1{&sheet_, "Memo1"};  // help text
   ui::Button Button8{&sheet_, "Button8", text::tr(text::Id::ExitButton)};  // wired by the main window

@@ -1,6 +1,7 @@
 #include "overclock/command_line.h"
 
 #include <cstddef>
+#include <optional>
 
 #include "overclock/clock_commands.h"
 #include "platform/errors.h"
@@ -56,11 +57,58 @@ std::string tr1(text::Id id, const std::string& argument) {
   return platform::format1(text::tr(id), argument);
 }
 
-CommandLineRequest refused(const std::string& problem) {
+// A message box shows the refusal as it is: it ends as a sentence of the language ends (the
+// page's messages leave that to the error box, which adds ".").
+std::string asSentence(const std::string& message) {
+  const std::string stop = text::tr(text::Id::SentenceEnd);
+  const bool ended = message.size() >= stop.size() &&
+                     message.compare(message.size() - stop.size(), stop.size(), stop) == 0;
+  return ended ? message : message + stop;
+}
+
+CommandLineRequest refused(const std::string& problem, bool withUsage = false) {
   CommandLineRequest request;
   request.action = CommandLineAction::Refused;
-  request.problem = problem;
+  request.problem = asSentence(problem);
+  request.withUsage = withUsage;
   return request;
+}
+
+// Every "%s" of the pattern becomes `argument`.
+std::string trAll(text::Id id, const std::string& argument) {
+  std::string out = text::tr(id);
+  for (auto at = out.find("%s"); at != std::string::npos; at = out.find("%s", at + argument.size()))
+    out.replace(at, 2, argument);
+  return out;
+}
+
+bool endsWithNoCase(const std::string& word, const std::string& end) {
+  return word.size() >= end.size() && lowered(word.substr(word.size() - end.size())) == end;
+}
+
+// A name Windows 95/98 starts as a program (what a game's icon dropped on corvane.exe gives).
+bool looksLikeProgram(const std::string& word) {
+  for (const char* end : {".exe", ".com", ".bat", ".pif", ".lnk"})
+    if (endsWithNoCase(word, end)) return true;
+  return false;
+}
+
+// "/run C:\Games\My Game\game.exe" without quotes: the path stops at the first blank. When a
+// later word of the line ends like a program, the path most likely ran on to it: the path as it
+// was probably meant, or nothing.
+std::optional<std::string> pathCutAtABlank(const Word& target, const std::string& line) {
+  if (target.typed.find('"') != std::string::npos || looksLikeProgram(target.text))
+    return std::nullopt;
+  for (std::size_t at = target.end; at < line.size();) {
+    const Word next = nextWord(line, at);
+    if (next.typed.empty() || next.typed.find('"') != std::string::npos) break;
+    if (looksLikeProgram(next.text)) {
+      const std::size_t start = target.end - target.typed.size();
+      return line.substr(start, next.end - start);
+    }
+    at = next.end;
+  }
+  return std::nullopt;
 }
 
 // A clock as typed: a whole number of MHz that the tables have a row for, or why not.
@@ -70,7 +118,11 @@ bool readClock(const Word& value, int& mhz, std::string& problem) {
     return false;
   }
   if (!allDigits(value.text)) {
-    problem = tr1(text::Id::CommandLineClockNotNumber, value.text);
+    // "120MHz": the number is right, the unit is one word too many.
+    const std::string number =
+        endsWithNoCase(value.text, "mhz") ? value.text.substr(0, value.text.size() - 3) : "";
+    problem = allDigits(number) ? tr1(text::Id::CommandLineClockWithUnit, number)
+                                : tr1(text::Id::CommandLineClockNotNumber, value.text);
     return false;
   }
   // Leading zeros say nothing; more than six digits is no clock at all, and stays out of an int.
@@ -96,10 +148,13 @@ CommandLineRequest parseCommandLine(const std::string& commandLine) {
   int clocks = 0;
   int mhz = 0;
   std::string program, programArguments, problem;
+  bool withUsage = false;  // the switches themselves were not understood
 
   // The first problem is the one reported; the rest of the line is still read for "/?".
-  auto note = [&problem](const std::string& what) {
-    if (problem.empty()) problem = what;
+  auto note = [&problem, &withUsage](const std::string& what, bool usage = false) {
+    if (!problem.empty()) return;
+    problem = what;
+    withUsage = usage;
   };
   std::size_t at = 0;
   for (;;) {
@@ -107,7 +162,12 @@ CommandLineRequest parseCommandLine(const std::string& commandLine) {
     if (word.typed.empty()) break;
     at = word.end;
     if (!looksLikeSwitch(word.typed)) {
-      note(tr1(text::Id::CommandLineUnknownSwitch, word.text));
+      // A program and nothing else: a game dropped on corvane.exe, or a shortcut without /run.
+      if (nextWord(commandLine, at).typed.empty() && looksLikeProgram(word.text) &&
+          problem.empty() && clocks == 0 && !defaultClock)
+        note(trAll(text::Id::CommandLineWhichClock, word.text), true);
+      else
+        note(tr1(text::Id::CommandLineUnknownSwitch, word.text), true);
       continue;
     }
     const std::string name = lowered(word.typed.substr(1));
@@ -135,6 +195,10 @@ CommandLineRequest parseCommandLine(const std::string& commandLine) {
         note(text::tr(text::Id::CommandLineProgramMissing));
         break;
       }
+      if (const auto meant = pathCutAtABlank(target, commandLine)) {
+        note(trAll(text::Id::CommandLinePathInQuotes, *meant));
+        break;
+      }
       program = target.text;
       // The game's own arguments go to it exactly as they were typed.
       std::size_t rest = target.end;
@@ -142,7 +206,7 @@ CommandLineRequest parseCommandLine(const std::string& commandLine) {
       programArguments = commandLine.substr(rest);
       break;
     } else {
-      note(tr1(text::Id::CommandLineUnknownSwitch, word.typed));
+      note(tr1(text::Id::CommandLineUnknownSwitch, word.typed), true);
     }
   }
 
@@ -151,7 +215,7 @@ CommandLineRequest parseCommandLine(const std::string& commandLine) {
     request.action = CommandLineAction::ShowUsage;
     return request;
   }
-  if (!problem.empty()) return refused(problem);
+  if (!problem.empty()) return refused(problem, withUsage);
   if (defaultClock && (clocks > 0 || run))
     return refused(text::tr(text::Id::CommandLineDefaultAlone));
   if (run && clocks == 0) return refused(text::tr(text::Id::CommandLineRunWithoutClock));

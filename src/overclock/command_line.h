@@ -20,14 +20,17 @@ struct CommandLineRequest {
   int clockMhz = 0;              // SetClock and RunGame: a clock the command tables have a row for
   std::string program;           // RunGame: the path as given, without its quotes
   std::string programArguments;  // RunGame: the rest of the command line, exactly as typed
-  std::string problem;           // Refused: in the interface language
+  std::string problem;           // Refused: in the interface language, the problem and its fix
+  // Refused: the usage follows the problem, when the switches themselves were not understood (an
+  // unknown switch, a program given without any switch). Other refusals say all that is needed.
+  bool withUsage = false;
 };
 
 // `commandLine` is what the program receives after its own name. /ja and /en are the
 // language's (text/language.h) and are passed over here.
 CommandLineRequest parseCommandLine(const std::string& commandLine);
 
-// The usage, in the interface language, as /? shows it and every refusal ends.
+// The usage, in the interface language, as /? shows it and a refusal with `withUsage` ends.
 std::string commandLineUsage();
 
 }  // namespace overclock

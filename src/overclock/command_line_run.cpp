@@ -132,7 +132,9 @@ int CommandLineRun::carryOut(const CommandLineRequest& request) {
       tell(commandLineUsage(), platform::MessageIcon::Information);
       return kExitDone;
     case CommandLineAction::Refused:
-      return refuse(request.problem + "\n\n" + commandLineUsage());
+      // The usage only where the switches themselves were not understood.
+      return refuse(request.withUsage ? request.problem + "\n\n" + commandLineUsage()
+                                      : request.problem);
     case CommandLineAction::SetClock:
     case CommandLineAction::RestoreDefault:
     case CommandLineAction::RunGame:
@@ -145,8 +147,7 @@ int CommandLineRun::carryOut(const CommandLineRequest& request) {
     const auto found = runner_.existingFile(request.program);
     if (!found)
       return refuse(
-          platform::format1(text::tr(text::Id::CommandLineProgramNotFound), request.program) +
-          "\n\n" + commandLineUsage());
+          platform::format1(text::tr(text::Id::CommandLineProgramNotFound), request.program));
     program = *found;
   }
   // Restoring the default is always allowed; any other clock only within the limits and as far

@@ -17,13 +17,53 @@ bool isDigits(const std::string& text, std::size_t from, std::size_t count) {
   return true;
 }
 
-// "20261207_143005.reg", or "20261207_143005_01.reg" for a second one in the same second: the
-// names sort as the backups were made.
+struct ActionWord {
+  BackupAction action;
+  const char* word;
+};
+constexpr ActionWord kActionWords[] = {{BackupAction::Preset, "preset"},
+                                       {BackupAction::Removal, "removal"},
+                                       {BackupAction::Undo, "undo"},
+                                       {BackupAction::Box, "box"}};
+
+// The part of a name that orders it: "20261207_143005" or "20261207_143005_01" (a second one
+// in the same second).
+std::size_t orderLength(const std::string& name) {
+  return name.size() > 18 && name[15] == '_' ? 18 : 15;
+}
+
+// What follows the order part: ".reg" (a backup of an earlier version) or "-preset.reg", ...
+BackupAction actionOf(const std::string& name, bool* known = nullptr) {
+  const std::string rest = name.substr(std::min(name.size(), orderLength(name)));
+  if (known) *known = true;
+  if (rest == ".reg") return BackupAction::Unknown;
+  for (const ActionWord& a : kActionWords)
+    if (rest == std::string("-") + a.word + ".reg") return a.action;
+  if (known) *known = false;
+  return BackupAction::Unknown;
+}
+
+const char* wordOf(BackupAction action) {
+  for (const ActionWord& a : kActionWords)
+    if (a.action == action) return a.word;
+  return "";
+}
+
+// "20261207_143005-preset.reg", "20261207_143005_01-box.reg" or, from earlier versions,
+// "20261207_143005.reg".
 bool isBackupName(const std::string& name) {
-  const bool plain = name.size() == 19 && name.compare(15, 4, ".reg") == 0;
-  const bool numbered = name.size() == 22 && name[15] == '_' && isDigits(name, 16, 2) &&
-                        name.compare(18, 4, ".reg") == 0;
-  return (plain || numbered) && isDigits(name, 0, 8) && name[8] == '_' && isDigits(name, 9, 6);
+  if (name.size() < 19 || !isDigits(name, 0, 8) || name[8] != '_' || !isDigits(name, 9, 6))
+    return false;
+  if (orderLength(name) == 18 && !isDigits(name, 16, 2)) return false;
+  bool known = false;
+  actionOf(name, &known);
+  return known;
+}
+
+// Oldest first: by the time and number in the name, whatever the action.
+bool madeBefore(const std::string& a, const std::string& b) {
+  const int order = a.compare(0, orderLength(a), b, 0, orderLength(b));
+  return order != 0 ? order < 0 : a < b;
 }
 
 // The number in `count` decimal digits, leading zeros and all.
@@ -58,20 +98,33 @@ std::vector<std::string> DriverBackups::names() {
   std::vector<std::string> found;
   for (const auto& name : services_.folders.fileNames(folder()))
     if (isBackupName(name)) found.push_back(name);
-  std::sort(found.begin(), found.end());
+  std::sort(found.begin(), found.end(), madeBefore);
   return found;
 }
 
-void DriverBackups::save() {
+BackupFile DriverBackups::fileOf(const std::string& name) const {
+  return BackupFile{folder() + "\\" + name, whenOf(name), actionOf(name)};
+}
+
+void DriverBackups::save(BackupAction action) {
   const Snapshot snapshot = readSnapshot(services_.registry);
   const std::string base = stamp(services_.calendar.now());
   std::vector<std::string> existing = names();
-  std::string name = base + ".reg";
-  for (int n = 1; std::binary_search(existing.begin(), existing.end(), name); ++n) {
+  const std::string word = wordOf(action);
+  const std::string suffix = word.empty() ? ".reg" : "-" + word + ".reg";
+  auto taken = [&existing](const std::string& order) {
+    for (const std::string& other : existing)
+      if (other.compare(0, orderLength(other), order) == 0) return true;
+    return false;
+  };
+  std::string order = base;
+  for (int n = 1; taken(order); ++n) {
     if (n > 99)
-      throw platform::UserError(platform::format1(text::tr(text::Id::ErrorCannotCreateFile), name));
-    name = base + "_" + decimal(n, 2) + ".reg";
+      throw platform::UserError(
+          platform::format1(text::tr(text::Id::ErrorCannotCreateFile), order + suffix));
+    order = base + "_" + decimal(n, 2);
   }
+  const std::string name = order + suffix;
   const std::string path = folder() + "\\" + name;
   try {
     if (!services_.folders.makeFolder(folder()))
@@ -82,7 +135,7 @@ void DriverBackups::save() {
                               text::tr(text::Id::ErrorBackupNotSaved));
   }
   existing.push_back(name);
-  std::sort(existing.begin(), existing.end());
+  std::sort(existing.begin(), existing.end(), madeBefore);
   // Older backups beyond the newest 20 go; one that cannot be deleted stays, harmlessly.
   for (std::size_t i = 0; i + kKept < existing.size(); ++i)
     services_.files.remove(folder() + "\\" + existing[i]);
@@ -91,7 +144,7 @@ void DriverBackups::save() {
 
 void DriverBackups::saveBeforeFirstBoxWrite() {
   if (boxWriteSaved_) return;
-  save();
+  save(BackupAction::Box);
   boxWriteSaved_ = true;
 }
 
@@ -100,7 +153,19 @@ bool DriverBackups::any() { return !names().empty(); }
 std::optional<BackupFile> DriverBackups::newest() {
   const auto all = names();
   if (all.empty()) return std::nullopt;
-  return BackupFile{folder() + "\\" + all.back(), whenOf(all.back())};
+  return fileOf(all.back());
+}
+
+std::optional<BackupFile> DriverBackups::nextToRestore() {
+  const auto all = names();
+  std::size_t stepsTaken = 0;
+  auto at = all.rbegin();
+  for (; at != all.rend() && actionOf(*at) == BackupAction::Undo; ++at) ++stepsTaken;
+  for (; at != all.rend(); ++at) {
+    if (actionOf(*at) == BackupAction::Undo) continue;
+    if (stepsTaken-- == 0) return fileOf(*at);
+  }
+  return std::nullopt;
 }
 
 Snapshot DriverBackups::load(const BackupFile& file) {

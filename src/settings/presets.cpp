@@ -140,7 +140,7 @@ void applyPreset(Preset preset, const std::string& platformLabel, RegistryPage& 
   const Variant variant = preset == Preset::Game || preset == Preset::Benchmark
                               ? variantFor(platformLabel)
                               : V::General;
-  page.backups.save();
+  page.backups.save(BackupAction::Preset);
   services.dialogs.messageBox(text::tr(text::Id::TitleInformation), presetMessage(preset, variant),
                               platform::MessageIcon::Information, platform::MessageButtons::Ok);
   {

@@ -98,6 +98,12 @@ void RegistryPage::LoadOptions(stored::DriverSettings& driver) {
   for (auto value : kLoadOrderAfterAgp) boxFor(value).setChecked(driver.isOn(value));
 }
 
+void RegistryPage::showNotRead() {
+  for (auto& box : boxes_) box->setEnabled(false);
+  AGPSpeed.setEnabled(false);
+  tasktrey.setEnabled(false);
+}
+
 void RegistryPage::ShowStoredState() {
   {
     stored::DriverSettings driver(services_.registry, Access::ExistingReadOnly);

@@ -24,6 +24,9 @@ class RegistryPage {
   void LoadOptions(stored::DriverSettings& driver);
   // Sets every box, the AGP choice and the QuickDesk box from the registry. Writes nothing.
   void ShowStoredState();
+  // Start-up stopped before the settings were read: every box and the AGP choice is greyed, as
+  // neither on nor off is known (an unticked box would claim "off").
+  void showNotRead();
 
   // What every driver option box does when the user changes it.
   void SetDriverOption(stored::DriverValue value, bool on);

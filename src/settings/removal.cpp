@@ -42,7 +42,7 @@ void removeDriverSettings(RegistryPage& page, platform::Services& services) {
                                   platform::MessageIcon::None,
                                   platform::MessageButtons::OkCancel) != platform::MessageResult::Ok)
     return;
-  page.backups.save();
+  page.backups.save(BackupAction::Removal);
   services.dialogs.messageBox(text::tr(text::Id::TitleInformation), text::tr(text::Id::RemovalDone),
                               platform::MessageIcon::Information, platform::MessageButtons::Ok);
   {

@@ -13,9 +13,8 @@ std::string lowered(std::string word) {
   return word;
 }
 
-}  // namespace
-
-Language chooseLanguage(unsigned ansiCodePage, const std::string& commandLine) {
+// The language the command line asks for, or the system's when it names none.
+Language askedFor(unsigned ansiCodePage, const std::string& commandLine) {
   Language chosen = ansiCodePage == kJapaneseCodePage ? Language::Japanese : Language::English;
   std::size_t at = 0;
   while (at < commandLine.size()) {
@@ -33,6 +32,18 @@ Language chooseLanguage(unsigned ansiCodePage, const std::string& commandLine) {
     at = end;
   }
   return chosen;
+}
+
+}  // namespace
+
+Language chooseLanguage(unsigned ansiCodePage, const std::string& commandLine) {
+  if (ansiCodePage != kJapaneseCodePage) return Language::English;
+  return askedFor(ansiCodePage, commandLine);
+}
+
+bool japaneseRefused(unsigned ansiCodePage, const std::string& commandLine) {
+  return ansiCodePage != kJapaneseCodePage &&
+         askedFor(ansiCodePage, commandLine) == Language::Japanese;
 }
 
 }  // namespace text

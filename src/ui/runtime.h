@@ -34,8 +34,10 @@ class Runtime {
   virtual void formShown(Form& form) = 0;
   // Blocks until `form` is hidden again; other windows take no input meanwhile.
   virtual void runModal(Form& form) = 0;
-  // Ends the program once the message loop runs (or at once, when it already runs).
-  virtual void terminate() = 0;
+  // Ends the program once the message loop runs (or at once, when it already runs), with this
+  // exit code (1: the program refused to work, as on a system it is not made for; the highest
+  // code asked for wins).
+  virtual void terminate(int exitCode = 0) = 0;
   // Work that need not delay the main window: it runs once, through dispatch, after the window
   // is up and the program has first waited for input.
   virtual void whenIdle(Handler work) = 0;

@@ -159,7 +159,10 @@ class TestRuntime : public ui::Runtime {
   explicit TestRuntime(platform::Dialogs& dialogs) : ui::Runtime(dialogs) {}
   void formShown(ui::Form& form) override { shown.push_back(form.name()); }
   void runModal(ui::Form& form) override;
-  void terminate() override { terminated = true; }
+  void terminate(int code = 0) override {
+    terminated = true;
+    if (code > exitCode) exitCode = code;  // as the Win32 runtime: a refusal stays one
+  }
   // No message loop here: the work runs at once, where the program asked for it, unless a test
   // holds it back to run it later (runIdleWork).
   void whenIdle(ui::Handler work) override;
@@ -171,6 +174,7 @@ class TestRuntime : public ui::Runtime {
   std::vector<std::string> shown;
   std::vector<std::string> modalRuns;
   bool terminated = false;
+  int exitCode = 0;
   bool modalLeftOpen = false;  // a script returned with its form still open
 };
 

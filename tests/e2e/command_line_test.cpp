@@ -192,23 +192,33 @@ TEST_F(CommandLine, AClockAboveTheConfirmedOneIsRefusedAndNoToolStarts) {
   EXPECT_EQ(integer("OverClock"), 0xFFFFFFFFu);
 }
 
-TEST_F(CommandLine, BadInputIsNamedWithTheUsageAndChangesNoClock) {
+TEST_F(CommandLine, BadInputIsNamedWithItsFixTheUsageOnlyForUnknownSwitchesAndChangesNoClock) {
   confirmed(150);
   ProgramFolder folder;
   Game game(folder);
   const struct {
     std::string arguments;
     std::string problem;
+    bool usage = false;  // the switches themselves were not understood
   } cases[] = {
-      {"/bogus", "/bogus というスイッチはありません。"},
-      {"/clock 120 game.exe", "game.exe というスイッチはありません。"},
+      {"/bogus", "/bogus というスイッチはありません。", true},
+      {"/clock 120 game.exe", "game.exe というスイッチはありません。", true},
+      // A game dropped on corvane.exe: which clock?
+      {quoted(game.path()),
+       game.path() + " を起動するクロックが指定されていません。corvane.exe /clock N /run " +
+           quoted(game.path()) + " のように、クロックNをMHzで指定してください。",
+       true},
       {"/clock", "/clock の後にクロックをMHzで指定してください。"},
       {"/clock /run " + quoted(game.path()), "/clock の後にクロックをMHzで指定してください。"},
-      {"/clock 12O", "12O はクロックの数値ではありません。"},
+      {"/clock 12O", "12O はクロックの数値ではありません。/clock 120 のようにMHzの整数で指定してください。"},
+      {"/clock 120MHz", "クロックにはMHzを付けず、/clock 120 のように数値だけを書いてください。"},
       {"/clock 300", "300MHzには変更できません。クロックは66MHzから230MHzの範囲で指定してください"},
       {"/clock 120 /run", "/run の後に起動するプログラムを指定してください。"},
       {"/clock 120 /run \"C:\\no such folder\\game.exe\"",
-       "プログラム C:\\no such folder\\game.exe が見つかりません。"},
+       "プログラム C:\\no such folder\\game.exe が見つかりません。/run の後のパスを確かめてください。"},
+      // A path with blanks, unquoted: the message shows it in quotes.
+      {"/clock 120 /run " + game.path(),
+       "パスに空白があるときは、/run " + quoted(game.path()) + " のように \"\" で囲んでください。"},
       {"/run " + quoted(game.path()), "/run を使うときは /clock でクロックを指定してください。"},
       {"/default /clock 120", "/default は /clock や /run と一緒には使えません。"},
   };
@@ -216,7 +226,8 @@ TEST_F(CommandLine, BadInputIsNamedWithTheUsageAndChangesNoClock) {
     Corvane corvane(folder, c.arguments);
     const std::string message = answerMessage(kMessageTitle);
     EXPECT_EQ(message.find(c.problem), 0u) << c.arguments << "\n" << message;
-    EXPECT_NE(message.find("使い方："), std::string::npos) << c.arguments;
+    EXPECT_EQ(message.find("使い方：") != std::string::npos, c.usage) << c.arguments << "\n" << message;
+    EXPECT_EQ(message.find("\n") == std::string::npos, !c.usage) << "one message: " << message;
     EXPECT_EQ(runToEnd(corvane), 1u) << c.arguments;
   }
   EXPECT_FALSE(folder.exists("clocktool.log")) << folder.read("clocktool.log");

@@ -136,14 +136,44 @@ TEST_F(EndToEnd, StartUpEntryIsWrittenAndRemoved) {
   }));
 }
 
-TEST_F(EndToEnd, WithoutTheIniTheFileErrorComesFirstAndNothingIsLoaded) {
+TEST_F(EndToEnd, WithoutTheIniOfMystclkTheMessageSaysWhatToDoAndNothingPassesForDetected) {
   ProgramFolder folder;
   folder.remove("Mystclk.ini");
+  writeString(HKEY_LOCAL_MACHINE, kDriverKey, "Mystclk", folder.file("Mystclk.com"));
+  writeString(HKEY_LOCAL_MACHINE, kDriverKey, "Flip On Vblank", "1");
   Corvane corvane(folder);
-  EXPECT_EQ(answerMessage("Matrox Corvane"),
-            "ファイル " + folder.path() + "\\Mystclk.ini は開けません.");
+  const std::string message = answerMessage("Matrox Corvane");
+  EXPECT_EQ(message.rfind("ファイル " + folder.path() + "\\Mystclk.ini は開けません。\nMystclk.ini は", 0), 0u)
+      << message;
+  EXPECT_NE(message.find("corvane.exe と同じフォルダに置いてから"), std::string::npos) << message;
   ASSERT_TRUE(corvane.waitForMainWindow());
-  EXPECT_FALSE(checked(child(corvane.main(), "垂直回期中にページフリップする")));
+  HWND main = corvane.main();
+  // The layout's sample values never pass for this machine's.
+  for (const char* sample : {"Matrox Millennium G200 SE AGP", "Powerdesk Ver4.50",
+                             "Plug and Play モニタ", "32Bit", "1024x768"})
+    EXPECT_EQ(child(main, sample), nullptr) << sample;
+  int unknown = 0;
+  for (HWND label : children(main, "Static")) unknown += textOf(label) == "不明";
+  EXPECT_GE(unknown, 5);
+  HWND flip = child(main, "垂直回期中にページフリップする");
+  ASSERT_NE(flip, nullptr);
+  EXPECT_FALSE(checked(flip));
+  EXPECT_FALSE(IsWindowEnabled(flip)) << "an unticked box would claim off";
+  // The show step enables this one for the processor (this machine's has write combining).
+  EXPECT_FALSE(IsWindowEnabled(child(main, "結合書き込みを使用")));
+}
+
+TEST_F(EndToEnd, G200clkNeedsNoIniAndStartsAsEverWithoutOne) {
+  ProgramFolder folder;
+  folder.remove("Mystclk.ini");
+  writeString(HKEY_LOCAL_MACHINE, kDriverKey, "Flip On Vblank", "1");
+  Corvane corvane(folder);
+  ASSERT_TRUE(corvane.waitForMainWindow());
+  HWND flip = child(corvane.main(), "垂直回期中にページフリップする");
+  ASSERT_NE(flip, nullptr);
+  EXPECT_TRUE(waitUntil([&] { return checked(flip); }));
+  EXPECT_TRUE(IsWindowEnabled(flip));
+  EXPECT_EQ(waitForWindow("Matrox Corvane", 0, "#32770"), nullptr) << "a message about the ini";
 }
 
 TEST_F(EndToEnd, OnAnNtSystemTheProgramRefusesAndEndsByItselfChangingNothing) {
@@ -152,8 +182,16 @@ TEST_F(EndToEnd, OnAnNtSystemTheProgramRefusesAndEndsByItselfChangingNothing) {
   writeString(HKEY_LOCAL_MACHINE, kDriverKey, "Win98Virtual", "1");
   ProgramFolder folder("corvane-nt.exe");
   Corvane corvane(folder);
-  EXPECT_EQ(answerMessage("エラー"), "Windows95/98専用のプログラムです。");
+  // The program's own title and the error icon, as every error of the program.
+  const HWND box = waitForWindow("Matrox Corvane", 10000, "#32770");
+  ASSERT_NE(box, nullptr);
+  bool icon = false;
+  for (HWND s : children(box, "Static"))
+    if ((GetWindowLongA(s, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) icon = true;
+  EXPECT_TRUE(icon) << "no icon in the refusal";
+  EXPECT_EQ(answerMessage("Matrox Corvane"), "Windows95/98専用のプログラムです。");
   EXPECT_TRUE(corvane.waitForExit(15000)) << "the program did not end by itself";
+  EXPECT_EQ(corvane.exitCode(), 1u) << "a batch file learns of the refusal";
   bool kept = false;
   readString(HKEY_LOCAL_MACHINE, kDriverKey, "Win98Virtual", &kept);
   EXPECT_TRUE(kept);

@@ -283,3 +283,17 @@ TEST_F(Languages, TheOtherLanguageBySwitchWritesTheSameToo) {
   const std::string written = mainFlows(Texts{text::Language::English}, "/en");
   EXPECT_EQ(written, readFile(golden()));
 }
+
+TEST_F(Languages, JapaneseAskedForWhereItCannotBeShownIsRefusedInEnglish) {
+  // A Japanese Windows shows Japanese; every other one would show "?" for every character.
+  if (GetACP() == 932) GTEST_SKIP() << "a Japanese Windows shows Japanese";
+  const Texts english{text::Language::English};
+  ProgramFolder folder;
+  Corvane corvane(folder, "/ja");
+  EXPECT_EQ(answerMessage("Matrox Corvane"), english(Id::LanguageJapaneseNotShown));
+  ASSERT_TRUE(corvane.waitForMainWindow());
+  EXPECT_NE(child(corvane.main(), english(Id::ExitButton)), nullptr) << "not in English";
+  expectNothingLost(corvane.main(), "/ja on code page " + std::to_string(GetACP()));
+  click(child(corvane.main(), english(Id::ExitButton)));
+  EXPECT_TRUE(corvane.waitForExit(10000));
+}

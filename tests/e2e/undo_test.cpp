@@ -115,6 +115,45 @@ TEST_F(Undo, AfterARestartTheButtonPutsEveryValueBackAsItWasBeforeThePreset) {
   EXPECT_EQ(backups(folder).size(), 2u) << "the restore saved a backup of its own";
 }
 
+TEST_F(Undo, PressedTwiceItStepsFurtherBackNamingTheChangeEachTime) {
+  ProgramFolder folder;
+  applyGamePreset(folder);
+  const auto afterPreset = state();
+
+  Corvane corvane(folder);
+  ASSERT_TRUE(corvane.waitForMainWindow());
+  HWND main = corvane.main();
+  click(child(main, "アンインストールする"));
+  EXPECT_EQ(answerMessage("どうする？"), "レジストリの設定をアンインストールしますか？");
+  EXPECT_EQ(answerMessage("情報"), "レジストリの設定をアンインストールしました。");
+  ASSERT_TRUE(waitUntil([&] { return state() != afterPreset; }));
+
+  click(child(main, "元に戻す(&U)"));
+  EXPECT_NE(answerMessage("どうする？").find("に「アンインストールする」で削除する前の状態に戻しますか？"),
+            std::string::npos);
+  answerMessage("情報");
+  EXPECT_TRUE(waitUntil([&] { return state() == afterPreset; }));
+  // Again: past the preset, not back to the removal the first Undo undid.
+  click(child(main, "元に戻す(&U)"));
+  EXPECT_NE(answerMessage("どうする？").find("にプリセットのボタンを押す前の状態に戻しますか？"),
+            std::string::npos);
+  answerMessage("情報");
+  EXPECT_TRUE(waitUntil([&] { return state() == before; }));
+  EXPECT_EQ(state(), before);
+  EXPECT_FALSE(checked(child(main, "円の描画")));
+
+  // Each backup says what it was saved before.
+  int presets = 0, removals = 0, undos = 0;
+  for (const std::string& name : backups(folder)) {
+    presets += name.find("-preset.reg") != std::string::npos;
+    removals += name.find("-removal.reg") != std::string::npos;
+    undos += name.find("-undo.reg") != std::string::npos;
+  }
+  EXPECT_EQ(presets, 1);
+  EXPECT_EQ(removals, 1);
+  EXPECT_EQ(undos, 2);
+}
+
 TEST_F(Undo, TheBackupFileImportsWithRegeditToTheStateBeforeThePreset) {
   ProgramFolder folder;
   applyGamePreset(folder);

@@ -24,10 +24,10 @@ struct Windows98 : ::testing::Test {
   void TearDown() override { SetEnvironmentVariableA("CORVANE_COMDLG_FAIL", nullptr); }
 };
 
-// The "..." button beside the clock tool's box, on the overclock tab.
+// The browse button beside the clock tool's box, on the overclock tab.
 HWND browseButton(HWND main) {
   EXPECT_TRUE(clickTab(main, 2));
-  return child(main, "...");
+  return child(main, "参照(&B)...");
 }
 
 BOOL CALLBACK noteTooltip(HWND window, LPARAM found) {

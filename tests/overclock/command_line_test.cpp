@@ -24,6 +24,7 @@ struct Case {
   std::string program = "";
   std::string arguments = "";
   std::string problem = "";  // the refusal begins with this
+  bool usage = false;         // and the usage follows it
 };
 
 const Case kCases[] = {
@@ -59,11 +60,11 @@ const Case kCases[] = {
      "C:\\Program Files\\g.exe", "/?"},
     {"/clock 120 /run game", A::RunGame, 120, "game"},
     // Bad input: what was wrong, named.
-    {"/bogus", A::Refused, 0, "", "", "/bogus というスイッチはありません。"},
-    {"/clock 120 /ja /x", A::Refused, 0, "", "", "/x というスイッチはありません。"},
-    {"clock 120", A::Refused, 0, "", "", "clock というスイッチはありません。"},
-    {"/clock 120 extra", A::Refused, 0, "", "", "extra というスイッチはありません。"},
-    {"/", A::Refused, 0, "", "", "/ というスイッチはありません。"},
+    {"/bogus", A::Refused, 0, "", "", "/bogus というスイッチはありません。", true},
+    {"/clock 120 /ja /x", A::Refused, 0, "", "", "/x というスイッチはありません。", true},
+    {"clock 120", A::Refused, 0, "", "", "clock というスイッチはありません。", true},
+    {"/clock 120 extra", A::Refused, 0, "", "", "extra というスイッチはありません。", true},
+    {"/", A::Refused, 0, "", "", "/ というスイッチはありません。", true},
     {"/clock", A::Refused, 0, "", "", "/clock の後にクロックをMHzで指定してください。"},
     {"/clock /default", A::Refused, 0, "", "", "/clock の後にクロックをMHzで指定してください。"},
     {"/clock -5", A::Refused, 0, "", "", "/clock の後にクロックをMHzで指定してください。"},
@@ -80,6 +81,21 @@ const Case kCases[] = {
     {"/run game.exe", A::Refused, 0, "", "", "/run を使うときは /clock でクロックを指定してください。"},
     {"/default /clock 120", A::Refused, 0, "", "", "/default は /clock や /run と一緒には使えません。"},
     {"/default /run game.exe", A::Refused, 0, "", "", "/default は /clock や /run と一緒には使えません。"},
+    // A clock with its unit: the number is right.
+    {"/clock 120MHz", A::Refused, 0, "", "", "クロックにはMHzを付けず、/clock 120 のように数値だけを書いてください。"},
+    {"/clock 95mhz /run game.exe", A::Refused, 0, "", "", "クロックにはMHzを付けず、/clock 95 のように"},
+    {"/clock MHz", A::Refused, 0, "", "", "MHz はクロックの数値ではありません。/clock 120 のようにMHzの整数で"},
+    // A program alone (a game dropped on corvane.exe): which clock? With the usage.
+    {"\"C:\\Games\\My Game\\game.exe\"", A::Refused, 0, "", "",
+     "C:\\Games\\My Game\\game.exe を起動するクロックが指定されていません。corvane.exe /clock N /run \"C:\\Games\\My Game\\game.exe\" のように", true},
+    {"/ja C:\\GAMES\\UNREAL.EXE", A::Refused, 0, "", "", "C:\\GAMES\\UNREAL.EXE を起動するクロック", true},
+    {"C:\\Games\\readme.txt", A::Refused, 0, "", "", "C:\\Games\\readme.txt というスイッチはありません。", true},
+    {"game.exe other.exe", A::Refused, 0, "", "", "game.exe というスイッチはありません。", true},
+    // A path with blanks without its quotes: put it in quotes, this way.
+    {"/clock 120 /run C:\\Games\\My Game\\game.exe -window", A::Refused, 0, "", "",
+     "パスに空白があるときは、/run \"C:\\Games\\My Game\\game.exe\" のように \"\" で囲んでください。"},
+    {"/clock 120 /run C:\\Program Files\\Big Game\\START.BAT", A::Refused, 0, "", "",
+     "パスに空白があるときは、/run \"C:\\Program Files\\Big Game\\START.BAT\" のように"},
     // The first problem is the one named.
     {"/clock x /bogus", A::Refused, 0, "", "", "x はクロックの数値ではありません。"},
 };
@@ -93,6 +109,11 @@ TEST(CommandLineSwitches, EveryCase) {
     EXPECT_EQ(request.action, c.action);
     if (c.action == A::Refused) {
       EXPECT_EQ(request.problem.rfind(c.problem, 0), 0u) << request.problem;
+      EXPECT_EQ(request.withUsage, c.usage);
+      // One message, ending as a sentence ends.
+      const std::string end = "。";
+      EXPECT_EQ(request.problem.compare(request.problem.size() - end.size(), end.size(), end), 0)
+          << request.problem;
       continue;
     }
     EXPECT_EQ(request.problem, "");

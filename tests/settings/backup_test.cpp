@@ -158,10 +158,11 @@ TEST_F(BackupFixture, APresetFirstSavesTheStateBeforeItAsACrLfFileNamedByDateAnd
   world.calendar.minute = 5;
   world.calendar.second = 3;
   press(settings::Preset::Game);
-  ASSERT_EQ(backupNames(), std::vector<std::string>{"20261207_090503.reg"});
+  ASSERT_EQ(backupNames(), std::vector<std::string>{"20261207_090503-preset.reg"});
   EXPECT_TRUE(newestBackup() == before);
   EXPECT_EQ(page.backups.newest()->when, "2026/12/07 09:05:03");
-  const std::string bytes = folder.read("Backup\\20261207_090503.reg");
+  EXPECT_EQ(page.backups.newest()->action, settings::BackupAction::Preset);
+  const std::string bytes = folder.read("Backup\\20261207_090503-preset.reg");
   EXPECT_EQ(bytes.compare(0, 10, "REGEDIT4\r\n"), 0);
   EXPECT_EQ(bytes.compare(bytes.size() - 4, 4, "\r\n\r\n"), 0);
   EXPECT_EQ(stored("Circles"), "1") << "the preset still wrote its column";
@@ -201,34 +202,35 @@ TEST_F(BackupFixture, OnlyTheRunsFirstSingleBoxWriteIsPrecededByABackup) {
 TEST_F(BackupFixture, TheNewest20AreKeptAndTwoInOneSecondBothSurvive) {
   for (int second = 0; second < 22; ++second) {
     world.calendar.second = second;
-    page.backups.save();
+    page.backups.save(settings::BackupAction::Preset);
   }
   auto names = backupNames();
   ASSERT_EQ(names.size(), 20u);
-  EXPECT_EQ(names.front(), "20261206_143002.reg");
-  EXPECT_EQ(names.back(), "20261206_143021.reg");
-  page.backups.save();  // again at :21
-  page.backups.save();
+  EXPECT_EQ(names.front(), "20261206_143002-preset.reg");
+  EXPECT_EQ(names.back(), "20261206_143021-preset.reg");
+  page.backups.save(settings::BackupAction::Preset);  // again at :21
+  page.backups.save(settings::BackupAction::Preset);
   names = backupNames();
   ASSERT_EQ(names.size(), 20u);
-  EXPECT_EQ(names[names.size() - 3], "20261206_143021.reg");
-  EXPECT_EQ(names[names.size() - 2], "20261206_143021_01.reg");
-  EXPECT_EQ(page.backups.newest()->path, backupFolder() + "\\20261206_143021_02.reg");
+  EXPECT_EQ(names[names.size() - 3], "20261206_143021-preset.reg");
+  EXPECT_EQ(names[names.size() - 2], "20261206_143021_01-preset.reg");
+  EXPECT_EQ(page.backups.newest()->path, backupFolder() + "\\20261206_143021_02-preset.reg");
 }
 
 TEST_F(BackupFixture, FilesNamedOtherwiseAreNeitherBackupsNorEverDeleted) {
   ASSERT_TRUE(world.folders.makeFolder(backupFolder()));
   const char* others[] = {"notes.reg",           "2026120_143002.reg",     "20261206-143002.reg",
                           "20261206_1430021.reg", "20261206_143002_1.reg", "20261206_143002_ab.reg",
-                          "20261206_143002.txt",  "99999999_999999.reg.bak", "x0261206_143002.reg"};
+                          "20261206_143002.txt",  "99999999_999999.reg.bak", "x0261206_143002.reg",
+                          "20261206_143002-later.reg", "20261206_143002preset.reg"};
   for (const char* name : others) world.files.writeLines(backupFolder() + "\\" + name, {"x"});
   EXPECT_FALSE(page.backups.any());
   EXPECT_FALSE(page.backups.newest());
   for (int second = 0; second < 22; ++second) {
     world.calendar.second = second;
-    page.backups.save();
+    page.backups.save(settings::BackupAction::Preset);
   }
-  EXPECT_EQ(page.backups.newest()->path, backupFolder() + "\\20261206_143021.reg");
+  EXPECT_EQ(page.backups.newest()->path, backupFolder() + "\\20261206_143021-preset.reg");
   const auto all = world.folders.fileNames(backupFolder());
   EXPECT_EQ(all.size(), 20u + std::size(others));
   for (const char* name : others)
@@ -251,34 +253,85 @@ TEST_F(BackupFixture, UndoPutsEveryManagedValueBackDeletesTheNewOnesAndShowsTheS
   // The newest backup is the one before the QuickDesk click.
   ASSERT_EQ(world.dialogs.boxes.size(), 2u);
   EXPECT_EQ(world.dialogs.boxes[0].caption, "どうする？");
-  EXPECT_EQ(world.dialogs.boxes[0].text, "レジストリの設定を 2026/12/06 14:30:05 の状態に戻しますか？");
+  EXPECT_EQ(world.dialogs.boxes[0].text,
+            "レジストリの設定を、2026/12/06 14:30:05 に「レジストリ」タブで変更する前の状態に戻しますか？");
   EXPECT_EQ(world.dialogs.boxes[1].caption, "情報");
   EXPECT_TRUE(world.registry.valueExists(kRunKey, "Matrox QuickDesk"));
   EXPECT_TRUE(page.tasktrey.checked());
 
-  // And once more, past the preset: the restore's own backup is newest now, so go to the one
-  // before it by undoing the undo and then both.
-  const auto names = backupNames();
-  ASSERT_EQ(names.size(), 3u) << "preset, first box write, and the restore's own";
-  world.files.remove(backupFolder() + "\\" + names[2]);
-  world.files.remove(backupFolder() + "\\" + names[1]);
+  // And once more: past the preset, named in the question.
+  ASSERT_EQ(backupNames().size(), 3u) << "preset, first box write, and the restore's own";
   world.dialogs.boxes.clear();
   undo();
+  ASSERT_EQ(world.dialogs.boxes.size(), 2u);
+  EXPECT_EQ(world.dialogs.boxes[0].text,
+            "レジストリの設定を、2026/12/06 14:30:05 にプリセットのボタンを押す前の状態に戻しますか？");
   EXPECT_EQ(world.registry.dump(), before);
   EXPECT_FALSE(page.box("Circles").checked());
   EXPECT_EQ(page.AGPSpeed.itemIndex(), 2);
   EXPECT_FALSE(page.box("AnalogJoy").checked());
 }
 
-TEST_F(BackupFixture, AnUndoCanBeUndone) {
+TEST_F(BackupFixture, ASecondUndoStepsFurtherBackAndTheUndosOwnBackupTakesItBack) {
   seedMachine();
+  const std::string beforeAll = world.registry.dump();
   press(settings::Preset::Benchmark);
-  const std::string afterPreset = world.registry.dump();
+  const std::string afterBenchmark = world.registry.dump();
+  world.calendar.second = 10;
+  world.runtime.dispatch([&] { settings::removeDriverSettings(page, services); });
+  const std::string afterRemoval = world.registry.dump();
+  ASSERT_NE(afterRemoval, afterBenchmark);
+
+  world.calendar.second = 20;
+  world.dialogs.boxes.clear();
+  undo();
+  EXPECT_EQ(world.registry.dump(), afterBenchmark);
+  EXPECT_NE(world.dialogs.boxes.at(0).text.find("「アンインストールする」で削除する前"), std::string::npos);
   world.calendar.second = 30;
+  world.dialogs.boxes.clear();
   undo();
-  ASSERT_NE(world.registry.dump(), afterPreset);
+  EXPECT_EQ(world.registry.dump(), beforeAll) << "the second Undo went on, not back";
+  EXPECT_NE(world.dialogs.boxes.at(0).text.find("プリセットのボタンを押す前"), std::string::npos);
+  world.dialogs.boxes.clear();
   undo();
-  EXPECT_EQ(world.registry.dump(), afterPreset);
+  EXPECT_EQ(world.registry.dump(), beforeAll);
+  ASSERT_EQ(world.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(world.dialogs.boxes[0].text, "戻せるバックアップがありません.");
+
+  // Each Undo kept the state it left, named so: the newest is the one before the second Undo.
+  const auto names = backupNames();
+  ASSERT_EQ(names.size(), 4u);
+  EXPECT_EQ(names[2], "20261206_143020-undo.reg");
+  EXPECT_EQ(names[3], "20261206_143030-undo.reg");
+  EXPECT_TRUE(newestBackup() == *settings::parseBackupFile(world.files.readLines(
+                                    backupFolder() + "\\20261206_143030-undo.reg")));
+
+  // A new change starts again from the newest step.
+  world.calendar.second = 40;
+  press(settings::Preset::Game);
+  world.dialogs.boxes.clear();
+  undo();
+  EXPECT_EQ(world.registry.dump(), beforeAll);
+  EXPECT_NE(world.dialogs.boxes.at(0).text.find("14:30:40 にプリセット"), std::string::npos);
+}
+
+TEST_F(BackupFixture, ABackupBeforeNoNamedChangeIsNamedByItsTimeAlone) {
+  page.backups.save(settings::BackupAction::Unknown);
+  EXPECT_EQ(backupNames(), std::vector<std::string>{"20261206_143005.reg"});
+  EXPECT_TRUE(page.backups.any());
+}
+
+TEST_F(BackupFixture, BackupsOfEarlierVersionsNamedByTheTimeAloneAreStillFoundAndAsked) {
+  seedMachine();
+  press(settings::Preset::Game);
+  const std::string name = backupNames().at(0);
+  ASSERT_EQ(name, "20261206_143005-preset.reg");
+  world.files.writeLines(backupFolder() + "\\20261206_143005.reg",
+                         world.files.readLines(backupFolder() + "\\" + name));
+  world.files.remove(backupFolder() + "\\" + name);
+  world.dialogs.boxes.clear();
+  undo();
+  EXPECT_EQ(world.dialogs.boxes.at(0).text, "レジストリの設定を 2026/12/06 14:30:05 の状態に戻しますか？");
 }
 
 TEST_F(BackupFixture, CancellingTheQuestionChangesNothing) {

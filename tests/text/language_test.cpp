@@ -15,8 +15,7 @@ TEST(Language, TheAnsiCodePageDecidesWithoutASwitch) {
 
 TEST(Language, ASwitchOverridesTheCodePageAndTheLastOneWins) {
   EXPECT_EQ(chooseLanguage(932, "/en"), Language::English);
-  EXPECT_EQ(chooseLanguage(1252, "/ja"), Language::Japanese);
-  EXPECT_EQ(chooseLanguage(1252, "  /JA  "), Language::Japanese);
+  EXPECT_EQ(chooseLanguage(932, "  /JA  "), Language::Japanese);
   EXPECT_EQ(chooseLanguage(932, "/ja /En"), Language::English);
   EXPECT_EQ(chooseLanguage(932, "\"C:\\Program Files\\Corvane\\corvane.exe\" /en"),
             Language::English);
@@ -28,4 +27,15 @@ TEST(Language, OnlyAWholeWordIsASwitch) {
   EXPECT_EQ(chooseLanguage(932, "\"C:\\a /en b\\corvane.exe\""), Language::Japanese)
       << "a folder name in quotes is not a switch";
   EXPECT_EQ(chooseLanguage(1252, "/jap"), Language::English);
+}
+
+TEST(Language, JapaneseIsRefusedWhereWindowsCannotShowIt) {
+  // Any other code page turns every kana into "?": the program speaks English and says why.
+  EXPECT_EQ(chooseLanguage(1252, "/ja"), Language::English);
+  EXPECT_EQ(chooseLanguage(936, "/JA"), Language::English);
+  EXPECT_TRUE(text::japaneseRefused(1252, "/ja"));
+  EXPECT_TRUE(text::japaneseRefused(1251, "/en /ja"));
+  EXPECT_FALSE(text::japaneseRefused(1252, "/ja /en")) << "the last switch asked for English";
+  EXPECT_FALSE(text::japaneseRefused(1252, ""));
+  EXPECT_FALSE(text::japaneseRefused(932, "/ja"));
 }

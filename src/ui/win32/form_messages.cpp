@@ -98,6 +98,21 @@ LRESULT Win32Runtime::handleMessage(NativeControl& container, HWND hwnd, UINT ms
     case WM_NCPAINT:
       if (model.kind() != Kind::Form && hasNoFrame(hwnd)) return 0;  // a page or a flat panel
       break;
+    case WM_NEXTDLGCTL: {
+      // A multi-line edit (the help text) takes Tab itself and asks its parent, as it asks a
+      // dialog, for the next control: the page passes the request to its form, so that Tab and
+      // Shift+Tab leave the text as they leave it in a Windows 98 dialog.
+      HWND top = hwnd;
+      while (top && (GetWindowLongA(top, GWL_STYLE) & WS_CHILD)) top = GetParent(top);
+      HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                 : GetNextDlgTabItem(top, GetFocus(), wParam != 0);
+      if (next) {
+        SetFocus(next);
+        if (SendMessageA(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+          SendMessageA(next, EM_SETSEL, 0, -1);
+      }
+      return 0;
+    }
     default: break;
   }
   return DefWindowProcA(hwnd, msg, wParam, lParam);

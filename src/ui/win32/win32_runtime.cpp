@@ -261,8 +261,10 @@ LRESULT Win32Runtime::sessionEnding(UINT msg, WPARAM wParam) {
   return msg == WM_QUERYENDSESSION ? TRUE : 0;
 }
 
-void Win32Runtime::terminate() {
-  if (loopRunning_) PostQuitMessage(0);
+void Win32Runtime::terminate(int exitCode) {
+  // A refusal stays one when the window closing afterwards asks to end as well.
+  if (exitCode > exitCode_) exitCode_ = exitCode;
+  if (loopRunning_) PostQuitMessage(exitCode_);
   else terminateRequested_ = true;
 }
 
@@ -300,7 +302,7 @@ int Win32Runtime::run(Form& mainForm) {
   if (terminateRequested_) {
     // The program was told to end before the loop started: the window appears, then it ends.
     pumpMessages();
-    return 0;
+    return exitCode_;
   }
   loopRunning_ = true;
   settleAfterFirstWait();

@@ -23,7 +23,7 @@ class Win32Runtime : public Runtime {
 
   void formShown(Form& form) override;
   void runModal(Form& form) override;
-  void terminate() override;
+  void terminate(int exitCode = 0) override;
   void whenIdle(Handler work) override;
 
   // Shows the main form and runs the message loop until the program ends. Returns the exit code.
@@ -121,6 +121,7 @@ class Win32Runtime : public Runtime {
   std::map<const Form*, HWND> tooltips_;  // each form's tooltip window
   std::vector<Form*> tooltipsDue_;  // forms opened before the first wait: tooltips come then
   bool terminateRequested_ = false;
+  int exitCode_ = 0;  // what terminate() asked for, when it came before the loop
   bool loopRunning_ = false;
   bool missingWindows_ = false;  // while a form is made: Windows refused one of its windows
   int updating_ = 0;
