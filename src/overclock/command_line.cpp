@@ -113,6 +113,7 @@ std::optional<std::string> pathCutAtABlank(const Word& target, const std::string
 
 // A clock as typed: a whole number of MHz that the tables have a row for, or why not.
 bool readClock(const Word& value, int& mhz, std::string& problem) {
+  mhz = 0;
   if (value.typed.empty() || looksLikeSwitch(value.typed)) {
     problem = text::tr(text::Id::CommandLineClockMissing);
     return false;
@@ -149,6 +150,7 @@ CommandLineRequest parseCommandLine(const std::string& commandLine) {
   int mhz = 0;
   std::string program, programArguments, problem;
   bool withUsage = false;  // the switches themselves were not understood
+  int outsideTables = 0;   // the first problem is this number, which no table has a row for
 
   // The first problem is the one reported; the rest of the line is still read for "/?".
   auto note = [&problem, &withUsage](const std::string& what, bool usage = false) {
@@ -184,6 +186,7 @@ CommandLineRequest parseCommandLine(const std::string& commandLine) {
       std::string why;
       if (readClock(value, mhz, why)) at = value.end;
       else {
+        if (problem.empty()) outsideTables = mhz;
         note(why);
         // A missing value leaves the next switch to be read as one.
         if (!value.typed.empty() && !looksLikeSwitch(value.typed)) at = value.end;
@@ -215,7 +218,11 @@ CommandLineRequest parseCommandLine(const std::string& commandLine) {
     request.action = CommandLineAction::ShowUsage;
     return request;
   }
-  if (!problem.empty()) return refused(problem, withUsage);
+  if (!problem.empty()) {
+    CommandLineRequest request = refused(problem, withUsage);
+    request.clockOutsideTables = outsideTables;
+    return request;
+  }
   if (defaultClock && (clocks > 0 || run))
     return refused(text::tr(text::Id::CommandLineDefaultAlone));
   if (run && clocks == 0) return refused(text::tr(text::Id::CommandLineRunWithoutClock));

@@ -24,6 +24,9 @@ struct CommandLineRequest {
   // Refused: the usage follows the problem, when the switches themselves were not understood (an
   // unknown switch, a program given without any switch). Other refusals say all that is needed.
   bool withUsage = false;
+  // Refused for a number of MHz that no command table has a row for: that number (the run then
+  // names the range the active profile allows, which the parser cannot know).
+  int clockOutsideTables = 0;
 };
 
 // `commandLine` is what the program receives after its own name. /ja and /en are the

@@ -132,6 +132,11 @@ int CommandLineRun::carryOut(const CommandLineRequest& request) {
       tell(commandLineUsage(), platform::MessageIcon::Information);
       return kExitDone;
     case CommandLineAction::Refused:
+      if (request.clockOutsideTables != 0) {
+        clock_.load();
+        if (const auto why = clock_.refusal(request.clockOutsideTables, ClockRoute::CommandLine))
+          return refuse(*why);
+      }
       // The usage only where the switches themselves were not understood.
       return refuse(request.withUsage ? request.problem + "\n\n" + commandLineUsage()
                                       : request.problem);

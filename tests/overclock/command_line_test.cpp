@@ -225,8 +225,14 @@ TEST_F(CommandLineRun, TheActiveProfilesStoredLimitsAndDefaultApply) {
   EXPECT_TRUE(runner.log.empty());
   EXPECT_EQ(run("/clock 151"), 1);
   EXPECT_EQ(run("/clock 69"), 1);
-  ASSERT_EQ(world.dialogs.boxes.size(), 3u);
+  // A number no table has a row for is named with the range that applies here, not the tables'.
+  EXPECT_EQ(run("/clock 1000"), 1);
+  EXPECT_EQ(run("/clock 65 /run g.exe"), 1);
+  ASSERT_EQ(world.dialogs.boxes.size(), 5u);
   EXPECT_EQ(boxes()[1].rfind("151MHzには変更できません。今の表示モードで使えるクロックは70MHzから150MHzまでです", 0), 0u);
+  EXPECT_EQ(boxes()[3].rfind("1000MHzには変更できません。今の表示モードで使えるクロックは70MHzから150MHzまでです", 0), 0u)
+      << boxes()[3];
+  EXPECT_EQ(boxes()[4].rfind("65MHzには変更できません。今の表示モードで使えるクロックは70MHzから150MHzまでです", 0), 0u);
   EXPECT_TRUE(runner.log.empty());
 }
 
