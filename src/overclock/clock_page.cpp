@@ -161,7 +161,8 @@ void ClockPage::ClassifyClockTool() {
   const ToolDescription tool = describeTool(kind);
   Label15.setCaption(tool.version);
   Label14.setCaption(tool.name);
-  if (kind == ClockToolKind::G200clk) {
+  // Only Mystclk.com has a chipset line, and only an ini that was read can be rewritten.
+  if (kind == ClockToolKind::G200clk || !iniRefusal_.empty()) {
     RadioGroup1.setEnabled(false);
     return;
   }

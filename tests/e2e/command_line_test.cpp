@@ -212,7 +212,7 @@ TEST_F(CommandLine, BadInputIsNamedWithItsFixTheUsageOnlyForUnknownSwitchesAndCh
       {"/clock /run " + quoted(game.path()), "/clock の後にクロックをMHzで指定してください。"},
       {"/clock 12O", "12O はクロックの数値ではありません。/clock 120 のようにMHzの整数で指定してください。"},
       {"/clock 120MHz", "クロックにはMHzを付けず、/clock 120 のように数値だけを書いてください。"},
-      {"/clock 300", "300MHzには変更できません。クロックは66MHzから230MHzの範囲で指定してください"},
+      {"/clock 300", "300MHzには変更できません。今の表示モードで使えるクロックは89MHzから135MHzまでです"},
       {"/clock 120 /run", "/run の後に起動するプログラムを指定してください。"},
       {"/clock 120 /run \"C:\\no such folder\\game.exe\"",
        "プログラム C:\\no such folder\\game.exe が見つかりません。/run の後のパスを確かめてください。"},

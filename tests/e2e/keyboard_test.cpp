@@ -251,8 +251,8 @@ TEST_F(Keyboard, TheOverclockTabIsWalkedInReadingOrderAndTheToolIsChosenByAltB) 
   // Down the left column, then the right one, then the tool's row, the help and 終了; the
   // start-up entry's 解除する is off while there is none, the chipset while the tool is G200clk.
   const std::vector<std::string> expected = {"<clock>", "クロック変更", "初期設定", "起動時から有効",
-                                             "オプション(&O)", "<tool>", "参照(&B)...", "<help>",
-                                             "終了(&E)"};
+                                             "オプション(&O)", "ゲームのショートカット(&G)...",
+                                             "<tool>", "参照(&B)...", "<help>", "終了(&E)"};
   EXPECT_EQ(order, expected);
   EXPECT_EQ(focusOf(main), tabs) << "Tab left the help text and came round";
 
