@@ -14,6 +14,7 @@ TEST_F(ClockPageTest, StartsWithTheDefaultToolWhenNothingIsStored) {
   EXPECT_FALSE(page.RadioGroup1.enabled());
   EXPECT_EQ(page.Label14.caption(), "Matrox MGA-G200 Optimizer");
   EXPECT_FALSE(page.Button7.enabled());
+  EXPECT_FALSE(page.Memo3.visible() || page.Label89.visible()) << "kept out of sight";
   EXPECT_EQ(started(), Strings{folder.file("clk.bat")});
   EXPECT_EQ(world.launcher.starts[0].show, platform::ShowMode::Normal);
   // No colour depth known: no profile, the initial limits stay.

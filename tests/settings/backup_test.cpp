@@ -102,6 +102,7 @@ TEST(BackupFile, DamagedOrForeignFilesAreRefusedWhole) {
   EXPECT_FALSE(changed([](auto& l) { l[0] = "Windows Registry Editor Version 5.00"; }));
   EXPECT_FALSE(changed([&](auto& l) { lineOf(l, "\"Use MMX\"") = "\"Use MMX\"=dword:1"; }));
   EXPECT_FALSE(changed([&](auto& l) { lineOf(l, "\"TVOutput\"") = "\"TVOutput\"=hex:2,80"; }));
+  EXPECT_FALSE(changed([&](auto& l) { lineOf(l, "\"TVOutput\"") = "\"TVOutput\"=hex:02,8g"; }));
   EXPECT_FALSE(changed([&](auto& l) { lineOf(l, "\"Circles\"") = "\"Circles\"=\"1\" ; on"; }));
   EXPECT_FALSE(changed([&](auto& l) { lineOf(l, "\"Circles\"") = "\"Circles\"=\"\\n\""; }));
   EXPECT_FALSE(changed([&](auto& l) { lineOf(l, "\"Circles\"") = "\"Circles\"=1"; }));
