@@ -43,7 +43,7 @@ TEST(DisplayText, OutsideTextIsCutAfterSoManyCharactersWithAMark) {
   EXPECT_EQ(platform::clipForDisplay("", 0), "");
 }
 
-TEST(ZeroPadded, WritesWhatPrintfsZeroPaddedFieldWrites) {
+TEST(ZeroPadded, WritesWhatPrintfsZeroPaddedFieldWritesAndWholeNumberReadsItBack) {
   EXPECT_EQ(platform::zeroPadded(7, 4), "0007");
   EXPECT_EQ(platform::zeroPadded(10, 4), "0010");
   EXPECT_EQ(platform::zeroPadded(12345, 4), "12345");  // never cut
@@ -53,4 +53,7 @@ TEST(ZeroPadded, WritesWhatPrintfsZeroPaddedFieldWrites) {
   EXPECT_EQ(platform::zeroPadded(5, 0), "5");
   EXPECT_EQ(platform::zeroPadded(INT_MIN, 2), "-2147483648");
   EXPECT_EQ(platform::zeroPadded(INT_MAX, 12), "002147483647");
+  EXPECT_EQ(platform::wholeNumber("002147483647"), INT_MAX);
+  EXPECT_EQ(platform::wholeNumber("-2147483648"), INT_MIN);
+  EXPECT_EQ(platform::wholeNumber("2147483648"), std::nullopt);
 }

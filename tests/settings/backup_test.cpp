@@ -81,6 +81,10 @@ TEST(BackupFile, AValueNoRegeditLineCanCarryStopsTheBackup) {
   settings::Snapshot snapshot = everyValueAbsent();
   entry(snapshot, "Circles").value = stringValue("two\r\nlines");
   EXPECT_THROW(settings::backupFileLines(snapshot), platform::UserError);
+  // An expandable string beyond plain ASCII would read back otherwise in another code page.
+  snapshot = everyValueAbsent();
+  entry(snapshot, "Table Fog").value = RegistryValue{ValueType::ExpandString, {'%', 0x80, '%'}};
+  EXPECT_THROW(settings::backupFileLines(snapshot), platform::UserError);
 }
 
 TEST(BackupFile, DamagedOrForeignFilesAreRefusedWhole) {
