@@ -194,6 +194,7 @@ TEST_F(MainFormFixture, EveryExitButtonEndsTheProgram) {
       if (c->kind() == ui::Kind::Button && c->visible())
         EXPECT_TRUE(!c->hint().empty() && hints.insert(c->hint()).second) << c->name();
   EXPECT_GE(hints.size(), 8u);
+  EXPECT_EQ(form.hintBar(), &form.registry.StatusBar1) << "where the hints show";
 }
 
 TEST_F(MainFormFixture, TheUndoButtonIsUsableExactlyWhenABackupIsThere) {

@@ -40,7 +40,7 @@ settings::Snapshot mixedSnapshot() {
   entry(snapshot, "Force DDC").value = stringValue("a \"quoted\" C:\\path and 日本語");
   entry(snapshot, "AGPFlags").value = stringValue("-1");
   entry(snapshot, "Use MMX").value = RegistryValue{ValueType::Dword, {0x78, 0x56, 0x34, 0x12}};
-  entry(snapshot, "TVOutput").value = RegistryValue{ValueType::Binary, {0x02, 0x80}};
+  entry(snapshot, "TVOutput").value = RegistryValue{ValueType::Binary, {0x02, 0x80, 0xaf}};
   entry(snapshot, "Table Fog").value = RegistryValue{ValueType::ExpandString, {'%', 'X', '%'}};
   entry(snapshot, "Matrox QuickDesk").value =
       stringValue("\"C:\\Program Files\\QDesk\\mgaqdesk.exe\"");
@@ -62,7 +62,7 @@ TEST(BackupFile, IsARegeditFileThatReadsBackToTheSameValues) {
   EXPECT_TRUE(has("\"Circles\"=\"1\""));
   EXPECT_TRUE(has("\"Force DDC\"=\"a \\\"quoted\\\" C:\\\\path and 日本語\""));
   EXPECT_TRUE(has("\"Use MMX\"=dword:12345678"));
-  EXPECT_TRUE(has("\"TVOutput\"=hex:02,80"));
+  EXPECT_TRUE(has("\"TVOutput\"=hex:02,80,af"));
   EXPECT_TRUE(has("\"Table Fog\"=hex(2):25,58,25,00"));
   EXPECT_TRUE(has("[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run]"));
   EXPECT_TRUE(has("\"Analog Joystick\"=-"));
