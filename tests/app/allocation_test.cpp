@@ -59,7 +59,6 @@ TEST(Allocation, StringMembersBuiltHereCompareFindAndCutAsTheLibrarySays) {
   using S = std::string;
   int (S::*compare)(const char*) const = &S::compare;
   S::size_type (S::*find)(char, S::size_type) const = &S::find;
-  S::size_type (S::*findLastOf)(const char*, S::size_type) const = &S::find_last_of;
   S (S::*substr)(S::size_type, S::size_type) const = &S::substr;
   const S name = "Flip On Vblank";
   EXPECT_EQ((name.*compare)("Flip On Vblank"), 0);
@@ -69,7 +68,7 @@ TEST(Allocation, StringMembersBuiltHereCompareFindAndCutAsTheLibrarySays) {
   EXPECT_EQ((name.*find)('x', 0), S::npos);
   EXPECT_EQ((name.*substr)(5, 2), "On");
   EXPECT_EQ((name.*substr)(8, S::npos), "Vblank");
-  EXPECT_EQ((S("C:\\Program Files\\Corvane\\corvane.exe").*findLastOf)("\\/", S::npos), 24u);
+  EXPECT_EQ(S("C:\\Program Files\\Corvane\\corvane.exe").find_last_of("\\/"), 24u);
 }
 
 }  // namespace

@@ -227,8 +227,7 @@ bool checked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHEC
 
 void settle(HWND window) {
   DWORD_PTR answer = 0;
-  // A program that does not answer within the time is hung (or gone): what a test checks after
-  // this would hold of a program that does nothing at all.
+  // A hung (or gone) program would pass every check that something did not happen.
   if (!SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer))
     ADD_FAILURE() << "the program did not answer WM_NULL in 10 s (error " << GetLastError() << ")";
 }

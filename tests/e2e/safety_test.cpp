@@ -153,8 +153,7 @@ TEST_F(Safety, WindowsEndingTheSessionDuringTheCountdownRestoresOnce) {
   ASSERT_TRUE(corvane.waitForMainWindow());
   HWND confirm = changeClock(corvane.main(), "120");
   ASSERT_NE(confirm, nullptr);
-  // Windows sends it and waits for the answer, here from a thread of its own, while the test
-  // answers the restore's message.
+  // Windows sends it and waits (here on a thread) while the test answers the restore's message.
   LRESULT sent = 0;
   DWORD_PTR mayEnd = FALSE;
   std::thread windows([&] {

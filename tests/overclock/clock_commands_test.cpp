@@ -1,5 +1,4 @@
-// The command tables, row by row: each Mystclk row against what the synthesizer makes of it,
-// each G200clk row against its rule.
+// The command tables, row by row: Mystclk against what the synthesizer makes, G200clk its rule.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -25,8 +24,7 @@ double synthesizedMhz(const std::string& argument) {
 }  // namespace
 
 TEST(ClockTables, EveryMystclkRowMakesItsTargetWithin1Point2MHzAndG200clkNamesIt) {
-  for (int target = overclock::kLowestTableClock; target <= overclock::kHighestTableClock;
-       ++target) {
+  for (int target = 66; target <= 230; ++target) {
     SCOPED_TRACE(target);
     const auto argument = overclock::clockArgument(ClockToolKind::Mystclk, target);
     ASSERT_TRUE(argument);
@@ -34,8 +32,6 @@ TEST(ClockTables, EveryMystclkRowMakesItsTargetWithin1Point2MHzAndG200clkNamesIt
     EXPECT_EQ(overclock::clockArgument(ClockToolKind::G200clk, target),
               " /1 " + std::to_string(target + 100));
   }
-  EXPECT_EQ(overclock::kLowestTableClock, 66);
-  EXPECT_EQ(overclock::kHighestTableClock, 230);
 }
 
 TEST(ClockTables, TargetsWithoutARowGiveNothing) {

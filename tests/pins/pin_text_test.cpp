@@ -27,12 +27,8 @@ TEST(PinText, SaleFormCountryAndProductMakeThirtySixPatterns) {
     EXPECT_EQ(pins::entry6Bits(c), "0001 0010 0110 0000") << c.country;
   // Just past the end of a list counts as its first row, as any index outside does.
   using C = pins::PinChoices;
-  const std::pair<int C::*, std::size_t> lists[] = {{&C::product, pins::products().size()},
-                                                    {&C::saleForm, pins::saleForms().size()},
-                                                    {&C::country, pins::countries().size()}};
-  for (const auto& [index, size] : lists) {
-    c = {};
-    c.*index = int(size);
-    EXPECT_EQ(pins::entry6Bits(c), pins::entry6Bits({})) << size;
-  }
+  for (auto [index, size] : {std::pair{&C::product, pins::products().size()},
+                             {&C::saleForm, pins::saleForms().size()},
+                             {&C::country, pins::countries().size()}})
+    EXPECT_EQ(pins::entry6Bits((c = {}, c.*index = int(size), c)), pins::entry6Bits({})) << size;
 }

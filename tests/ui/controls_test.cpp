@@ -66,9 +66,8 @@ struct ControlModel : ::testing::Test {
 }  // namespace
 
 TEST_F(ControlModel, ProgramChangesRunNoHandlerAndTellTheWindow) {
-  SeenAspects view;
-  const auto tells = [&](ui::Control& control, unsigned aspects, const auto& change) {
-    view.seen = 0;
+  const auto tells = [](ui::Control& control, unsigned aspects, const auto& change) {
+    SeenAspects view;
     control.attachView(&view);
     change();
     control.attachView(nullptr);

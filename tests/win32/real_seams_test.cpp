@@ -104,10 +104,8 @@ TEST(Win32Launcher, ShellCommandsRunInTheirFolderWithRedirection) {
   ASSERT_TRUE(launcher.runThroughShell("echo hello> out.txt", folder.path(),
                                        platform::ShowMode::Hidden));
   // The shell may still be writing when the file appears: wait for the whole line.
-  const auto written = [&] {
-    return folder.exists("out.txt") && folder.read("out.txt").find('\n') != std::string::npos;
-  };
-  for (int i = 0; i < 200 && !written(); ++i) Sleep(50);
+  const auto line = [&] { return folder.exists("out.txt") ? folder.read("out.txt") : ""; };
+  for (int i = 0; i < 200 && line().find('\n') == std::string::npos; ++i) Sleep(50);
   EXPECT_EQ(folder.read("out.txt").substr(0, 5), "hello");
 }
 
