@@ -14,7 +14,7 @@ TEST(ErrorText, FullStopFollowsMessagesWhoseLastCharacterSortsAfterIt) {
 }
 
 TEST(Utf8, RoundTripsThroughUtf16IncludingAstralAndBrokenBytes) {
-  const std::string text = "Ｍ II ｢ゲーム｣ \xF0\x9F\x98\x80 \xF0\x90\x80\x80";  // U+10000 too
+  const std::string text = "Ｍ II ｢ゲーム｣ \xC2\xA9 \xF0\x9F\x98\x80 \xF0\x90\x80\x80";  // U+10000 too
   EXPECT_EQ(platform::utf16ToUtf8(platform::utf8ToUtf16(text)), text);
   EXPECT_EQ(platform::utf8ToCodePoints("a\xFF" "b"), (std::u32string{U'a', 0xFFFD, U'b'}));
   EXPECT_EQ(platform::utf8ToCodePoints("\xE3\x81"), (std::u32string{0xFFFD, 0xFFFD}));
