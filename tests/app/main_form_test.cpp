@@ -2,6 +2,8 @@
 // systems, and the show step's order.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "app/main_form.h"
 #include "fakes.h"
 
@@ -235,6 +237,14 @@ TEST_F(MainFormFixture, EveryExitButtonEndsTheProgram) {
     EXPECT_EQ(exit->hint(), "Corvaneを終了します。");
   }
   EXPECT_FALSE(form.system.PinCButton.visible());
+  // Every button the general page shows says what it does, each in words of its own.
+  std::set<std::string> hints;
+  for (ui::Control* group : form.TabSheet1.children())
+    for (ui::Control* c : group->children().empty() ? std::vector{group} : group->children())
+      if (c->kind() == ui::Kind::Button && c->visible())
+        EXPECT_TRUE(!c->hint().empty() && hints.insert(c->hint()).second) << c->name();
+  EXPECT_GE(hints.size(), 8u);
+  EXPECT_EQ(form.hintBar(), &form.registry.StatusBar1) << "where the hints show";
 }
 
 TEST_F(MainFormFixture, TheUndoButtonIsUsableExactlyWhenABackupIsThere) {

@@ -27,6 +27,7 @@ TEST_F(WindowsFixture, EveryWindowHasItsCaptionAndOnlyTheMainOneEndsTheProgram) 
   EXPECT_EQ(windows.PINForm.caption(), "PINファイル");
   EXPECT_EQ(windows.WizForm.caption(), "PINファイルらくらくウィザード");
   EXPECT_EQ(windows.Form2.caption(), "オーバークロックのオプション");
+  EXPECT_EQ(windows.PINForm.position(), ui::FormPosition::Default) << "beside the wizard";
   windows.GameForm.show();
   windows.GameForm.close();
   EXPECT_FALSE(world.runtime.terminated);

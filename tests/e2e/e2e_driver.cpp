@@ -227,7 +227,9 @@ bool checked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHEC
 
 void settle(HWND window) {
   DWORD_PTR answer = 0;
-  SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer);
+  // A hung (or gone) program would pass every check that something did not happen.
+  if (!SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer))
+    ADD_FAILURE() << "the program did not answer WM_NULL in 10 s (error " << GetLastError() << ")";
 }
 
 std::string answerMessage(const std::string& caption, int milliseconds) {

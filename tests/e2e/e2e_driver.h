@@ -73,7 +73,7 @@ HWND clockBox(HWND main);
 bool clickTab(HWND main, int index, int milliseconds = 10000);
 // Returns once the program that owns `window` has finished what it was doing and waits for
 // input again, in its main loop or in a box it has opened meanwhile: Windows hands a sent
-// message over only then.
+// message over only then. A program that does not answer in 10 s fails the test.
 void settle(HWND window);
 // Waits until `condition` holds or the time is up.
 template <typename F>

@@ -5,6 +5,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <thread>
+
 using namespace e2e;
 
 namespace {
@@ -151,9 +153,18 @@ TEST_F(Safety, WindowsEndingTheSessionDuringTheCountdownRestoresOnce) {
   ASSERT_TRUE(corvane.waitForMainWindow());
   HWND confirm = changeClock(corvane.main(), "120");
   ASSERT_NE(confirm, nullptr);
-  PostMessageA(corvane.main(), WM_QUERYENDSESSION, 0, 0);
+  // Windows sends it and waits (here on a thread) while the test answers the restore's message.
+  LRESULT sent = 0;
+  DWORD_PTR mayEnd = FALSE;
+  std::thread windows([&] {
+    sent = SendMessageTimeoutA(corvane.main(), WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 30000,
+                               &mayEnd);
+  });
   bool ranOut = true;
   EXPECT_EQ(answerRestore(confirm, &ranOut), "G200のクロックを 89MHz に戻しました。");
+  windows.join();
+  EXPECT_NE(sent, 0) << "no answer to WM_QUERYENDSESSION";
+  EXPECT_EQ(mayEnd, DWORD_PTR(TRUE)) << "the program held the session up";
   EXPECT_FALSE(ranOut) << "the countdown restored, not the session's end";
   EXPECT_TRUE(waitUntil([&] { return integer("OverClock") == 89; }));
   // Windows sends this one: it returns once the program has done with it, and a second restore

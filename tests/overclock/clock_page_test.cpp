@@ -1,5 +1,6 @@
 // The clock page: start-up, the tool and its ini file, the chip's clock, the start-up entry.
 #include "page_fixture.h"
+#include "text/catalogue.h"
 
 using overclock::ClockToolKind;
 using Strings = std::vector<std::string>;
@@ -13,6 +14,7 @@ TEST_F(ClockPageTest, StartsWithTheDefaultToolWhenNothingIsStored) {
   EXPECT_FALSE(page.RadioGroup1.enabled());
   EXPECT_EQ(page.Label14.caption(), "Matrox MGA-G200 Optimizer");
   EXPECT_FALSE(page.Button7.enabled());
+  EXPECT_FALSE(page.Memo3.visible() || page.Label89.visible()) << "kept out of sight";
   EXPECT_EQ(started(), Strings{folder.file("clk.bat")});
   EXPECT_EQ(world.launcher.starts[0].show, platform::ShowMode::Normal);
   // No colour depth known: no profile, the initial limits stay.
@@ -241,18 +243,15 @@ TEST_F(ClockPageTest, NoTargetOutsideTheLimitsReachesTheToolAndAStuckEntryIsRepo
 }
 
 TEST_F(ClockPageTest, EachControlHasItsHintAndShowsItAsATooltip) {
-  const std::pair<const ui::Control*, const char*> hints[] = {
-      {&page.Edit1, "オーバークロックするクロック周波数"},
-      {&page.UpDown1, "ここでクロックの変更をします。"},
-      {&page.Button3, "指定のクロックに変更します。"},
-      {&page.Button4, "G200の初期クロックの89MHzに戻します。"},
-      {&page.Edit2, "ここに指定したMystclk.comの場所が表示されます。"},
-      {&page.SpeedButton1, "Mystclk.comの場所を指定する"},
-      {&page.Button2, "ここでWindows起動時からオーバークロックを実現させます。"},
-      {&page.Button7, "起動時からのオーバークロックを解除します。"},
-      {&page.Button8, "Corvaneを終了します。"}};
+  using text::Id;
+  const std::pair<const ui::Control*, Id> hints[] = {
+      {&page.Edit1, Id::ClockTargetHint},         {&page.UpDown1, Id::ClockSpinHint},
+      {&page.Button3, Id::ClockChangeHint},       {&page.Button4, Id::ClockRestoreDefaultHint},
+      {&page.Edit2, Id::ClockToolPathHint},       {&page.SpeedButton1, Id::ClockBrowseHint},
+      {&page.Button2, Id::ClockStartupSetHint},   {&page.Button7, Id::ClockStartupClearHint},
+      {&page.Button8, Id::ExitHint},              {&page.ShortcutButton, Id::ShortcutButtonHint}};
   for (const auto& [control, hint] : hints) {
-    EXPECT_EQ(control->hint(), hint) << control->name();
+    EXPECT_EQ(control->hint(), text::tr(hint)) << control->name();
     EXPECT_TRUE(control->showHint()) << control->name();
   }
 }

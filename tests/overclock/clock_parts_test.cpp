@@ -53,6 +53,7 @@ TEST(ClockReport, AnUnfinishedReportGivesNothingAndAStrayCharacterIsAnError) {
   EXPECT_EQ(conversionError(report("x89.76")), "'x' は数値ではありません");
   EXPECT_EQ(conversionError(report(" 89. 6")), "' ' は数値ではありません");
   EXPECT_EQ(conversionError(report(" \x82\x58.76")), "'?' は数値ではありません");
+  EXPECT_EQ(conversionError(report(" 8\x7F.76")), "'?' は数値ではありません");
 }
 
 TEST(ClockProfiles, DepthAndResolutionTextChooseTheProfile) {

@@ -87,7 +87,7 @@ TEST(GameShortcut, NamesWindowsCannotUseAreRefused) {
       {"", false},       {"...", false},               {".", false},           {"a/b", false},
       {"a\\b", false},   {"a:b", false},               {"a*", false},          {"a?", false},
       {"a\"b", false},   {"<a>", false},               {"a|b", false},         {"a\tb", false},
-      {"name.", false},  {"CON", false},               {"con.txt", false},     {"Nul", false},
+      {"name.", false},  {"CON", false},               {"AUX", false},               {"con.txt", false},     {"Nul", false},
       {"prn", false},    {"aux.lnk", false},           {"COM1", false},        {"lpt9", false},
       {"LPT1.doc", false}};
   for (const auto& [name, usable] : names)

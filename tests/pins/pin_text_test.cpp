@@ -25,4 +25,10 @@ TEST(PinText, SaleFormCountryAndProductMakeThirtySixPatterns) {
   c.saleForm = 2;
   for (c.country = 2; c.country <= 4; ++c.country)  // Taiwan, China, Ireland
     EXPECT_EQ(pins::entry6Bits(c), "0001 0010 0110 0000") << c.country;
+  // Just past the end of a list counts as its first row, as any index outside does.
+  using C = pins::PinChoices;
+  for (auto [index, size] : {std::pair{&C::product, pins::products().size()},
+                             {&C::saleForm, pins::saleForms().size()},
+                             {&C::country, pins::countries().size()}})
+    EXPECT_EQ(pins::entry6Bits((c = {}, c.*index = int(size), c)), pins::entry6Bits({})) << size;
 }

@@ -14,7 +14,7 @@ TEST(ErrorText, FullStopFollowsMessagesWhoseLastCharacterSortsAfterIt) {
 }
 
 TEST(Utf8, RoundTripsThroughUtf16IncludingAstralAndBrokenBytes) {
-  const std::string text = "Ｍ II ｢ゲーム｣ \xF0\x9F\x98\x80";
+  const std::string text = "Ｍ II ｢ゲーム｣ \xC2\xA9 \xF0\x9F\x98\x80 \xF0\x90\x80\x80";  // U+10000 too
   EXPECT_EQ(platform::utf16ToUtf8(platform::utf8ToUtf16(text)), text);
   EXPECT_EQ(platform::utf8ToCodePoints("a\xFF" "b"), (std::u32string{U'a', 0xFFFD, U'b'}));
   EXPECT_EQ(platform::utf8ToCodePoints("\xE3\x81"), (std::u32string{0xFFFD, 0xFFFD}));
@@ -43,7 +43,7 @@ TEST(DisplayText, OutsideTextIsCutAfterSoManyCharactersWithAMark) {
   EXPECT_EQ(platform::clipForDisplay("", 0), "");
 }
 
-TEST(ZeroPadded, WritesWhatPrintfsZeroPaddedFieldWrites) {
+TEST(ZeroPadded, WritesWhatPrintfsZeroPaddedFieldWritesAndWholeNumberReadsItBack) {
   EXPECT_EQ(platform::zeroPadded(7, 4), "0007");
   EXPECT_EQ(platform::zeroPadded(10, 4), "0010");
   EXPECT_EQ(platform::zeroPadded(12345, 4), "12345");  // never cut
@@ -53,4 +53,7 @@ TEST(ZeroPadded, WritesWhatPrintfsZeroPaddedFieldWrites) {
   EXPECT_EQ(platform::zeroPadded(5, 0), "5");
   EXPECT_EQ(platform::zeroPadded(INT_MIN, 2), "-2147483648");
   EXPECT_EQ(platform::zeroPadded(INT_MAX, 12), "002147483647");
+  EXPECT_EQ(platform::wholeNumber("002147483647"), INT_MAX);
+  EXPECT_EQ(platform::wholeNumber("-2147483648"), INT_MIN);
+  EXPECT_EQ(platform::wholeNumber("2147483648"), std::nullopt);
 }

@@ -40,7 +40,7 @@ settings::Snapshot mixedSnapshot() {
   entry(snapshot, "Force DDC").value = stringValue("a \"quoted\" C:\\path and 日本語");
   entry(snapshot, "AGPFlags").value = stringValue("-1");
   entry(snapshot, "Use MMX").value = RegistryValue{ValueType::Dword, {0x78, 0x56, 0x34, 0x12}};
-  entry(snapshot, "TVOutput").value = RegistryValue{ValueType::Binary, {0x02, 0x80}};
+  entry(snapshot, "TVOutput").value = RegistryValue{ValueType::Binary, {0x02, 0x80, 0xaf}};
   entry(snapshot, "Table Fog").value = RegistryValue{ValueType::ExpandString, {'%', 'X', '%'}};
   entry(snapshot, "Matrox QuickDesk").value =
       stringValue("\"C:\\Program Files\\QDesk\\mgaqdesk.exe\"");
@@ -62,7 +62,7 @@ TEST(BackupFile, IsARegeditFileThatReadsBackToTheSameValues) {
   EXPECT_TRUE(has("\"Circles\"=\"1\""));
   EXPECT_TRUE(has("\"Force DDC\"=\"a \\\"quoted\\\" C:\\\\path and 日本語\""));
   EXPECT_TRUE(has("\"Use MMX\"=dword:12345678"));
-  EXPECT_TRUE(has("\"TVOutput\"=hex:02,80"));
+  EXPECT_TRUE(has("\"TVOutput\"=hex:02,80,af"));
   EXPECT_TRUE(has("\"Table Fog\"=hex(2):25,58,25,00"));
   EXPECT_TRUE(has("[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run]"));
   EXPECT_TRUE(has("\"Analog Joystick\"=-"));
@@ -80,6 +80,10 @@ TEST(BackupFile, IsARegeditFileThatReadsBackToTheSameValues) {
 TEST(BackupFile, AValueNoRegeditLineCanCarryStopsTheBackup) {
   settings::Snapshot snapshot = everyValueAbsent();
   entry(snapshot, "Circles").value = stringValue("two\r\nlines");
+  EXPECT_THROW(settings::backupFileLines(snapshot), platform::UserError);
+  // An expandable string beyond plain ASCII would read back otherwise in another code page.
+  snapshot = everyValueAbsent();
+  entry(snapshot, "Table Fog").value = RegistryValue{ValueType::ExpandString, {'%', 0x80, '%'}};
   EXPECT_THROW(settings::backupFileLines(snapshot), platform::UserError);
 }
 
@@ -102,6 +106,7 @@ TEST(BackupFile, DamagedOrForeignFilesAreRefusedWhole) {
   EXPECT_FALSE(changed([](auto& l) { l[0] = "Windows Registry Editor Version 5.00"; }));
   EXPECT_FALSE(changed([&](auto& l) { lineOf(l, "\"Use MMX\"") = "\"Use MMX\"=dword:1"; }));
   EXPECT_FALSE(changed([&](auto& l) { lineOf(l, "\"TVOutput\"") = "\"TVOutput\"=hex:2,80"; }));
+  EXPECT_FALSE(changed([&](auto& l) { lineOf(l, "\"TVOutput\"") = "\"TVOutput\"=hex:02,8g"; }));
   EXPECT_FALSE(changed([&](auto& l) { lineOf(l, "\"Circles\"") = "\"Circles\"=\"1\" ; on"; }));
   EXPECT_FALSE(changed([&](auto& l) { lineOf(l, "\"Circles\"") = "\"Circles\"=\"\\n\""; }));
   EXPECT_FALSE(changed([&](auto& l) { lineOf(l, "\"Circles\"") = "\"Circles\"=1"; }));

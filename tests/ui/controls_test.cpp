@@ -1,5 +1,5 @@
 // The control model's contracts, which every window's handlers rely on: what the program sets
-// runs no handler, a user action runs its handler only when it changes something on an enabled
+// runs no handler and reaches the window, a user action runs its handler only when it changes something on an enabled
 // control, spins stay in range, memo lines and combo items keep their shape.
 #include <gtest/gtest.h>
 
@@ -50,6 +50,13 @@ struct Sample : ui::Form {
   std::map<std::string, int> fired;
 };
 
+// What a control told its window: the aspects that changed.
+struct SeenAspects : ui::ControlView {
+  unsigned seen = 0;
+  void changed(unsigned aspects) override { seen |= aspects; }
+  void modelGone() override {}
+};
+
 struct ControlModel : ::testing::Test {
   doubles::RecordingDialogs dialogs;
   doubles::TestRuntime runtime{dialogs};
@@ -58,16 +65,23 @@ struct ControlModel : ::testing::Test {
 
 }  // namespace
 
-TEST_F(ControlModel, ProgramChangesRunNoHandler) {
-  form.box.setChecked(true);
-  form.radio.setItemIndex(2);
-  form.edit.setText("120");
-  form.spin.setPosition(130);
-  form.spin.setRange(100, 90);
-  form.combo.setItemIndex(1);
-  form.combo.setItems({"丁"});
-  form.memo.setLines({"一", "二"});
-  form.link.setCaption("別の");
+TEST_F(ControlModel, ProgramChangesRunNoHandlerAndTellTheWindow) {
+  const auto tells = [](ui::Control& control, unsigned aspects, const auto& change) {
+    SeenAspects view;
+    control.attachView(&view);
+    change();
+    control.attachView(nullptr);
+    EXPECT_EQ(view.seen & aspects, aspects) << control.name();
+  };
+  tells(form.box, ui::kValue, [&] { form.box.setChecked(true); });
+  tells(form.radio, ui::kValue, [&] { form.radio.setItemIndex(2); });
+  tells(form.edit, ui::kCaption, [&] { form.edit.setText("120"); });
+  tells(form.spin, ui::kValue, [&] { form.spin.setPosition(130); });
+  tells(form.spin, ui::kRange, [&] { form.spin.setRange(100, 90); });
+  tells(form.combo, ui::kValue, [&] { form.combo.setItemIndex(1); });
+  tells(form.combo, ui::kItems | ui::kValue, [&] { form.combo.setItems({"丁"}); });
+  tells(form.memo, ui::kValue, [&] { form.memo.setLines({"一", "二"}); });
+  tells(form.link, ui::kCaption, [&] { form.link.setCaption("別の"); });
   form.ok.setDefault(true);
   EXPECT_EQ(form.total(), 0);
   EXPECT_TRUE(form.box.checked());

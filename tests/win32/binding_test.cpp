@@ -301,6 +301,9 @@ TEST_F(BindingTest, AnErrorInAHandlerIsShownInTheErrorBoxAndTheProgramGoesOn) {
   EXPECT_EQ(form.boxClicks, 1);
 }
 
+int witnessTicks = 0;
+void CALLBACK countWitnessTick(HWND, UINT, UINT_PTR, DWORD) { ++witnessTicks; }
+
 TEST_F(BindingTest, TheTimerTicksThroughTheMessageLoopOnlyWhileOn) {
   int ticks = 0;
   form.timer.onTimer = [&] { ++ticks; };
@@ -319,8 +322,13 @@ TEST_F(BindingTest, TheTimerTicksThroughTheMessageLoopOnlyWhileOn) {
   form.timer.setTimerEnabled(false);
   runtime.pumpMessages();
   const int stopped = ticks;
-  Sleep(50);
-  runtime.pumpMessages();
+  // A timer of the same period, started now, ticks twice meanwhile.
+  witnessTicks = 0;
+  const UINT_PTR witness = SetTimer(nullptr, 0, 10, countWitnessTick);
+  for (const DWORD since = GetTickCount(); witnessTicks < 2 && GetTickCount() - since < 3000;)
+    runtime.pumpMessages();
+  KillTimer(nullptr, witness);
+  EXPECT_GE(witnessTicks, 2);
   EXPECT_EQ(ticks, stopped);
 }
 

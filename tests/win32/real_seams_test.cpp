@@ -103,8 +103,9 @@ TEST(Win32Launcher, ShellCommandsRunInTheirFolderWithRedirection) {
   platform::win32::Win32Launcher launcher;
   ASSERT_TRUE(launcher.runThroughShell("echo hello> out.txt", folder.path(),
                                        platform::ShowMode::Hidden));
-  for (int i = 0; i < 100 && !folder.exists("out.txt"); ++i) Sleep(50);
-  Sleep(200);
+  // The shell may still be writing when the file appears: wait for the whole line.
+  const auto line = [&] { return folder.exists("out.txt") ? folder.read("out.txt") : ""; };
+  for (int i = 0; i < 200 && line().find('\n') == std::string::npos; ++i) Sleep(50);
   EXPECT_EQ(folder.read("out.txt").substr(0, 5), "hello");
 }
 

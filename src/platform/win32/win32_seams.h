@@ -1,5 +1,7 @@
 #pragma once
-// The real implementations of the small seams: programs, version, timer, date, files, dialogs.
+// The real implementations of the small seams: programs, version, timer, date, files, dialogs
+// (one file each: win32_launcher, win32_version_and_time, win32_text_files, win32_folders,
+// win32_dialogs, win32_program_folder).
 #include "platform/seams.h"
 
 namespace platform::win32 {
