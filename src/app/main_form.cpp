@@ -131,7 +131,8 @@ void TForm1::checkPlatform() {
     case platform::OsPlatform::WindowsNT: general.Label22.setCaption("WindowsNT"); break;
     case platform::OsPlatform::Other: break;
   }
-  if (general.Label22.caption() == "Windows95/98") return;
+  // The family itself decides, not the text shown for it.
+  if (family == platform::OsPlatform::Windows9x) return;
   // An error like any other: the program's title and the error icon; a batch file that started
   // it learns the refusal from the exit code.
   services_.dialogs.messageBox(ui::Runtime::applicationTitle(),

@@ -168,6 +168,15 @@ TEST_F(MainFormFixture, OtherSystemsAreRefusedAndNothingChanges) {
   EXPECT_TRUE(world.launcher.starts.empty());
 }
 
+TEST_F(MainFormFixture, ASystemThatDoesNotSayWhatItIsIsRefusedToo) {
+  world.os.info = std::nullopt;
+  create();
+  form.show();
+  EXPECT_EQ(form.general.Label22.caption(), "Label22");
+  EXPECT_TRUE(form.refused());
+  EXPECT_EQ(world.runtime.exitCode, 1);
+}
+
 TEST_F(MainFormFixture, AValueOfTheWrongTypeEndsTheCreationStepThere) {
   world.registry.setInteger(kDisplay + "0001", "DriverDesc", 7);
   world.registry.setString(kDriverKey, "Circles", "1");
