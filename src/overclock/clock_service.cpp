@@ -21,10 +21,7 @@ ClockService::ClockService(platform::Services& services, stored::Access access)
     : services_(services), access_(access), toolPath_(inProgramFolder("G200clk.exe")) {}
 
 std::string ClockService::inProgramFolder(const std::string& fileName) const {
-  const std::string& folder = services_.programFolder;
-  // A drive's root keeps its backslash ("C:\"): add none then.
-  if (folder.empty() || folder.back() == '\\') return folder + fileName;
-  return folder + "\\" + fileName;
+  return platform::inFolder(services_.programFolder, fileName);
 }
 
 // ---- What it knows ------------------------------------------------------------------------------

@@ -11,14 +11,6 @@
 namespace overclock {
 namespace {
 
-// The folder a program lives in; a drive's root keeps its backslash ("C:\").
-std::string folderOf(const std::string& path) {
-  const auto separator = path.find_last_of("\\/");
-  if (separator == std::string::npos) return "";
-  if (separator == 2 && path[1] == ':') return path.substr(0, 3);
-  return path.substr(0, separator);
-}
-
 class CommandLineRun {
  public:
   CommandLineRun(platform::Services& services, platform::ProgramRunner& runner)
@@ -94,7 +86,7 @@ int CommandLineRun::runGame(int mhz, const std::string& program, const std::stri
   bool restored = false;
   platform::ProgramRunner::Outcome outcome;
   try {
-    outcome = runner_.runUntilEnded(program, arguments, folderOf(program),
+    outcome = runner_.runUntilEnded(program, arguments, platform::folderOfPath(program),
                                     [&] { restored = restore(report); });
   } catch (const std::exception& e) {
     // Whatever went wrong, the clock does not stay up.

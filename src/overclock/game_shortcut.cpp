@@ -30,13 +30,6 @@ std::string shortcutArguments(int mhz, const std::string& game) {
   return "/clock " + std::to_string(mhz) + " /run \"" + game + "\"";
 }
 
-std::string folderOfPath(const std::string& path) {
-  const auto separator = path.find_last_of("\\/");
-  if (separator == std::string::npos) return "";
-  if (separator == 2 && path[1] == ':') return path.substr(0, 3);
-  return path.substr(0, separator);
-}
-
 std::string fileNameOf(const std::string& path) {
   const auto separator = path.find_last_of("\\/:");
   return separator == std::string::npos ? path : path.substr(separator + 1);
@@ -85,8 +78,7 @@ std::optional<std::string> shortcutNameProblem(const std::string& name) {
 }
 
 std::string shortcutPath(const std::string& folder, const std::string& name) {
-  const bool bare = folder.empty() || folder.back() == '\\';
-  return folder + (bare ? "" : "\\") + name + ".lnk";
+  return platform::inFolder(folder, name + ".lnk");
 }
 
 }  // namespace overclock

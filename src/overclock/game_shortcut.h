@@ -7,6 +7,7 @@
 #include "overclock/clock_profile.h"
 #include "overclock/clock_service.h"
 #include "platform/shortcuts.h"
+#include "platform/text.h"
 
 namespace overclock {
 
@@ -26,9 +27,8 @@ AcceptedClocks commandLineClocks(ClockService& clock);
 // `/clock N /run "game"`, as parseCommandLine reads it back; the path always in quotes.
 std::string shortcutArguments(int mhz, const std::string& game);
 
-// The folder of a path ("C:\Games" of "C:\Games\x.exe"; a drive's root keeps its backslash),
-// empty when the path names no folder.
-std::string folderOfPath(const std::string& path);
+// The folder of a path: the platform's.
+using platform::folderOfPath;
 // The file's name without its folder.
 std::string fileNameOf(const std::string& path);
 // The name a shortcut gets at first: the game's file name without its extension.

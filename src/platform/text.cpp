@@ -139,6 +139,18 @@ std::string zeroPadded(int value, int width) {
   return sign ? "-" + digits : digits;
 }
 
+std::string folderOfPath(const std::string& path) {
+  const auto separator = path.find_last_of("\\/");
+  if (separator == std::string::npos) return "";
+  if (separator == 2 && path[1] == ':') return path.substr(0, 3);
+  return path.substr(0, separator);
+}
+
+std::string inFolder(const std::string& folder, const std::string& fileName) {
+  if (folder.empty() || folder.back() == '\\') return folder + fileName;
+  return folder + "\\" + fileName;
+}
+
 std::string asciiLowered(std::string text) {
   for (char& c : text)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');

@@ -27,6 +27,12 @@ std::string clipForDisplay(const std::string& text, std::size_t limit = 1024);
 // program carries no formatter of its own.
 std::string zeroPadded(int value, int width);
 
+// The folder of a path ("C:\Games" of "C:\Games\x.exe"; a drive's root keeps its backslash,
+// "C:\"), empty when the path names no folder.
+std::string folderOfPath(const std::string& path);
+// A file in a folder; a folder that ends in a backslash (a drive's root) gets no second one.
+std::string inFolder(const std::string& folder, const std::string& fileName);
+
 // The text with A to Z made small: file names and switches compare so on this system (only
 // ASCII letters differ in case there).
 std::string asciiLowered(std::string text);

@@ -75,7 +75,7 @@ void ConfirmedClock::forget() {
     if (key_.has(name)) key_.remove(name);
 }
 
-const char* const ConfirmedClock::kValueName = kConfirmedClock;
+bool ConfirmedClock::recorded() { return key_.has(kConfirmedClock); }
 
 bool ConfirmedClock::keptWithAnotherAdapter(const std::string& adapter) {
   return key_.has(kConfirmedClock) && key_.textIfPresent(kConfirmedAdapter) != adapter;

@@ -47,12 +47,11 @@ class ConfirmedClock {
   // record is fine.
   void forget();
   // True when any clock is recorded, whatever it was kept with.
-  bool recorded() { return key_.has(kValueName); }
+  bool recorded();
   // True when a clock is recorded, kept with another adapter than `adapter`.
   bool keptWithAnotherAdapter(const std::string& adapter);
 
  private:
-  static const char* const kValueName;
   RegistryKey key_;
 };
 
