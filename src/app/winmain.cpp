@@ -6,9 +6,9 @@
 #include "overclock/command_line_run.h"
 #include "platform/win32/ansi.h"
 #include "platform/win32/win32_program_runner.h"
-#include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_seams.h"
 #include "platform/win32/win32_shortcuts.h"
+#include "stored/win32/win32_registry.h"
 #include "text/language.h"
 #include "ui/win32/win32_runtime.h"
 
@@ -16,7 +16,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   // Before the first window: every caption is taken from the catalogue when its control is made.
   const std::string switches = commandLine ? commandLine : "";
   text::setLanguage(text::chooseLanguage(GetACP(), switches));
-  platform::win32::Win32Registry registry;
+  const auto registry = stored::win32::makeWin32Registry();
   platform::win32::Win32Launcher launcher;
   platform::win32::Win32OsVersion os;
   platform::win32::Win32MilliTimer timer;
@@ -25,7 +25,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   platform::win32::Win32Folders folders;
   platform::win32::Win32Dialogs dialogs;
   cpu::X86Processor processor;
-  platform::Services services{registry, launcher, os,      timer,
+  platform::Services services{*registry, launcher, os,      timer,
                               calendar, files,    folders, dialogs,
                               processor, platform::win32::programFolder()};
   // "/ja" where Japanese would come out as "?": the program speaks English and says why.

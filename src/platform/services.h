@@ -2,13 +2,16 @@
 // The outside world as the windows see it: handed to every form at construction.
 #include <string>
 
-#include "platform/registry.h"
 #include "platform/seams.h"
+
+// Declared, not included: the record only carries the registry's handle to the windows, which
+// hand it to the settings objects (stored/registry.h), the one place that opens keys with it.
+namespace stored { class Registry; }
 
 namespace platform {
 
 struct Services {
-  RegistryBackend& registry;
+  stored::Registry& registry;
   Launcher& launcher;
   OsVersion& os;
   MilliTimer& timer;

@@ -8,16 +8,16 @@ namespace {
 
 namespace keys = stored::keys;
 using stored::managedValues;
-using platform::RegistryValue;
-using platform::ValueType;
+using stored::RegistryValue;
+using stored::ValueType;
 
 constexpr const char* kHeader = "REGEDIT4";
 
-std::string rootName(platform::RootKey root) {
+std::string rootName(stored::RootKey root) {
   switch (root) {
-    case platform::RootKey::LocalMachine: return "HKEY_LOCAL_MACHINE";
-    case platform::RootKey::CurrentUser: return "HKEY_CURRENT_USER";
-    case platform::RootKey::CurrentConfig: return "HKEY_CURRENT_CONFIG";
+    case stored::RootKey::LocalMachine: return "HKEY_LOCAL_MACHINE";
+    case stored::RootKey::CurrentUser: return "HKEY_CURRENT_USER";
+    case stored::RootKey::CurrentConfig: return "HKEY_CURRENT_CONFIG";
   }
   return "";
 }

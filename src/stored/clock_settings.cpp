@@ -30,7 +30,7 @@ const char* nameOf(ClockLimit which) {
 
 }  // namespace
 
-ClockSettings::ClockSettings(platform::RegistryBackend& registry, Access access)
+ClockSettings::ClockSettings(Registry& registry, Access access)
     : key_(registry, keys::kDriverSettings, access) {}
 
 std::optional<int> ClockSettings::lastClock() { return clockIn(key_, kLastClock); }
@@ -45,7 +45,7 @@ std::optional<std::string> ClockSettings::toolPath() { return key_.textIfPresent
 
 void ClockSettings::storeToolPath(const std::string& path) { key_.writeText(kToolPath, path); }
 
-ConfirmedClock::ConfirmedClock(platform::RegistryBackend& registry, Access access)
+ConfirmedClock::ConfirmedClock(Registry& registry, Access access)
     : key_(registry, keys::kCorvane, access) {}
 
 std::optional<int> ConfirmedClock::highest(const std::string& toolKind,

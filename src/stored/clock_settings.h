@@ -13,7 +13,7 @@ enum class ClockLimit { Default89, Maximum89, Default66, Maximum66 };
 
 class ClockSettings {
  public:
-  explicit ClockSettings(platform::RegistryBackend& registry,
+  explicit ClockSettings(Registry& registry,
                          Access access = Access::CreateIfMissing);
 
   // A stored clock, or nothing when it is missing or does not fit a 16-bit clock (no clock
@@ -36,7 +36,7 @@ class ClockSettings {
 // while both are still the same; the command line and the start-up entry never go higher.
 class ConfirmedClock {
  public:
-  explicit ConfirmedClock(platform::RegistryBackend& registry,
+  explicit ConfirmedClock(Registry& registry,
                           Access access = Access::CreateIfMissing);
   // Nothing when none was kept, or when it was kept with another tool kind or adapter.
   std::optional<int> highest(const std::string& toolKind, const std::string& adapter);

@@ -10,7 +10,7 @@ namespace stored {
 class DisplayDetection {
  public:
   // Reads the mode's key as `access` says (the window makes it when missing).
-  explicit DisplayDetection(platform::RegistryBackend& registry,
+  explicit DisplayDetection(Registry& registry,
                             Access access = Access::CreateIfMissing)
       : registry_(registry), access_(access) {}
 
@@ -22,7 +22,7 @@ class DisplayDetection {
   std::optional<std::string> resolution();
 
  private:
-  platform::RegistryBackend& registry_;
+  Registry& registry_;
   Access access_;
 };
 

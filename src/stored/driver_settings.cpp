@@ -22,7 +22,7 @@ constexpr const char* kMonitorName = "OrgMonName";
 
 const char* valueName(DriverValue value) { return kNames[static_cast<int>(value)]; }
 
-DriverSettings::DriverSettings(platform::RegistryBackend& registry, Access access)
+DriverSettings::DriverSettings(Registry& registry, Access access)
     : key_(registry, keys::kDriverSettings, access) {}
 
 void DriverSettings::removeOldVirtualDesktopSpelling() {

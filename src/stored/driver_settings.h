@@ -29,7 +29,7 @@ const char* valueName(DriverValue value);
 
 class DriverSettings {
  public:
-  explicit DriverSettings(platform::RegistryBackend& registry,
+  explicit DriverSettings(Registry& registry,
                           Access access = Access::CreateIfMissing);
 
   // On only when the stored text is exactly "1"; missing, empty or anything else is off.

@@ -19,7 +19,7 @@ constexpr const char* kScreenHeight = "ScreenHeight";
 
 }  // namespace
 
-UnrealSettings::UnrealSettings(platform::RegistryBackend& registry, Access access)
+UnrealSettings::UnrealSettings(Registry& registry, Access access)
     : key_(registry, keys::kUnreal, access) {}
 
 std::optional<std::int32_t> UnrealSettings::read(UnrealSwitch which) {
@@ -30,7 +30,7 @@ void UnrealSettings::write(UnrealSwitch which, int value) {
   key_.writeInteger(nameOf(which), value);
 }
 
-NeedForSpeed3Settings::NeedForSpeed3Settings(platform::RegistryBackend& registry, Access access)
+NeedForSpeed3Settings::NeedForSpeed3Settings(Registry& registry, Access access)
     : key_(registry, keys::kNeedForSpeed3, access) {}
 
 std::optional<std::int32_t> NeedForSpeed3Settings::tripleBuffer() {
@@ -39,7 +39,7 @@ std::optional<std::int32_t> NeedForSpeed3Settings::tripleBuffer() {
 
 void NeedForSpeed3Settings::storeTripleBuffer(int value) { key_.writeInteger(kTripleBuffer, value); }
 
-ForsakenSettings::ForsakenSettings(platform::RegistryBackend& registry, Access access)
+ForsakenSettings::ForsakenSettings(Registry& registry, Access access)
     : key_(registry, keys::kForsaken, access) {}
 
 std::optional<bool> ForsakenSettings::isVgaMode() {

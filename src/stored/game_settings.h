@@ -12,7 +12,7 @@ enum class UnrealSwitch { Truecolor, DoFlip, TripleBuffering, DoTrilinear };
 
 class UnrealSettings {
  public:
-  UnrealSettings(platform::RegistryBackend& registry, Access access);
+  UnrealSettings(Registry& registry, Access access);
   // The stored number; nothing when missing; another type is the store's error.
   std::optional<std::int32_t> read(UnrealSwitch which);
   void write(UnrealSwitch which, int value);
@@ -23,7 +23,7 @@ class UnrealSettings {
 
 class NeedForSpeed3Settings {
  public:
-  NeedForSpeed3Settings(platform::RegistryBackend& registry, Access access);
+  NeedForSpeed3Settings(Registry& registry, Access access);
   std::optional<std::int32_t> tripleBuffer();
   void storeTripleBuffer(int value);
 
@@ -33,7 +33,7 @@ class NeedForSpeed3Settings {
 
 class ForsakenSettings {
  public:
-  ForsakenSettings(platform::RegistryBackend& registry, Access access);
+  ForsakenSettings(Registry& registry, Access access);
   // Nothing when no screen width is stored; otherwise whether it is 640 (two bytes, the low
   // one 0x80). A width of another type, or longer, is the store's error.
   std::optional<bool> isVgaMode();

@@ -19,7 +19,7 @@ const std::vector<ManagedValue>& managedValues() {
 }
 
 // Values come key by key: each key is opened once for its run of values.
-Snapshot readSnapshot(platform::RegistryBackend& registry) {
+Snapshot readSnapshot(Registry& registry) {
   Snapshot snapshot;
   std::unique_ptr<RegistryKey> key;
   const Location* open = nullptr;
@@ -34,7 +34,7 @@ Snapshot readSnapshot(platform::RegistryBackend& registry) {
   return snapshot;
 }
 
-void writeSnapshot(platform::RegistryBackend& registry, const Snapshot& snapshot) {
+void writeSnapshot(Registry& registry, const Snapshot& snapshot) {
   std::unique_ptr<RegistryKey> key;
   const Location* open = nullptr;
   for (const auto& saved : snapshot) {

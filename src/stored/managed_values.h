@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/registry.h"
+#include "stored/registry.h"
 #include "stored/registry_key.h"
 
 namespace stored {
@@ -23,7 +23,7 @@ const std::vector<ManagedValue>& managedValues();
 struct SavedValue {
   const Location* where;
   std::string name;
-  std::optional<platform::RegistryValue> value;
+  std::optional<RegistryValue> value;
 
   friend bool operator==(const SavedValue& a, const SavedValue& b) {
     return a.where == b.where && a.name == b.name && a.value == b.value;
@@ -34,8 +34,8 @@ struct SavedValue {
 using Snapshot = std::vector<SavedValue>;
 
 // What every managed value holds now (absent ones as nothing). Creates no key.
-Snapshot readSnapshot(platform::RegistryBackend& registry);
+Snapshot readSnapshot(Registry& registry);
 // Puts every managed value back: present ones written, absent ones deleted.
-void writeSnapshot(platform::RegistryBackend& registry, const Snapshot& snapshot);
+void writeSnapshot(Registry& registry, const Snapshot& snapshot);
 
 }  // namespace stored

@@ -4,13 +4,13 @@
 #include <optional>
 #include <string>
 
-#include "platform/registry.h"
+#include "stored/registry.h"
 
 namespace stored {
 
 class PowerDesk {
  public:
-  explicit PowerDesk(platform::RegistryBackend& registry) : registry_(registry) {}
+  explicit PowerDesk(Registry& registry) : registry_(registry) {}
 
   // PowerDesk's folder; empty when it is not stored.
   std::string folder();
@@ -18,7 +18,7 @@ class PowerDesk {
   std::optional<std::string> productName();
 
  private:
-  platform::RegistryBackend& registry_;
+  Registry& registry_;
 };
 
 }  // namespace stored

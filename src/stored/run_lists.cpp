@@ -2,10 +2,10 @@
 
 namespace stored {
 
-ClockStartup::ClockStartup(platform::RegistryBackend& registry)
+ClockStartup::ClockStartup(Registry& registry)
     : RunEntry(registry, keys::kMachineRun, "G200 OverClock", Access::CreateIfMissing) {}
 
-QuickDeskStartup::QuickDeskStartup(platform::RegistryBackend& registry, Access access)
+QuickDeskStartup::QuickDeskStartup(Registry& registry, Access access)
     : RunEntry(registry, keys::kUserRun, valueName(), access) {}
 
 const char* QuickDeskStartup::valueName() { return "Matrox QuickDesk"; }

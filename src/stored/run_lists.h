@@ -14,7 +14,7 @@ class RunEntry {
   void unregister() { key_.remove(name_); }
 
  protected:
-  RunEntry(platform::RegistryBackend& registry, const Location& list, const char* name,
+  RunEntry(Registry& registry, const Location& list, const char* name,
            Access access)
       : key_(registry, list, access), name_(name) {}
   void registerLine(const std::string& commandLine) { key_.writeText(name_, commandLine); }
@@ -27,14 +27,14 @@ class RunEntry {
 // "G200 OverClock" in the machine's Run list: the clock tool at every Windows start.
 class ClockStartup : public RunEntry {
  public:
-  explicit ClockStartup(platform::RegistryBackend& registry);
+  explicit ClockStartup(Registry& registry);
   void registerClock(const std::string& commandLine) { registerLine(commandLine); }
 };
 
 // "Matrox QuickDesk" in the user's Run list.
 class QuickDeskStartup : public RunEntry {
  public:
-  explicit QuickDeskStartup(platform::RegistryBackend& registry,
+  explicit QuickDeskStartup(Registry& registry,
                             Access access = Access::CreateIfMissing);
   void registerProgram(const std::string& commandLine) { registerLine(commandLine); }
 

@@ -38,7 +38,7 @@ struct MemoryRegistry::Node {
   std::map<std::string, std::unique_ptr<Node>> children;  // by folded name
   struct Entry {
     std::string name;
-    platform::RegistryValue value;
+    stored::RegistryValue value;
   };
   std::map<std::string, Entry> values;  // by folded name
 };
@@ -53,11 +53,11 @@ MemoryRegistry::MemoryRegistry() {
 
 MemoryRegistry::~MemoryRegistry() = default;
 
-MemoryRegistry::Node* MemoryRegistry::rootNode(platform::RootKey root) const {
+MemoryRegistry::Node* MemoryRegistry::rootNode(stored::RootKey root) const {
   switch (root) {
-    case platform::RootKey::LocalMachine: return roots_[0].get();
-    case platform::RootKey::CurrentUser: return roots_[1].get();
-    case platform::RootKey::CurrentConfig: return roots_[2].get();
+    case stored::RootKey::LocalMachine: return roots_[0].get();
+    case stored::RootKey::CurrentUser: return roots_[1].get();
+    case stored::RootKey::CurrentConfig: return roots_[2].get();
   }
   return nullptr;
 }
@@ -93,30 +93,27 @@ MemoryRegistry::Node* MemoryRegistry::find(const std::string& keyPath) const {
   return node;
 }
 
-std::optional<MemoryRegistry::Key> MemoryRegistry::openKey(platform::RootKey root, Key parent,
-                                                           const std::string& subPath,
-                                                           bool create, bool /*readOnly*/) {
+std::optional<MemoryRegistry::Key> MemoryRegistry::openKey(stored::RootKey root,
+                                                           const std::string& keyPath,
+                                                           bool create, bool readOnly) {
   Node* from = rootNode(root);
   std::string path = folded(from->name);
-  if (parent != 0) {
-    auto it = open_.find(parent);
-    if (it == open_.end()) return std::nullopt;
-    from = it->second;
-    path = openPaths_[parent];
-  }
-  for (const std::string& part : split(subPath)) path += "\\" + folded(part);
+  for (const std::string& part : split(keyPath)) path += "\\" + folded(part);
   if (refusedOpens_.count(path)) return std::nullopt;
-  Node* node = walk(from, subPath, create);
+  Node* node = walk(from, keyPath, create);
   if (!node) return std::nullopt;
   const Key key = nextKey_++;
   open_[key] = node;
   openPaths_[key] = path;
+  // As with KEY_READ: the handle reads, its writes and deletions are refused.
+  if (readOnly) readOnly_.insert(key);
   return key;
 }
 
 void MemoryRegistry::closeKey(Key key) {
   open_.erase(key);
   openPaths_.erase(key);
+  readOnly_.erase(key);
 }
 
 void MemoryRegistry::refuseOpen(const std::string& keyPath) {
@@ -125,7 +122,7 @@ void MemoryRegistry::refuseOpen(const std::string& keyPath) {
   refusedOpens_.insert(path);
 }
 
-std::optional<platform::RegistryValue> MemoryRegistry::queryValue(Key key,
+std::optional<stored::RegistryValue> MemoryRegistry::queryValue(Key key,
                                                                   const std::string& name) {
   auto it = open_.find(key);
   if (it == open_.end()) return std::nullopt;
@@ -139,9 +136,9 @@ bool MemoryRegistry::refused(const Node* node, const std::string& name) const {
 }
 
 bool MemoryRegistry::setValue(Key key, const std::string& name,
-                              const platform::RegistryValue& value) {
+                              const stored::RegistryValue& value) {
   auto it = open_.find(key);
-  if (it == open_.end() || refused(it->second, name)) return false;
+  if (it == open_.end() || readOnly_.count(key) || refused(it->second, name)) return false;
   auto& entry = it->second->values[folded(name)];
   if (entry.name.empty()) entry.name = name;
   entry.value = value;
@@ -151,7 +148,7 @@ bool MemoryRegistry::setValue(Key key, const std::string& name,
 
 bool MemoryRegistry::deleteValue(Key key, const std::string& name) {
   auto it = open_.find(key);
-  if (it == open_.end() || refused(it->second, name)) return false;
+  if (it == open_.end() || readOnly_.count(key) || refused(it->second, name)) return false;
   journal_.push_back("delete " + name);
   return it->second->values.erase(folded(name)) > 0;
 }
@@ -170,7 +167,7 @@ void MemoryRegistry::setString(const std::string& keyPath, const std::string& na
   createKey(keyPath);
   auto& entry = find(keyPath)->values[folded(name)];
   entry.name = name;
-  entry.value = {platform::ValueType::String, {text.begin(), text.end()}};
+  entry.value = {stored::ValueType::String, {text.begin(), text.end()}};
 }
 
 void MemoryRegistry::setInteger(const std::string& keyPath, const std::string& name,
@@ -179,7 +176,7 @@ void MemoryRegistry::setInteger(const std::string& keyPath, const std::string& n
   const auto bits = static_cast<std::uint32_t>(value);
   auto& entry = find(keyPath)->values[folded(name)];
   entry.name = name;
-  entry.value = {platform::ValueType::Dword,
+  entry.value = {stored::ValueType::Dword,
                  {std::uint8_t(bits), std::uint8_t(bits >> 8), std::uint8_t(bits >> 16),
                   std::uint8_t(bits >> 24)}};
 }
@@ -189,7 +186,7 @@ void MemoryRegistry::setBinary(const std::string& keyPath, const std::string& na
   createKey(keyPath);
   auto& entry = find(keyPath)->values[folded(name)];
   entry.name = name;
-  entry.value = {platform::ValueType::Binary, bytes};
+  entry.value = {stored::ValueType::Binary, bytes};
 }
 
 bool MemoryRegistry::keyExists(const std::string& keyPath) const { return find(keyPath); }
@@ -198,7 +195,7 @@ bool MemoryRegistry::valueExists(const std::string& keyPath, const std::string& 
   return value(keyPath, name).has_value();
 }
 
-std::optional<platform::RegistryValue> MemoryRegistry::value(const std::string& keyPath,
+std::optional<stored::RegistryValue> MemoryRegistry::value(const std::string& keyPath,
                                                              const std::string& name) const {
   const Node* node = find(keyPath);
   if (!node) return std::nullopt;
@@ -210,14 +207,14 @@ std::optional<platform::RegistryValue> MemoryRegistry::value(const std::string& 
 std::optional<std::string> MemoryRegistry::stringValue(const std::string& keyPath,
                                                        const std::string& name) const {
   const auto v = value(keyPath, name);
-  if (!v || v->type != platform::ValueType::String) return std::nullopt;
+  if (!v || v->type != stored::ValueType::String) return std::nullopt;
   return std::string(v->data.begin(), v->data.end());
 }
 
 std::optional<std::int32_t> MemoryRegistry::integerValue(const std::string& keyPath,
                                                          const std::string& name) const {
   const auto v = value(keyPath, name);
-  if (!v || v->type != platform::ValueType::Dword || v->data.size() != 4) return std::nullopt;
+  if (!v || v->type != stored::ValueType::Dword || v->data.size() != 4) return std::nullopt;
   const auto& d = v->data;
   return static_cast<std::int32_t>(std::uint32_t(d[0]) | std::uint32_t(d[1]) << 8 |
                                    std::uint32_t(d[2]) << 16 | std::uint32_t(d[3]) << 24);

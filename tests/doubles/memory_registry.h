@@ -6,20 +6,20 @@
 #include <set>
 #include <string>
 
-#include "platform/registry.h"
+#include "stored/registry_backend.h"
 
 namespace doubles {
 
-class MemoryRegistry : public platform::RegistryBackend {
+class MemoryRegistry : public stored::RegistryBackend {
  public:
   MemoryRegistry();
   ~MemoryRegistry() override;
 
-  std::optional<Key> openKey(platform::RootKey root, Key parent, const std::string& subPath,
-                             bool create, bool readOnly) override;
+  std::optional<Key> openKey(stored::RootKey root, const std::string& keyPath, bool create,
+                             bool readOnly) override;
   void closeKey(Key key) override;
-  std::optional<platform::RegistryValue> queryValue(Key key, const std::string& name) override;
-  bool setValue(Key key, const std::string& name, const platform::RegistryValue& value) override;
+  std::optional<stored::RegistryValue> queryValue(Key key, const std::string& name) override;
+  bool setValue(Key key, const std::string& name, const stored::RegistryValue& value) override;
   bool deleteValue(Key key, const std::string& name) override;
 
   // ---- For tests: seeding and inspecting without a store handle -----------------------------
@@ -31,7 +31,7 @@ class MemoryRegistry : public platform::RegistryBackend {
   void createKey(const std::string& keyPath);
   bool keyExists(const std::string& keyPath) const;
   bool valueExists(const std::string& keyPath, const std::string& name) const;
-  std::optional<platform::RegistryValue> value(const std::string& keyPath,
+  std::optional<stored::RegistryValue> value(const std::string& keyPath,
                                                const std::string& name) const;
   std::optional<std::string> stringValue(const std::string& keyPath,
                                          const std::string& name) const;
@@ -53,12 +53,13 @@ class MemoryRegistry : public platform::RegistryBackend {
   struct Node;
   Node* find(const std::string& keyPath) const;
   Node* walk(Node* from, const std::string& subPath, bool create);
-  Node* rootNode(platform::RootKey root) const;
+  Node* rootNode(stored::RootKey root) const;
   bool refused(const Node* node, const std::string& name) const;
 
   std::unique_ptr<Node> roots_[3];
   std::map<Key, Node*> open_;
   std::map<Key, std::string> openPaths_;  // folded, "hklm\software\..."
+  std::set<Key> readOnly_;
   std::set<std::string> refusedOpens_;
   Key nextKey_ = 1;
   std::set<std::pair<const Node*, std::string>> refusedValues_;

@@ -8,7 +8,6 @@
 #include "overclock/options_form.h"
 #include "overclock/shortcut_form.h"
 #include "platform/errors.h"
-#include "platform/settings_store.h"
 
 namespace overclock_test {
 

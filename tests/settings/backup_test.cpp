@@ -9,8 +9,8 @@
 #include "settings/removal.h"
 #include "settings/undo.h"
 
-using platform::RegistryValue;
-using platform::ValueType;
+using stored::RegistryValue;
+using stored::ValueType;
 using testing_settings::kDriverKey;
 using testing_settings::PageFixture;
 

@@ -16,7 +16,7 @@
 
 namespace {
 
-using platform::RegistryBackend;
+using stored::Registry;
 using stored::Access;
 using D = stored::DriverValue;
 
@@ -54,18 +54,18 @@ void seedEveryKey(doubles::MemoryRegistry& reg) {
 struct Group {
   const char* name;
   std::vector<std::string> refused;  // the group's keys
-  std::vector<std::function<void(RegistryBackend&)>> writes;
-  std::function<void(RegistryBackend&)> reads;  // each expectation about defaults
+  std::vector<std::function<void(Registry&)>> writes;
+  std::function<void(Registry&)> reads;  // each expectation about defaults
 };
 
 std::vector<Group> groups() {
   return {
       {"driver settings",
        {kDriver},
-       {[](RegistryBackend& r) { stored::DriverSettings(r).write(D::Circles, true); },
-        [](RegistryBackend& r) { stored::DriverSettings(r).writeText(D::AgpFlags, "-1"); },
-        [](RegistryBackend& r) { stored::DriverSettings(r).remove(D::Circles); }},
-       [](RegistryBackend& r) {
+       {[](Registry& r) { stored::DriverSettings(r).write(D::Circles, true); },
+        [](Registry& r) { stored::DriverSettings(r).writeText(D::AgpFlags, "-1"); },
+        [](Registry& r) { stored::DriverSettings(r).remove(D::Circles); }},
+       [](Registry& r) {
          stored::DriverSettings driver(r);
          EXPECT_FALSE(driver.isOn(D::Circles));
          EXPECT_EQ(driver.text(D::AgpFlags), "");
@@ -74,10 +74,10 @@ std::vector<Group> groups() {
        }},
       {"clock settings",
        {kDriver},
-       {[](RegistryBackend& r) { stored::ClockSettings(r).storeLastClock(120); },
-        [](RegistryBackend& r) { stored::ClockSettings(r).storeLimit(stored::ClockLimit::Default89, 90); },
-        [](RegistryBackend& r) { stored::ClockSettings(r).storeToolPath("C:\\G200clk.exe"); }},
-       [](RegistryBackend& r) {
+       {[](Registry& r) { stored::ClockSettings(r).storeLastClock(120); },
+        [](Registry& r) { stored::ClockSettings(r).storeLimit(stored::ClockLimit::Default89, 90); },
+        [](Registry& r) { stored::ClockSettings(r).storeToolPath("C:\\G200clk.exe"); }},
+       [](Registry& r) {
          stored::ClockSettings clocks(r);
          EXPECT_EQ(clocks.lastClock(), std::nullopt);
          EXPECT_EQ(clocks.limit(stored::ClockLimit::Default89), std::nullopt);
@@ -85,31 +85,31 @@ std::vector<Group> groups() {
        }},
       {"confirmed clock",
        {kCorvane},
-       {[](RegistryBackend& r) { stored::ConfirmedClock(r).recordKept(150, "G200clk", "G200"); }},
-       [](RegistryBackend& r) {
+       {[](Registry& r) { stored::ConfirmedClock(r).recordKept(150, "G200clk", "G200"); }},
+       [](Registry& r) {
          EXPECT_EQ(stored::ConfirmedClock(r).highest("G200clk", "G200"), std::nullopt);
        }},
       {"clock at start-up",
        {kMachineRun},
-       {[](RegistryBackend& r) { stored::ClockStartup(r).registerClock("G200clk.exe 120"); },
-        [](RegistryBackend& r) { stored::ClockStartup(r).unregister(); }},
-       [](RegistryBackend& r) { EXPECT_FALSE(stored::ClockStartup(r).registered()); }},
+       {[](Registry& r) { stored::ClockStartup(r).registerClock("G200clk.exe 120"); },
+        [](Registry& r) { stored::ClockStartup(r).unregister(); }},
+       [](Registry& r) { EXPECT_FALSE(stored::ClockStartup(r).registered()); }},
       {"QuickDesk at logon",
        {kUserRun},
-       {[](RegistryBackend& r) { stored::QuickDeskStartup(r).registerProgram("mgaqdesk.exe"); },
-        [](RegistryBackend& r) { stored::QuickDeskStartup(r).unregister(); }},
-       [](RegistryBackend& r) { EXPECT_FALSE(stored::QuickDeskStartup(r).registered()); }},
+       {[](Registry& r) { stored::QuickDeskStartup(r).registerProgram("mgaqdesk.exe"); },
+        [](Registry& r) { stored::QuickDeskStartup(r).unregister(); }},
+       [](Registry& r) { EXPECT_FALSE(stored::QuickDeskStartup(r).registered()); }},
       {"PowerDesk",
        {kPowerDesk, kUninstall},
        {},
-       [](RegistryBackend& r) {
+       [](Registry& r) {
          EXPECT_EQ(stored::PowerDesk(r).folder(), "");
          EXPECT_EQ(stored::PowerDesk(r).productName(), std::nullopt);
        }},
       {"display detection",
        {kDisplayClass + "\\0000", kDisplaySettings},
        {},
-       [](RegistryBackend& r) {
+       [](Registry& r) {
          stored::DisplayDetection display(r);
          EXPECT_EQ(display.adapterDescription(), "");
          EXPECT_EQ(display.bitsPerPixel(), std::nullopt);
@@ -117,37 +117,37 @@ std::vector<Group> groups() {
        }},
       {"Unreal",
        {kUnreal},
-       {[](RegistryBackend& r) {
+       {[](Registry& r) {
          stored::UnrealSettings(r, Access::CreateIfMissing).write(stored::UnrealSwitch::DoFlip, 0);
        }},
-       [](RegistryBackend& r) {
+       [](Registry& r) {
          EXPECT_EQ(stored::UnrealSettings(r, Access::ExistingReadOnly)
                        .read(stored::UnrealSwitch::Truecolor),
                    std::nullopt);
        }},
       {"Need for Speed III",
        {kNfs3},
-       {[](RegistryBackend& r) {
+       {[](Registry& r) {
          stored::NeedForSpeed3Settings(r, Access::CreateIfMissing).storeTripleBuffer(0);
        }},
-       [](RegistryBackend& r) {
+       [](Registry& r) {
          EXPECT_EQ(stored::NeedForSpeed3Settings(r, Access::ExistingReadOnly).tripleBuffer(),
                    std::nullopt);
        }},
       {"Forsaken",
        {kForsaken},
-       {[](RegistryBackend& r) { stored::ForsakenSettings(r, Access::CreateIfMissing).storeVgaMode(); }},
-       [](RegistryBackend& r) {
+       {[](Registry& r) { stored::ForsakenSettings(r, Access::CreateIfMissing).storeVgaMode(); }},
+       [](Registry& r) {
          EXPECT_EQ(stored::ForsakenSettings(r, Access::ExistingReadOnly).isVgaMode(), std::nullopt);
        }},
       {"backed-up values",
        {kDriver},
-       {[](RegistryBackend& r) {
+       {[](Registry& r) {
          stored::Snapshot snapshot = stored::readSnapshot(r);
-         for (auto& saved : snapshot) saved.value = platform::RegistryValue{};
+         for (auto& saved : snapshot) saved.value = stored::RegistryValue{};
          stored::writeSnapshot(r, snapshot);
        }},
-       [](RegistryBackend& r) {
+       [](Registry& r) {
          for (const auto& saved : stored::readSnapshot(r))
            if (saved.where == &stored::keys::kDriverSettings)
              EXPECT_EQ(saved.value, std::nullopt) << saved.name;

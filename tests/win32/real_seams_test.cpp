@@ -8,11 +8,11 @@
 #include "memory_registry.h"
 #include "platform/errors.h"
 #include "platform/win32/ansi.h"
-#include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_seams.h"
 #include "platform/win32/win32_shortcuts.h"
 #include "../e2e/shell_link.h"
-#include "store_conformance.h"
+#include "key_conformance.h"
+#include "stored/win32/win32_registry.h"
 
 namespace {
 
@@ -28,19 +28,19 @@ void deleteTree(HKEY root, const char* path) {
   RegDeleteKeyA(root, path);
 }
 
-std::shared_ptr<platform::RegistryBackend> freshWin32Registry() {
+std::shared_ptr<stored::Registry> freshWin32Registry() {
   deleteTree(HKEY_CURRENT_USER, "Software\\CorvaneConformance");
   deleteTree(HKEY_LOCAL_MACHINE, "Software\\CorvaneConformance");
-  return std::make_shared<platform::win32::Win32Registry>();
+  return stored::win32::makeWin32Registry();
 }
 
 }  // namespace
 
 INSTANTIATE_TEST_SUITE_P(
-    Both, StoreConformance,
+    Both, KeyConformance,
     ::testing::Values(
-        StoreBackendMaker{"Memory", [] { return std::make_shared<doubles::MemoryRegistry>(); }},
-        StoreBackendMaker{"Win32", freshWin32Registry}),
+        RegistryMaker{"Memory", [] { return std::make_shared<doubles::MemoryRegistry>(); }},
+        RegistryMaker{"Win32", freshWin32Registry}),
     makerName);
 
 TEST(Win32TextFiles, LinesRoundTripInTheAnsiCodePageWithCrLf) {

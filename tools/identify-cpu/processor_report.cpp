@@ -6,22 +6,23 @@
 #include "cpu/system_page.h"
 #include "platform/errors.h"
 #include "platform/services.h"
+#include "stored/registry_backend.h"
 #include "ui/controls.h"
 
 namespace identify {
 
 namespace {
 
-class NoRegistry : public platform::RegistryBackend {
+class NoRegistry : public stored::RegistryBackend {
  public:
-  std::optional<Key> openKey(platform::RootKey, Key, const std::string&, bool, bool) override {
+  std::optional<Key> openKey(stored::RootKey, const std::string&, bool, bool) override {
     return std::nullopt;
   }
   void closeKey(Key) override {}
-  std::optional<platform::RegistryValue> queryValue(Key, const std::string&) override {
+  std::optional<stored::RegistryValue> queryValue(Key, const std::string&) override {
     return std::nullopt;
   }
-  bool setValue(Key, const std::string&, const platform::RegistryValue&) override { return false; }
+  bool setValue(Key, const std::string&, const stored::RegistryValue&) override { return false; }
   bool deleteValue(Key, const std::string&) override { return false; }
 };
 

@@ -1,11 +1,26 @@
-#include "platform/win32/win32_registry.h"
+// The registry through the ANSI registry functions that Windows 95/98 have.
+#include "stored/win32/win32_registry.h"
 
 #include <windows.h>
 
 #include "platform/win32/ansi.h"
+#include "stored/registry_backend.h"
 
-namespace platform::win32 {
+namespace stored::win32 {
 namespace {
+
+using platform::win32::fromAnsi;
+using platform::win32::toAnsi;
+
+class Win32Registry : public RegistryBackend {
+ public:
+  std::optional<Key> openKey(RootKey root, const std::string& path, bool create,
+                             bool readOnly) override;
+  void closeKey(Key key) override;
+  std::optional<RegistryValue> queryValue(Key key, const std::string& name) override;
+  bool setValue(Key key, const std::string& name, const RegistryValue& value) override;
+  bool deleteValue(Key key, const std::string& name) override;
+};
 
 HKEY rootHandle(RootKey root) {
   switch (root) {
@@ -30,11 +45,13 @@ ValueType typeOf(DWORD type) {
 
 }  // namespace
 
-std::optional<RegistryBackend::Key> Win32Registry::openKey(RootKey root, Key parent,
-                                                           const std::string& subPath,
+std::unique_ptr<Registry> makeWin32Registry() { return std::make_unique<Win32Registry>(); }
+
+std::optional<RegistryBackend::Key> Win32Registry::openKey(RootKey root,
+                                                           const std::string& keyPath,
                                                            bool create, bool readOnly) {
-  const HKEY from = parent ? handle(parent) : rootHandle(root);
-  const std::string path = toAnsi(subPath);
+  const HKEY from = rootHandle(root);
+  const std::string path = toAnsi(keyPath);
   const REGSAM access = readOnly ? KEY_READ : KEY_ALL_ACCESS;
   HKEY key = nullptr;
   LONG result;
@@ -110,4 +127,4 @@ bool Win32Registry::deleteValue(Key key, const std::string& name) {
   return RegDeleteValueA(handle(key), toAnsi(name).c_str()) == ERROR_SUCCESS;
 }
 
-}  // namespace platform::win32
+}  // namespace stored::win32
