@@ -19,7 +19,7 @@ bool isText(const RegistryValue& value) {
 
 RegistryKey::RegistryKey(Registry& registry, const Location& where, Access access,
                          const std::string& below)
-    : backend_(RegistryBackend::of(registry)) {
+    : backend_(RegistryBackend::of(registry)), readOnly_(access == Access::ExistingReadOnly) {
   std::string path = where.path + 1;  // from the root: without the leading backslash
   if (!below.empty()) path += "\\" + below;
   const bool create = access == Access::CreateIfMissing;
@@ -74,7 +74,8 @@ std::optional<std::vector<std::uint8_t>> RegistryKey::bytes(const char* name,
 }
 
 void RegistryKey::writeValue(const char* name, const RegistryValue& value) {
-  if (key_ == 0 || !backend_.setValue(key_, name, value)) fail(text::Id::ErrorWriteFailed, name);
+  if (key_ == 0 || readOnly_ || !backend_.setValue(key_, name, value))
+    fail(text::Id::ErrorWriteFailed, name);
 }
 
 void RegistryKey::writeText(const char* name, const std::string& text) {
@@ -95,7 +96,8 @@ void RegistryKey::writeBytes(const char* name, const std::vector<std::uint8_t>& 
 void RegistryKey::remove(const char* name) {
   // A refused deletion and a missing value both answer false: only a second look tells them
   // apart. Without an open key the value may well be there, out of reach.
-  if (key_ == 0 || (!backend_.deleteValue(key_, name) && backend_.queryValue(key_, name)))
+  if (key_ == 0 || readOnly_ ||
+      (!backend_.deleteValue(key_, name) && backend_.queryValue(key_, name)))
     fail(text::Id::ErrorDeleteFailed, name);
 }
 

@@ -82,18 +82,22 @@ class RegistryKey {
   // Whatever is stored, of any type; nothing when missing.
   std::optional<RegistryValue> value(const char* name);
 
-  // A refused write, or one with no key, raises the write-failed error.
+  // A refused write, or one with no key or a key opened only to look, raises the write-failed
+  // error.
   void writeText(const char* name, const std::string& text);
   void writeInteger(const char* name, std::int32_t value);
   void writeBytes(const char* name, const std::vector<std::uint8_t>& bytes);
   void writeValue(const char* name, const RegistryValue& value);
   // Gone afterwards: a value that was not there is fine. One still there afterwards, or no key
-  // to delete it from, raises the deletion-failed error.
+  // to delete it from (or one opened only to look), raises the deletion-failed error.
   void remove(const char* name);
 
  private:
   RegistryBackend& backend_;
   std::uintptr_t key_ = 0;
+  // Windows 95/98 write through a key opened for reading as through any other: the refusal is
+  // this class's, so that a look never changes anything on either system.
+  bool readOnly_;
 };
 
 }  // namespace stored

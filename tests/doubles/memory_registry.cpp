@@ -95,7 +95,7 @@ MemoryRegistry::Node* MemoryRegistry::find(const std::string& keyPath) const {
 
 std::optional<MemoryRegistry::Key> MemoryRegistry::openKey(stored::RootKey root,
                                                            const std::string& keyPath,
-                                                           bool create, bool readOnly) {
+                                                           bool create, bool /*readOnly*/) {
   Node* from = rootNode(root);
   std::string path = folded(from->name);
   for (const std::string& part : split(keyPath)) path += "\\" + folded(part);
@@ -105,15 +105,12 @@ std::optional<MemoryRegistry::Key> MemoryRegistry::openKey(stored::RootKey root,
   const Key key = nextKey_++;
   open_[key] = node;
   openPaths_[key] = path;
-  // As with KEY_READ: the handle reads, its writes and deletions are refused.
-  if (readOnly) readOnly_.insert(key);
   return key;
 }
 
 void MemoryRegistry::closeKey(Key key) {
   open_.erase(key);
   openPaths_.erase(key);
-  readOnly_.erase(key);
 }
 
 void MemoryRegistry::refuseOpen(const std::string& keyPath) {
@@ -138,7 +135,7 @@ bool MemoryRegistry::refused(const Node* node, const std::string& name) const {
 bool MemoryRegistry::setValue(Key key, const std::string& name,
                               const stored::RegistryValue& value) {
   auto it = open_.find(key);
-  if (it == open_.end() || readOnly_.count(key) || refused(it->second, name)) return false;
+  if (it == open_.end() || refused(it->second, name)) return false;
   auto& entry = it->second->values[folded(name)];
   if (entry.name.empty()) entry.name = name;
   entry.value = value;
@@ -148,7 +145,7 @@ bool MemoryRegistry::setValue(Key key, const std::string& name,
 
 bool MemoryRegistry::deleteValue(Key key, const std::string& name) {
   auto it = open_.find(key);
-  if (it == open_.end() || readOnly_.count(key) || refused(it->second, name)) return false;
+  if (it == open_.end() || refused(it->second, name)) return false;
   journal_.push_back("delete " + name);
   return it->second->values.erase(folded(name)) > 0;
 }

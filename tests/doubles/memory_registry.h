@@ -59,7 +59,6 @@ class MemoryRegistry : public stored::RegistryBackend {
   std::unique_ptr<Node> roots_[3];
   std::map<Key, Node*> open_;
   std::map<Key, std::string> openPaths_;  // folded, "hklm\software\..."
-  std::set<Key> readOnly_;
   std::set<std::string> refusedOpens_;
   Key nextKey_ = 1;
   std::set<std::pair<const Node*, std::string>> refusedValues_;
