@@ -156,6 +156,15 @@ Corvane::Corvane(const ProgramFolder& folder, const std::string& arguments,
 
 Corvane::~Corvane() {
   if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+    // A clk.bat it started runs on under the machine's tool lock: killed first, the program
+    // would leave the batch file running in a folder about to be deleted, where Wine's cmd.exe
+    // never ends and holds the test's output open. So the lock is waited for (a tool held on
+    // purpose goes with its folder).
+    if (HANDLE lock = OpenMutexA(SYNCHRONIZE, FALSE, "CorvaneClockToolRun")) {
+      const DWORD got = WaitForSingleObject(lock, 15000);
+      if (got == WAIT_OBJECT_0 || got == WAIT_ABANDONED) ReleaseMutex(lock);
+      CloseHandle(lock);
+    }
     TerminateProcess(process_.hProcess, 1);
     WaitForSingleObject(process_.hProcess, 5000);
   }
