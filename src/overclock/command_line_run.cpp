@@ -5,6 +5,7 @@
 #include "overclock/clock_service.h"
 #include "platform/errors.h"
 #include "platform/text.h"
+#include "stored/recorded_facts.h"
 #include "text/catalogue.h"
 #include "ui/runtime.h"
 
@@ -14,7 +15,9 @@ namespace {
 class CommandLineRun {
  public:
   CommandLineRun(platform::Services& services, platform::ProgramRunner& runner)
-      : services_(services), runner_(runner), clock_(services, stored::Access::ExistingReadOnly) {}
+      : services_(services),
+        runner_(runner),
+        clock_(services, machine_, stored::Access::ExistingReadOnly) {}
 
   int carryOut(const CommandLineRequest& request);
 
@@ -22,6 +25,15 @@ class CommandLineRun {
   void tell(const std::string& message, platform::MessageIcon icon) {
     services_.dialogs.messageBox(ui::Runtime::applicationTitle(), message, icon,
                                  platform::MessageButtons::Ok);
+  }
+  // The tool, then what the clock needs of the machine, learnt as the window learns it (only
+  // read: the window makes the display's keys), then the profile's limits.
+  void load() {
+    clock_.loadTool();
+    stored::RecordedFacts recorded(services_.registry, machine_, stored::Access::ExistingReadOnly);
+    recorded.adapter();
+    recorded.displayMode();
+    clock_.loadProfile();
   }
   int refuse(const std::string& message) {
     tell(message, platform::MessageIcon::Error);
@@ -36,6 +48,7 @@ class CommandLineRun {
 
   platform::Services& services_;
   platform::ProgramRunner& runner_;
+  platform::MachineFacts machine_;
   ClockService clock_;
 };
 
@@ -125,7 +138,7 @@ int CommandLineRun::carryOut(const CommandLineRequest& request) {
       return kExitDone;
     case CommandLineAction::Refused:
       if (request.clockOutsideTables != 0) {
-        clock_.load();
+        load();
         if (const auto why = clock_.refusal(request.clockOutsideTables, ClockRoute::CommandLine))
           return refuse(*why);
       }
@@ -137,7 +150,7 @@ int CommandLineRun::carryOut(const CommandLineRequest& request) {
     case CommandLineAction::RunGame:
       break;
   }
-  clock_.load();
+  load();
 
   std::string program;
   if (request.action == CommandLineAction::RunGame) {
