@@ -24,7 +24,7 @@ class GeneralPage {
   ui::Label Label27;  // "使用CRT："
   ui::Label Label29;  // the monitor
   ui::Label Label37;  // "プラットフォーム："
-  ui::Label Label38;  // the platform (socket) text (bold), set by the processor identification
+  ui::Label Label38;  // the platform (socket) text (bold), as the processor identification found it
   ui::Label Label22;  // hidden: the Windows family
 
   ui::GroupBox GroupBox2;  // "レジストリのお手軽設定"

@@ -8,19 +8,17 @@
 #include "settings/presets.h"
 #include "settings/removal.h"
 #include "settings/undo.h"
-#include "stored/display_detection.h"
 #include "stored/driver_settings.h"
-#include "stored/powerdesk.h"
+#include "stored/recorded_facts.h"
 #include "stored/run_lists.h"
 #include "text/catalogue.h"
 
 namespace {
 
-// "16" is 16; anything that is not a whole number is the conversion error the user sees.
-int colourDepth(const std::string& text) {
-  const auto value = platform::wholeNumber(text);
-  if (!value) throw platform::UserError(platform::format1(text::tr(text::Id::ErrorNotANumber), text));
-  return *value;
+// A colour depth that is not a whole number is the conversion error the user sees.
+void checkColourDepth(const std::string& text) {
+  if (!platform::wholeNumber(text))
+    throw platform::UserError(platform::format1(text::tr(text::Id::ErrorNotANumber), text));
 }
 
 }  // namespace
@@ -34,10 +32,10 @@ TForm1::TForm1(ui::Runtime& runtime, platform::Services& services)
       TabSheet4(&PageControl1, "TabSheet4", text::tr(text::Id::TabSystem)),
       general(TabSheet1),
       registry(TabSheet2, services),
-      clockService(services),
+      clockService(services, machine_),
       clock(TabSheet3, services, clockService),
       PentiumMMX1(services.processor),
-      system(TabSheet4, services, PentiumMMX1, general.Label38),
+      system(TabSheet4, services, PentiumMMX1, machine_),
       services_(services) {
   setClientSize(640, 490);
   setBorder(ui::FormBorder::Single);
@@ -102,8 +100,11 @@ void TForm1::showNotRead() {
 }
 
 void TForm1::detect() {
+  stored::RecordedFacts recorded(services_.registry, machine_, stored::Access::CreateIfMissing);
   clock.detectStartupEntry();
-  general.Label12.setCaption(stored::DisplayDetection(services_.registry).adapterDescription());
+  recorded.adapter();
+  general.Label12.setCaption(machine_.adapter.value.value_or(""));
+  // The clock service checks its confirmation against the adapter just learnt.
   clock.loadLastClockAndToolPath();
   // Not in the window's way: it starts once the window is up (the overclock page waits for it).
   clock.startBatchFileWhenIdle(runtime());
@@ -117,14 +118,14 @@ void TForm1::detect() {
     }
     registry.LoadOptions(driver);
   }
-  detectDisplayMode();
+  detectDisplayMode(recorded);
   registry.tasktrey.setChecked(stored::QuickDeskStartup(services_.registry).registered());
-  detectPowerDeskAndMonitor();
+  detectPowerDeskAndMonitor(recorded);
 }
 
 void TForm1::checkPlatform() {
-  const auto version = services_.os.query();
-  const platform::OsPlatform family = version ? version->platform : platform::OsPlatform::Other;
+  if (const auto version = services_.os.query()) machine_.family = version->platform;
+  const platform::OsPlatform family = machine_.family.value_or(platform::OsPlatform::Other);
   switch (family) {
     case platform::OsPlatform::Win32s: general.Label22.setCaption("Windows3.1 + Win32s"); break;
     case platform::OsPlatform::Windows9x: general.Label22.setCaption("Windows95/98"); break;
@@ -143,30 +144,41 @@ void TForm1::checkPlatform() {
   runtime().terminate(1);
 }
 
-void TForm1::detectDisplayMode() {
-  stored::DisplayDetection display(services_.registry);
-  if (const auto bits = display.bitsPerPixel()) {
+void TForm1::detectDisplayMode(stored::RecordedFacts& recorded) {
+  recorded.bitsPerPixel();
+  if (const auto& bits = machine_.bitsPerPixel.value) {
     clock.Label10.setCaption(*bits + "Bit");
-    clock.Label10.setTag(colourDepth(*bits));
+    checkColourDepth(*bits);
   } else {
     clock.Label10.setCaption("Unknown");
   }
-  clock.Label34.setCaption(display.resolution().value_or("Unknown"));
+  recorded.resolution();
+  clock.Label34.setCaption(machine_.resolution.value.value_or("Unknown"));
 }
 
-void TForm1::detectPowerDeskAndMonitor() {
-  general.Label31.setCaption(stored::PowerDesk(services_.registry).productName().value_or("Unknown"));
-  general.Label29.setCaption(
-      stored::DriverSettings(services_.registry).monitorName().value_or("Unknown"));
+void TForm1::detectPowerDeskAndMonitor(stored::RecordedFacts& recorded) {
+  recorded.powerDesk();
+  general.Label31.setCaption(machine_.powerDesk.value.value_or("Unknown"));
+  recorded.monitor();
+  general.Label29.setCaption(machine_.monitor.value.value_or("Unknown"));
 }
 
 void TForm1::FormShow() {
   if (refused_) return;  // the program is ending; nothing on this system is touched
   clock.ClassifyClockTool();
   clock.ApplyClockProfile();
-  system.identifyAtStartUp(general.Label38, registry.box("comwrite"), registry.box("DNow"));
+  machine_.processor = system.identifyAtStartUp();
+  showProcessor();
   // The processor's boxes were enabled for it; their settings are still not known.
   if (!settingsRead_) registry.showNotRead();
+}
+
+void TForm1::showProcessor() {
+  const platform::ProcessorFacts& processor = machine_.processor;
+  if (processor.platformLabel) general.Label38.setCaption(*processor.platformLabel);
+  if (processor.writeCombiningUsable)
+    registry.box("comwrite").setEnabled(*processor.writeCombiningUsable);
+  if (processor.threeDNowUsable) registry.box("DNow").setEnabled(*processor.threeDNowUsable);
 }
 
 void TForm1::Button1Click() { close(); }
@@ -184,22 +196,19 @@ void TForm1::PinCButtonClick() {
 }
 
 void TForm1::Button9Click() {
-  settings::applyPreset(settings::Preset::Emergency, general.Label38.caption(), registry,
-                        services_);
+  settings::applyPreset(settings::Preset::Emergency, machine_, registry, services_);
 }
 
 void TForm1::Button11Click() {
-  settings::applyPreset(settings::Preset::DriverDefaults, general.Label38.caption(), registry,
-                        services_);
+  settings::applyPreset(settings::Preset::DriverDefaults, machine_, registry, services_);
 }
 
 void TForm1::Button10Click() {
-  settings::applyPreset(settings::Preset::Game, general.Label38.caption(), registry, services_);
+  settings::applyPreset(settings::Preset::Game, machine_, registry, services_);
 }
 
 void TForm1::Button12Click() {
-  settings::applyPreset(settings::Preset::Benchmark, general.Label38.caption(), registry,
-                        services_);
+  settings::applyPreset(settings::Preset::Benchmark, machine_, registry, services_);
 }
 
 void TForm1::uninstallClick() { settings::removeDriverSettings(registry, services_); }

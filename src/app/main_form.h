@@ -7,16 +7,22 @@
 #include "cpu/pentium_mmx.h"
 #include "cpu/system_page.h"
 #include "overclock/clock_page.h"
+#include "platform/machine_facts.h"
 #include "platform/services.h"
 #include "settings/registry_page.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 
 namespace settings { class TGameForm; }
+namespace stored { class RecordedFacts; }
 namespace pins { class TWizForm; }
 class TAboutBox;
 
 class TForm1 : public ui::Form {
+  // What start-up learns about the machine, made here once; first, since the pages, the presets
+  // and the clock service below are handed it.
+  platform::MachineFacts machine_;
+
  public:
   TForm1(ui::Runtime& runtime, platform::Services& services);
 
@@ -60,14 +66,17 @@ class TForm1 : public ui::Form {
 
   // True when this is not a Windows 95/98 system: the program changes nothing and ends.
   bool refused() const { return refused_; }
+  // What start-up learnt; the captions show it.
+  const platform::MachineFacts& machine() const { return machine_; }
 
  private:
   void detect();
   // Start-up stopped before reading anything: what it would have shown is "unknown".
   void showNotRead();
   void checkPlatform();
-  void detectDisplayMode();
-  void detectPowerDeskAndMonitor();
+  void detectDisplayMode(stored::RecordedFacts& recorded);
+  void detectPowerDeskAndMonitor(stored::RecordedFacts& recorded);
+  void showProcessor();
 
   platform::Services& services_;
   bool refused_ = false;

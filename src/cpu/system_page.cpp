@@ -1,5 +1,5 @@
 // The system page: its layout, the refresh at every showing, the clock measurement and the
-// start-up identification that writes into the General tab.
+// start-up identification of the processor.
 #include "cpu/system_page.h"
 
 #include "platform/text.h"
@@ -57,8 +57,8 @@ std::string osVersionText(int major, int minor) {
 }
 
 SystemPage::SystemPage(ui::TabSheet& TabSheet4, platform::Services& services,
-                       TPentiumMMX& PentiumMMX1, const ui::Label& Label38)
-    : TabSheet4(TabSheet4), services_(services), PentiumMMX1(PentiumMMX1), Label38_(Label38) {
+                       TPentiumMMX& PentiumMMX1, const platform::MachineFacts& machine)
+    : TabSheet4(TabSheet4), services_(services), PentiumMMX1(PentiumMMX1), machine_(machine) {
   layOut();
   Label60.setBold(true);
   Label60.setColour(ui::kNavy);
@@ -120,7 +120,7 @@ void SystemPage::TabSheet4Show() {
     Label58.setCaption(kNoClockText);
   // After the measurement, so that the clock-dependent names can be found.
   showIdentity(IdentifyCpu(IdentifyPass::SystemPagePass, PentiumMMX1, MeasuredMHz()));
-  Label40.setCaption(Label38_.caption());
+  Label40.setCaption(machine_.processor.platformLabel.value_or("Unknown"));
 }
 
 void SystemPage::retryClick() {
@@ -136,13 +136,10 @@ void SystemPage::retryClick() {
     Label58.setCaption(kNoClockText);
 }
 
-void SystemPage::identifyAtStartUp(ui::Label& Label38, ui::CheckBox& comwrite,
-                                   ui::CheckBox& DNow) {
+platform::ProcessorFacts SystemPage::identifyAtStartUp() {
   const CpuIdentity identity = IdentifyCpu(IdentifyPass::StartUpPass, PentiumMMX1, MeasuredMHz());
   showIdentity(identity);
-  if (identity.PlatformLabel) Label38.setCaption(*identity.PlatformLabel);
-  if (identity.WriteCombiningEnabled) comwrite.setEnabled(*identity.WriteCombiningEnabled);
-  if (identity.ThreeDNowEnabled) DNow.setEnabled(*identity.ThreeDNowEnabled);
+  return {identity.PlatformLabel, identity.WriteCombiningEnabled, identity.ThreeDNowEnabled};
 }
 
 void SystemPage::showOperatingSystem() {

@@ -6,6 +6,7 @@
 #include "cpu/clock_measurement.h"
 #include "cpu/identify_cpu.h"
 #include "cpu/pentium_mmx.h"
+#include "platform/machine_facts.h"
 #include "platform/services.h"
 #include "ui/controls.h"
 #include "text/catalogue.h"
@@ -14,10 +15,10 @@ namespace cpu {
 
 class SystemPage {
  public:
-  // Creates the tab's controls on `TabSheet4`. `Label38` is the General tab's platform label,
-  // copied here at every showing.
+  // Creates the tab's controls on `TabSheet4`. `machine` is what start-up learnt: its platform
+  // is shown here at every showing.
   SystemPage(ui::TabSheet& TabSheet4, platform::Services& services, TPentiumMMX& PentiumMMX1,
-             const ui::Label& Label38);
+             const platform::MachineFacts& machine);
 
   // The whole refresh; the main window runs it from TabSheet4.onShow.
   void TabSheet4Show();
@@ -26,8 +27,8 @@ class SystemPage {
   // The last measured clock in whole MHz; 0 before the first measurement.
   int MeasuredMHz() const { return static_cast<int>(Label73.tag()); }
   // The start-up identification, run at the end of the main window's show step: the platform
-  // label and the availability (not the checked state) of the two processor-specific boxes.
-  void identifyAtStartUp(ui::Label& Label38, ui::CheckBox& comwrite, ui::CheckBox& DNow);
+  // and whether the two processor-specific boxes may be used (not their checked state).
+  platform::ProcessorFacts identifyAtStartUp();
 
   // The last measurement's readings (overwritten by each measurement).
   const ClockMeasurement& lastMeasurement() const { return lastMeasurement_; }
@@ -93,7 +94,7 @@ class SystemPage {
 
   platform::Services& services_;
   TPentiumMMX& PentiumMMX1;
-  const ui::Label& Label38_;
+  const platform::MachineFacts& machine_;
   std::string OsVersionText;  // computed at the first showing, kept for the run
   ClockMeasurement lastMeasurement_;
 };

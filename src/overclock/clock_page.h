@@ -77,7 +77,7 @@ class ClockPage {
   ui::Label Label15{&sheet_, "Label15", text::tr(text::Id::ClockToolG200clkVersion)};       // tool version
 
   ui::Label Label2{&sheet_, "Label2", text::tr(text::Id::ClockColourDepth)};
-  ui::Label Label10{&sheet_, "Label10", "32Bit"};  // bold; its tag holds the bits per pixel
+  ui::Label Label10{&sheet_, "Label10", "32Bit"};  // bold; the bits per pixel and "Bit"
   ui::Label Label33{&sheet_, "Label33", text::tr(text::Id::ClockResolution)};
   ui::Label Label34{&sheet_, "Label34", "1024x768"};  // bold; the resolution text as stored
   ui::Label Label91{&sheet_, "Label91", text::tr(text::Id::ClockCurrent)};

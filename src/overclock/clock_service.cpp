@@ -6,7 +6,6 @@
 #include "platform/errors.h"
 #include "platform/text.h"
 #include "stored/clock_settings.h"
-#include "stored/display_detection.h"
 #include "stored/run_lists.h"
 #include "text/catalogue.h"
 
@@ -17,8 +16,12 @@ std::string number(int value) { return std::to_string(value); }
 
 }  // namespace
 
-ClockService::ClockService(platform::Services& services, stored::Access access)
-    : services_(services), access_(access), toolPath_(inProgramFolder("G200clk.exe")) {}
+ClockService::ClockService(platform::Services& services, const platform::MachineFacts& machine,
+                           stored::Access access)
+    : services_(services),
+      machine_(machine),
+      access_(access),
+      toolPath_(inProgramFolder("G200clk.exe")) {}
 
 std::string ClockService::inProgramFolder(const std::string& fileName) const {
   return platform::inFolder(services_.programFolder, fileName);
@@ -26,32 +29,22 @@ std::string ClockService::inProgramFolder(const std::string& fileName) const {
 
 // ---- What it knows ------------------------------------------------------------------------------
 
-void ClockService::load() {
-  loadTool();
-  loadProfile();
-}
-
 void ClockService::loadTool() {
   toolPath_ = stored::ClockSettings(services_.registry, access_)
                   .toolPath()
                   .value_or(inProgramFolder("G200clk.exe"));
   kind_ = classifyToolPath(toolPath_);
-  // Only read: the main window makes the display's keys, where it always has.
-  adapter_ = stored::DisplayDetection(services_.registry, stored::Access::ExistingReadOnly)
-                 .adapterDescription();
   // A clock confirmed on another board says nothing about this one.
-  if (access_ == stored::Access::CreateIfMissing &&
+  if (access_ == stored::Access::CreateIfMissing && machine_.adapter.known &&
       stored::ConfirmedClock(services_.registry, stored::Access::ExistingReadOnly)
-          .keptWithAnotherAdapter(adapter_))
+          .keptWithAnotherAdapter(machine_.adapter.value.value_or("")))
     stored::ConfirmedClock(services_.registry).forget();
 }
 
 void ClockService::loadProfile() {
-  // The display mode as the main window reads it at start-up: a colour depth that is no number
-  // leaves no profile active.
-  stored::DisplayDetection display(services_.registry, stored::Access::ExistingReadOnly);
-  const long bits = platform::wholeNumber(display.bitsPerPixel().value_or("")).value_or(0);
-  profile_ = chooseClockProfile(bits, display.resolution().value_or(""));
+  // A colour depth that is no number (or none known) leaves no profile active.
+  const long bits = platform::wholeNumber(machine_.bitsPerPixel.value.value_or("")).value_or(0);
+  profile_ = chooseClockProfile(bits, machine_.resolution.value.value_or(""));
   defaultClock_ = kInitialDefaultClock;
   maximumClock_ = kInitialMaximumClock;
   if (!profile_) return;
@@ -127,12 +120,15 @@ std::string ClockService::kindName() const {
 }
 
 std::optional<int> ClockService::confirmedClock() {
+  if (!machine_.adapter.known) return std::nullopt;
   return stored::ConfirmedClock(services_.registry, stored::Access::ExistingReadOnly)
-      .highest(kindName(), adapter_);
+      .highest(kindName(), machine_.adapter.value.value_or(""));
 }
 
 void ClockService::recordKept(int mhz) {
-  stored::ConfirmedClock(services_.registry).recordKept(mhz, kindName(), adapter_);
+  if (!machine_.adapter.known) return;
+  stored::ConfirmedClock(services_.registry)
+      .recordKept(mhz, kindName(), machine_.adapter.value.value_or(""));
 }
 
 std::optional<std::string> ClockService::refusal(int mhz, ClockRoute route) {

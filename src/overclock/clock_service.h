@@ -11,6 +11,7 @@
 #include "overclock/clock_commands.h"
 #include "overclock/clock_profile.h"
 #include "platform/errors.h"
+#include "platform/machine_facts.h"
 #include "platform/services.h"
 #include "stored/registry_key.h"
 
@@ -43,19 +44,18 @@ enum class ClockRoute {
 class ClockService {
  public:
   // `access` is how it reads: the window as `CreateIfMissing`, the command line only what is there
-  // (`ExistingReadOnly`). What it writes, it writes where the window does, making the key.
-  explicit ClockService(platform::Services& services,
-                        stored::Access access = stored::Access::CreateIfMissing);
+  // (`ExistingReadOnly`). What it writes, it writes where the window does, making the key. The
+  // display adapter and mode come from `machine`, as start-up learnt them.
+  ClockService(platform::Services& services, const platform::MachineFacts& machine,
+               stored::Access access = stored::Access::CreateIfMissing);
   ClockService(const ClockService&) = delete;
   ClockService& operator=(const ClockService&) = delete;
 
   // ---- What it knows ------------------------------------------------------------------------
-  // Both of the below.
-  void load();
-  // The tool's path and the adapter; a confirmation kept with another adapter is forgotten
-  // (when it may write).
+  // The tool's path; a confirmation kept with another adapter than the one start-up learnt is
+  // forgotten (when it may write).
   void loadTool();
-  // The display mode (which picks the profile) and that profile's stored limits.
+  // The profile for the display mode start-up learnt, and that profile's stored limits.
   void loadProfile();
   const std::string& toolPath() const { return toolPath_; }
   ClockToolKind toolKind() const { return kind_; }
@@ -83,9 +83,11 @@ class ClockService {
   // ---- Which clocks may run -----------------------------------------------------------------
   // Why `mhz` may not run by `route`, in a sentence or two; nothing when it may.
   std::optional<std::string> refusal(int mhz, ClockRoute route);
-  // The highest clock kept with OK with this tool kind and adapter.
+  // The highest clock kept with OK with this tool kind and adapter; none while the adapter is
+  // not known.
   std::optional<int> confirmedClock();
-  // OK was pressed in the countdown after the tool had set `mhz`.
+  // OK was pressed in the countdown after the tool had set `mhz`; kept with the adapter, so
+  // nothing is recorded while that is not known.
   void recordKept(int mhz);
 
   // ---- Runs of the tool ---------------------------------------------------------------------
@@ -121,13 +123,13 @@ class ClockService {
   std::string kindName() const;
 
   platform::Services& services_;
+  const platform::MachineFacts& machine_;
   stored::Access access_;
   std::string toolPath_;
   ClockToolKind kind_ = ClockToolKind::G200clk;
   std::optional<ClockProfile> profile_;
   int defaultClock_ = kInitialDefaultClock;
   int maximumClock_ = kInitialMaximumClock;
-  std::string adapter_;
   platform::Launcher::Watched batch_ = 0;
 };
 

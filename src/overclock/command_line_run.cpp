@@ -5,6 +5,7 @@
 #include "overclock/clock_service.h"
 #include "platform/errors.h"
 #include "platform/text.h"
+#include "stored/recorded_facts.h"
 #include "text/catalogue.h"
 #include "ui/runtime.h"
 
@@ -14,7 +15,9 @@ namespace {
 class CommandLineRun {
  public:
   CommandLineRun(platform::Services& services, platform::ProgramRunner& runner)
-      : services_(services), runner_(runner), clock_(services, stored::Access::ExistingReadOnly) {}
+      : services_(services),
+        runner_(runner),
+        clock_(services, machine_, stored::Access::ExistingReadOnly) {}
 
   int carryOut(const CommandLineRequest& request);
 
@@ -22,6 +25,15 @@ class CommandLineRun {
   void tell(const std::string& message, platform::MessageIcon icon) {
     services_.dialogs.messageBox(ui::Runtime::applicationTitle(), message, icon,
                                  platform::MessageButtons::Ok);
+  }
+  // The tool, then what the clock needs of the machine, learnt as the window learns it (only
+  // read: the window makes the display's keys), then the profile's limits.
+  void load() {
+    clock_.loadTool();
+    stored::RecordedFacts recorded(services_.registry, machine_, stored::Access::ExistingReadOnly);
+    recorded.adapter();
+    recorded.displayMode();
+    clock_.loadProfile();
   }
   int refuse(const std::string& message) {
     tell(message, platform::MessageIcon::Error);
@@ -32,10 +44,11 @@ class CommandLineRun {
   bool restore(std::string& report);
   int restoreDefault();
   int setClock(int mhz);
-  int runGame(int mhz, const std::string& program, const std::string& arguments);
+  int runGame(const std::string& program, const std::string& arguments);
 
   platform::Services& services_;
   platform::ProgramRunner& runner_;
+  platform::MachineFacts machine_;
   ClockService clock_;
 };
 
@@ -81,7 +94,7 @@ int CommandLineRun::setClock(int mhz) {
   return kExitDone;
 }
 
-int CommandLineRun::runGame(int mhz, const std::string& program, const std::string& arguments) {
+int CommandLineRun::runGame(const std::string& program, const std::string& arguments) {
   std::string report;
   bool restored = false;
   platform::ProgramRunner::Outcome outcome;
@@ -125,7 +138,7 @@ int CommandLineRun::carryOut(const CommandLineRequest& request) {
       return kExitDone;
     case CommandLineAction::Refused:
       if (request.clockOutsideTables != 0) {
-        clock_.load();
+        load();
         if (const auto why = clock_.refusal(request.clockOutsideTables, ClockRoute::CommandLine))
           return refuse(*why);
       }
@@ -137,7 +150,7 @@ int CommandLineRun::carryOut(const CommandLineRequest& request) {
     case CommandLineAction::RunGame:
       break;
   }
-  clock_.load();
+  load();
 
   std::string program;
   if (request.action == CommandLineAction::RunGame) {
@@ -154,7 +167,7 @@ int CommandLineRun::carryOut(const CommandLineRequest& request) {
     return refuse(*why);
   if (const int failed = setClock(request.clockMhz); failed != kExitDone) return failed;
   if (request.action == CommandLineAction::SetClock) return kExitDone;
-  return runGame(request.clockMhz, program, request.programArguments);
+  return runGame(program, request.programArguments);
 }
 
 }  // namespace

@@ -135,10 +135,10 @@ const char* presetValue(Preset preset, Variant variant, stored::DriverValue valu
   return nullptr;
 }
 
-void applyPreset(Preset preset, const std::string& platformLabel, RegistryPage& page,
+void applyPreset(Preset preset, const platform::MachineFacts& machine, RegistryPage& page,
                  platform::Services& services) {
   const Variant variant = preset == Preset::Game || preset == Preset::Benchmark
-                              ? variantFor(platformLabel)
+                              ? variantFor(machine.processor.platformLabel.value_or(""))
                               : V::General;
   page.backups.save(BackupAction::Preset);
   services.dialogs.messageBox(text::tr(text::Id::TitleInformation), presetMessage(preset, variant),

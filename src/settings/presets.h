@@ -3,6 +3,7 @@
 // brings the registry tab's boxes into line. Game and benchmark come in a variant per platform.
 #include <string>
 
+#include "platform/machine_facts.h"
 #include "platform/services.h"
 #include "settings/registry_page.h"
 
@@ -19,8 +20,9 @@ std::string presetMessage(Preset preset, Variant variant);
 const char* presetValue(Preset preset, Variant variant, stored::DriverValue value);
 
 // Saves a backup, shows the message, writes the column, sets the boxes (running none of their
-// handlers). Nothing is written when the backup cannot be saved.
-void applyPreset(Preset preset, const std::string& platformLabel, RegistryPage& page,
+// handlers). Nothing is written when the backup cannot be saved. The variant is the one for the
+// platform start-up identified in `machine` (the general one when it identified none).
+void applyPreset(Preset preset, const platform::MachineFacts& machine, RegistryPage& page,
                  platform::Services& services);
 
 }  // namespace settings

@@ -6,6 +6,7 @@
 
 #include "app/main_form.h"
 #include "fakes.h"
+#include "stored/clock_settings.h"
 
 namespace {
 
@@ -44,12 +45,15 @@ TEST_F(MainFormFixture, DetectionFillsTheLabelsFromTheRegistry) {
   world.registry.setString(kDriverKey, "Flip On Vblank", "1");
   world.registry.setString(kDriverKey, "Win98Virtual", "1");
   world.registry.setInteger(kDriverKey, "OverClock", 120);
+  stored::ConfirmedClock(world.registry).recordKept(120, "G200clk.exe", "Matrox G400");
   create();
   EXPECT_TRUE(world.dialogs.boxes.empty()) << boxTexts().front();
+  EXPECT_FALSE(world.registry.valueExists("HKLM\\Software\\Corvane", "ConfirmedClock"))
+      << "a clock kept on another board";
   EXPECT_EQ(form.general.Label22.caption(), "Windows95/98");
   EXPECT_EQ(form.general.Label12.caption(), "Matrox Millennium G200 AGP");
   EXPECT_EQ(form.clock.Label10.caption(), "16Bit");
-  EXPECT_EQ(form.clock.Label10.tag(), 16);
+  EXPECT_EQ(form.machine().bitsPerPixel.value, "16");
   EXPECT_EQ(form.clock.Label34.caption(), "800,600");
   EXPECT_EQ(form.general.Label31.caption(), "Matrox PowerDesk Ver4.51");
   EXPECT_EQ(form.general.Label29.caption(), "NANAO FlexScan");
@@ -69,7 +73,7 @@ TEST_F(MainFormFixture, MissingValuesShowUnknownAndAMissingAdapterKeyIsMadeEmpty
   EXPECT_TRUE(world.registry.keyExists(kDisplay + "0000"));
   EXPECT_EQ(form.general.Label12.caption(), "");
   EXPECT_EQ(form.clock.Label10.caption(), "Unknown");
-  EXPECT_EQ(form.clock.Label10.tag(), 0);
+  EXPECT_TRUE(form.machine().bitsPerPixel.known && !form.machine().bitsPerPixel.value);
   EXPECT_EQ(form.clock.Label34.caption(), "Unknown");
   EXPECT_EQ(form.general.Label31.caption(), "Unknown");
   EXPECT_EQ(form.general.Label29.caption(), "Unknown");
@@ -101,7 +105,7 @@ TEST_F(MainFormFixture, WithoutTheIniOfMystclkOnlyTheMessageAndThePlatformCheckR
   for (const ui::Label* value : {&other.general.Label12, &other.general.Label31,
                                  &other.general.Label29, &other.clock.Label10, &other.clock.Label34})
     EXPECT_EQ(value->caption(), "不明") << value->name();
-  EXPECT_EQ(other.clock.Label10.tag(), 0);
+  EXPECT_FALSE(other.machine().adapter.known || other.machine().bitsPerPixel.known);
   EXPECT_FALSE(other.registry.box("Circles").checked());
   EXPECT_FALSE(other.registry.box("Circles").enabled()) << "an unticked box would claim off";
   EXPECT_FALSE(other.registry.AGPSpeed.enabled());

@@ -88,8 +88,10 @@ TEST_F(WindowsFixture, TheHiddenWizardButtonOpensTheWizardModally) {
   EXPECT_EQ(world.runtime.modalRuns, std::vector<std::string>{windows.WizForm.name()});
 }
 
-TEST_F(WindowsFixture, PresetButtonsReadThePlatformLabel) {
-  windows.Form1.general.Label38.setCaption("Socket7 (Super7)");
+TEST_F(WindowsFixture, PresetButtonsFollowThePlatformStartUpIdentifiedNotACaption) {
+  world.processor = doubles::RecordedProcessor::from("AuthenticAMD", 1, 0x58C, 0x008021BF);
+  windows.Form1.show();  // the show step identifies a K6-2: Socket7 (Super7)
+  windows.Form1.general.Label38.setCaption("Slot1");
   windows.Form1.general.Button12.userClick();
   ASSERT_FALSE(world.dialogs.boxes.empty());
   EXPECT_EQ(world.dialogs.boxes.back().text,

@@ -1,5 +1,5 @@
 #pragma once
-// A system page on doubles, with the General tab's three controls the start-up pass writes.
+// A system page on doubles, with the General tab's three controls the start-up pass decides.
 #include <cstdint>
 #include <functional>
 
@@ -32,7 +32,8 @@ struct PageRig {
   ui::CheckBox DNow{nullptr, "DNow", "3D Now!の使用"};
   ui::TabSheet TabSheet4{nullptr, "TabSheet4", "その他の機能"};
   cpu::TPentiumMMX PentiumMMX1{world.processor};
-  cpu::SystemPage page{TabSheet4, services, PentiumMMX1, Label38};
+  platform::MachineFacts machine;
+  cpu::SystemPage page{TabSheet4, services, PentiumMMX1, machine};
 
   void use(const std::string& vendor, std::uint32_t eax1, std::uint32_t edx1 = 0x008001BF,
            std::uint32_t maxLeaf = 1) {
@@ -44,7 +45,14 @@ struct PageRig {
     world.timer.readings = {5000, 5501, 5501};
   }
   void nextClockMHz(int mhz) { nextClockTicks(std::uint64_t(mhz) * 501000); }
-  void startUp() { page.identifyAtStartUp(Label38, comwrite, DNow); }
+  // The identification, shown on the General tab's three controls as the main window shows it.
+  void startUp() {
+    machine.processor = page.identifyAtStartUp();
+    const platform::ProcessorFacts& found = machine.processor;
+    if (found.platformLabel) Label38.setCaption(*found.platformLabel);
+    if (found.writeCombiningUsable) comwrite.setEnabled(*found.writeCombiningUsable);
+    if (found.threeDNowUsable) DNow.setEnabled(*found.threeDNowUsable);
+  }
   void showAt(int mhz) {
     nextClockMHz(mhz);
     page.TabSheet4Show();

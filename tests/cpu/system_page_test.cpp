@@ -62,7 +62,7 @@ TEST(SystemPage, RefreshShowsWhatTheProcessorSays) {
   PageRig rig;
   cpu::SystemPage& p = rig.page;
   rig.use("GenuineIntel", 0x543, 0x008003BF);
-  rig.Label38.setCaption("Socket7 (Super7)");
+  rig.machine.processor.platformLabel = "Socket7 (Super7)";
   p.Label60.setColour(ui::kRed);
   rig.nextClockTicks(175600000);
   p.TabSheet4Show();

@@ -9,7 +9,6 @@
 namespace {
 
 const char* const kSettings = "HKLM\\Software\\Matrox\\PowerDesk\\Current Settings";
-const char* const kDisplay = "HKCC\\Display\\Settings";
 
 struct Row {
   const char* bits;        // the display's colour depth: "16" is the 89 profile, "8" the 66
@@ -19,6 +18,7 @@ struct Row {
   const char* tool;        // the tool in use
   int requested;
   bool window, startup, commandLine;  // runs by each way
+  const char* adapter = "";  // the adapter start-up learnt (nullptr: not known); "" kept it
 };
 
 // Either profile's limits are 89..135 until values are stored (the maximum here: 230 for the 89
@@ -55,6 +55,9 @@ const Row kRows[] = {
     // No profile (15 bits): the initial limits, and 89 is the factory default.
     {"15", 0, 0, "", "G200clk.exe", 89, true, true, true},
     {"15", 0, 0, "", "G200clk.exe", 100, true, false, false},
+    // Kept on another board, or on a board start-up did not learn: it counts for nothing.
+    {"16", 0, 120, "G200clk.exe", "G200clk.exe", 120, true, false, false, "Matrox G400"},
+    {"16", 0, 120, "G200clk.exe", "G200clk.exe", 120, true, false, false, nullptr},
 };
 
 }  // namespace
@@ -66,8 +69,10 @@ TEST(ClockPolicy, EveryWayRunsOnlyWhatItMay) {
                  ", tool " + row.tool + ", requested " + std::to_string(row.requested));
     doubles::World world;
     world.programFolder = "C:\\Corvane";
-    world.registry.setString(kDisplay, "BitsPerPixel", row.bits);
-    world.registry.setString(kDisplay, "Resolution", "800,600");
+    platform::MachineFacts machine;
+    machine.bitsPerPixel.learn(row.bits);
+    machine.resolution.learn("800,600");
+    if (row.adapter) machine.adapter.learn(row.adapter);
     const std::string tool = row.tool;
     world.registry.setString(kSettings, "Mystclk",
                              tool.find(':') == std::string::npos ? "C:\\Corvane\\" + tool : tool);
@@ -79,8 +84,9 @@ TEST(ClockPolicy, EveryWayRunsOnlyWhatItMay) {
     if (row.confirmed != 0)
       stored::ConfirmedClock(world.registry).recordKept(row.confirmed, row.keptWith, "");
     platform::Services services = world.services();
-    overclock::ClockService clock(services, stored::Access::ExistingReadOnly);
-    clock.load();
+    overclock::ClockService clock(services, machine, stored::Access::ExistingReadOnly);
+    clock.loadTool();
+    clock.loadProfile();
     using overclock::ClockRoute;
     EXPECT_EQ(!clock.refusal(row.requested, ClockRoute::Window), row.window);
     EXPECT_EQ(!clock.refusal(row.requested, ClockRoute::StartupEntry), row.startup);

@@ -162,7 +162,7 @@ TEST_F(ClockPageTest, The89ProfileWithNothingStoredThenThe66ProfileWithOddLimits
 
   world.registry.setInteger(kSettings, "OverClockDEF66", 200);
   world.registry.setInteger(kSettings, "OverClockMAX66", 135);
-  world.registry.setString(overclock_test::kDisplay, "Resolution", "1152,864");
+  machine.resolution.learn("1152,864");
   page.loadLastClockAndToolPath();
   page.ApplyClockProfile();
   EXPECT_EQ(page.Label32.caption(), "80-95MHz");

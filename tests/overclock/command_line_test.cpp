@@ -180,7 +180,8 @@ struct CommandLineRun : ::testing::Test {
 
   CommandLineRun() {
     world.programFolder = "C:\\Corvane";
-    world.registry.setString(kDisplay, "BitsPerPixel", "16");
+    // 32 bits: the 89 profile only up to 1024x768, so the resolution counts too.
+    world.registry.setString(kDisplay, "BitsPerPixel", "32");
     world.registry.setString(kDisplay, "Resolution", "800,600");
   }
   int run(const std::string& line) {

@@ -14,7 +14,6 @@ namespace overclock_test {
 const char* const kSettings = "HKLM\\Software\\Matrox\\PowerDesk\\Current Settings";
 const char* const kCorvane = "HKLM\\Software\\Corvane";
 const char* const kRun = "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-const char* const kDisplay = "HKCC\\Display\\Settings";
 
 struct ClockPageTest : ::testing::Test {
   doubles::World world;
@@ -23,7 +22,8 @@ struct ClockPageTest : ::testing::Test {
   ui::Form form1{world.runtime, "Form1", "Corvane"};
   ui::PageControl pages{&form1, "PageControl1"};
   ui::TabSheet sheet{&pages, "TabSheet3", "オーバークロック"};
-  overclock::ClockService clock{services};
+  platform::MachineFacts machine;  // what the main window's start-up learnt
+  overclock::ClockService clock{services, machine};
   overclock::ClockPage page{sheet, services, clock};
   overclock::TkakuForm kaku{world.runtime, services, clock};
   overclock::TForm2 options{world.runtime, clock};
@@ -43,15 +43,14 @@ struct ClockPageTest : ::testing::Test {
   // this mode (0: none stored).
   void startUp(long bitsPerPixel = 0, const std::string& resolution = "1024,768") {
     if (bitsPerPixel != 0) {
-      world.registry.setString(kDisplay, "BitsPerPixel", std::to_string(bitsPerPixel));
-      world.registry.setString(kDisplay, "Resolution", resolution);
+      machine.bitsPerPixel.learn(std::to_string(bitsPerPixel));
+      machine.resolution.learn(resolution);
     }
     page.loadMystclkIni();
     page.detectStartupEntry();
+    machine.adapter.learn("");
     page.loadLastClockAndToolPath();
     page.startBatchFile();
-    page.Label10.setTag(bitsPerPixel);
-    page.Label34.setCaption(resolution);
     page.ClassifyClockTool();
     page.ApplyClockProfile();
   }

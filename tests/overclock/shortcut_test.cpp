@@ -28,16 +28,19 @@ TEST(GameShortcut, TheClocksOfferedAreThoseTheCommandLineAccepts) {
     SCOPED_TRACE(std::to_string(row.storedDefault) + " " + std::to_string(row.storedMaximum) +
                  " confirmed " + std::to_string(row.confirmed));
     doubles::World world;
-    world.registry.setString("HKCC\\Display\\Settings", "BitsPerPixel", "16");
-    world.registry.setString("HKCC\\Display\\Settings", "Resolution", "800,600");
+    platform::MachineFacts machine;
+    machine.bitsPerPixel.learn("16");
+    machine.resolution.learn("800,600");
+    machine.adapter.learn("");
     const char* settings = "HKLM\\Software\\Matrox\\PowerDesk\\Current Settings";
     if (row.storedDefault) world.registry.setInteger(settings, "OverClockDEF89", row.storedDefault);
     if (row.storedMaximum) world.registry.setInteger(settings, "OverClockMAX89", row.storedMaximum);
     if (row.confirmed)
       stored::ConfirmedClock(world.registry).recordKept(row.confirmed, "G200clk.exe", "");
     platform::Services services = world.services();
-    overclock::ClockService clock(services, stored::Access::ExistingReadOnly);
-    clock.load();
+    overclock::ClockService clock(services, machine, stored::Access::ExistingReadOnly);
+    clock.loadTool();
+    clock.loadProfile();
     const auto clocks = overclock::commandLineClocks(clock);
     EXPECT_EQ(clocks.range.low, row.low);
     EXPECT_EQ(clocks.range.high, row.high);

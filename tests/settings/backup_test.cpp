@@ -139,7 +139,9 @@ struct BackupFixture : PageFixture {
     return page.backups.load(*newest);
   }
   void press(settings::Preset preset) {
-    world.runtime.dispatch([&] { settings::applyPreset(preset, "Slot1", page, services); });
+    platform::MachineFacts machine;
+    machine.processor.platformLabel = "Slot1";
+    world.runtime.dispatch([&] { settings::applyPreset(preset, machine, page, services); });
   }
   void undo() {
     world.runtime.dispatch([&] { settings::restoreNewestBackup(page, services); });

@@ -8,8 +8,11 @@ using testing_settings::PageFixture;
 namespace {
 
 struct PresetFixture : PageFixture {
+  // Pressed on a machine start-up identified as `platform` ("": it identified none).
   void press(Preset preset, const std::string& platform) {
-    world.runtime.dispatch([&] { settings::applyPreset(preset, platform, page, services); });
+    platform::MachineFacts machine;
+    if (!platform.empty()) machine.processor.platformLabel = platform;
+    world.runtime.dispatch([&] { settings::applyPreset(preset, machine, page, services); });
   }
 };
 
@@ -58,7 +61,7 @@ TEST_F(PresetFixture, SocketVariantsDecideBusMasteringAnd3DNow) {
 }
 
 TEST_F(PresetFixture, UnlistedPlatformsTakeTheGeneralVariant) {
-  for (const char* platform : {"Socket8", "Unknown", "Slot A", "MediaGX", "slot1"}) {
+  for (const char* platform : {"Socket8", "Unknown", "Slot A", "MediaGX", "slot1", ""}) {
     press(Preset::Benchmark, platform);
     EXPECT_EQ(stored("Bus Mastering"), "0") << platform;
     EXPECT_EQ(world.dialogs.boxes.back().text,

@@ -106,21 +106,20 @@ ProcessorReport reportProcessor(platform::ProcessorQuery& processor, platform::M
   platform::Services services{registry, launcher, os,     timer,     calendar,
                               files,    folders,  dialogs, processor, std::string()};
 
-  // The General tab's three controls the start-up pass writes, as the main window creates them.
-  ui::Label Label38{nullptr, "Label38", "Unknown"};
-  ui::CheckBox comwrite{nullptr, "comwrite", "結合書き込みを使用"};
-  ui::CheckBox DNow{nullptr, "DNow", "3D Now!の使用"};
   ui::TabSheet TabSheet4{nullptr, "TabSheet4", "その他の機能"};
   cpu::TPentiumMMX PentiumMMX1(processor);
-  cpu::SystemPage page(TabSheet4, services, PentiumMMX1, Label38);
+  platform::MachineFacts machine;
+  cpu::SystemPage page(TabSheet4, services, PentiumMMX1, machine);
 
   ProcessorReport report;
-  page.identifyAtStartUp(Label38, comwrite, DNow);
+  machine.processor = page.identifyAtStartUp();
   report.startUpName = page.Label62.caption();
   report.startUpDetail = page.Label71.caption();
-  report.platform = Label38.caption();
-  report.writeCombiningEnabled = comwrite.enabled();
-  report.threeDNowEnabled = DNow.enabled();
+  // What the General tab then shows: where the identification decides nothing, the platform
+  // label and the two boxes stay as the main window makes them ("Unknown", both usable).
+  report.platform = machine.processor.platformLabel.value_or("Unknown");
+  report.writeCombiningEnabled = machine.processor.writeCombiningUsable.value_or(true);
+  report.threeDNowEnabled = machine.processor.threeDNowUsable.value_or(true);
 
   page.TabSheet4Show();
   report.vendorShortName = page.Label64.caption();
