@@ -19,7 +19,9 @@ TEST_F(MainFormFixture, DetectionFillsTheLabelsFromTheRegistry) {
   create();
   EXPECT_TRUE(world.dialogs.boxes.empty()) << boxTexts().front();
   EXPECT_EQ(form.general.Label22.caption(), "Windows95/98");
+  EXPECT_FALSE(form.general.Label22.visible()) << "the platform is the program's, not shown";
   EXPECT_EQ(form.general.Label12.caption(), "Matrox Millennium G200 AGP");
+  EXPECT_TRUE(form.general.Label12.bold() && form.general.Label38.bold());
   EXPECT_EQ(form.clock.Label10.caption(), "16Bit");
   EXPECT_EQ(form.clock.Label10.tag(), 16);
   EXPECT_EQ(form.clock.Label34.caption(), "800,600");

@@ -253,5 +253,6 @@ TEST_F(ClockPageTest, EachControlHasItsHintAndShowsItAsATooltip) {
   for (const auto& [control, hint] : hints) {
     EXPECT_EQ(control->hint(), text::tr(hint)) << control->name();
     EXPECT_TRUE(control->showHint()) << control->name();
+    EXPECT_GT(control->bounds().width * control->bounds().height, 0) << "nowhere to hover";
   }
 }

@@ -61,6 +61,7 @@ TEST_F(WizardTest, SgramModelCodesLoadTheirClocks) {
     EXPECT_FALSE(pins::modelDefaults(product, codes)) << product;
     EXPECT_FALSE(pins::modelDefaults(product, -1)) << product;
   }
+  EXPECT_EQ(pins::modelDefaults(0, 8)->clock824, 66);  // "206a", the last of the slower batches
   EXPECT_FALSE(pins::modelDefaults(productCount, 0));
   EXPECT_FALSE(pins::modelDefaults(-1, 0));
 }

@@ -18,6 +18,10 @@ TEST(Utf8, RoundTripsThroughUtf16IncludingAstralAndBrokenBytes) {
   EXPECT_EQ(platform::utf16ToUtf8(platform::utf8ToUtf16(text)), text);
   EXPECT_EQ(platform::utf8ToCodePoints("a\xFF" "b"), (std::u32string{U'a', 0xFFFD, U'b'}));
   EXPECT_EQ(platform::utf8ToCodePoints("\xE3\x81"), (std::u32string{0xFFFD, 0xFFFD}));
+  // A surrogate without its partner, as a Windows name may hold one, is U+FFFD.
+  const std::string bad = "\xEF\xBF\xBD";
+  EXPECT_EQ(platform::utf16ToUtf8({0xD800, u'x', 0xDC00, 0xDC00}), bad + "x" + bad + bad);
+  EXPECT_EQ(platform::utf16ToUtf8({0xDBFF, 0xE000, 0xDBFF}), bad + "\xEE\x80\x80" + bad);
 }
 
 TEST(Utf8, OverlongFormsSurrogatesAndValuesBeyondUnicodeAreNotText) {

@@ -45,6 +45,8 @@ settings::Snapshot mixedSnapshot() {
 }  // namespace
 
 TEST(BackupFile, IsARegeditFileThatReadsBackToTheSameValues) {
+  // The 34 options, "AGPFlags", "ShowHotKeys", "ShowSupport" and "Matrox QuickDesk".
+  EXPECT_EQ(settings::managedValues().size(), 38u);
   const auto lines = settings::backupFileLines(mixedSnapshot());
   ASSERT_GE(lines.size(), 4u);
   EXPECT_EQ(lines[0], "REGEDIT4");

@@ -47,6 +47,8 @@ struct Sample : ui::Form {
   ui::PageControl pages{this, "pages"};
   ui::TabSheet first{&pages, "first", "一"};
   ui::TabSheet second{&pages, "second", "二"};
+  ui::ProgressBar progress{this, "progress"};
+  ui::StatusBar status{this, "status"};
   std::map<std::string, int> fired;
 };
 
@@ -82,6 +84,21 @@ TEST_F(ControlModel, ProgramChangesRunNoHandlerAndTellTheWindow) {
   tells(form.combo, ui::kItems | ui::kValue, [&] { form.combo.setItems({"丁"}); });
   tells(form.memo, ui::kValue, [&] { form.memo.setLines({"一", "二"}); });
   tells(form.link, ui::kCaption, [&] { form.link.setCaption("別の"); });
+  tells(form.ok, ui::kEnabled, [&] { form.ok.setEnabled(false); });
+  tells(form.ok, ui::kVisible, [&] { form.ok.setVisible(false); });
+  tells(form.ok, ui::kHint, [&] { form.ok.setHint("押す", true); });
+  tells(form.link, ui::kFont, [&] { form.link.setBold(true); });
+  tells(form.link, ui::kFont, [&] { form.link.setUnderline(true); });
+  tells(form.link, ui::kFont, [&] { form.link.setColour(ui::kNavy); });
+  tells(form.link, ui::kFont, [&] { form.link.setFontHeight(20); });
+  tells(form.link, ui::kBounds, [&] { form.link.setBounds(1, 2, 3, 4); });
+  tells(form, ui::kBounds, [&] { form.setClientSize(300, 200); });
+  tells(form.memo, ui::kValue, [&] { form.memo.setText("三"); });
+  tells(form.progress, ui::kRange, [&] { form.progress.setRange(0, 10); });
+  tells(form.progress, ui::kValue, [&] { form.progress.setPosition(5); });
+  tells(form.status, ui::kValue, [&] { form.status.addPanel(100, "休憩中"); });
+  tells(form.status, ui::kValue, [&] { form.status.setPanelText(0, "別"); });
+  tells(form, ui::kFront, [&] { form.bringToFront(); });
   form.ok.setDefault(true);
   EXPECT_EQ(form.total(), 0);
   EXPECT_TRUE(form.box.checked());
