@@ -1,10 +1,10 @@
 // A game's shortcut made in the real corvane.exe's window under Wine, read back through the
 // shell and opened as Explorer opens it: the game runs at the shortcut's clock.
-#include <shellapi.h>
-
 #include "command_line_fixture.h"
 #include "platform/win32/ansi.h"
 #include "shell_link.h"
+
+#include <shellapi.h>  // after windows.h, which it needs
 
 using namespace e2e;
 
