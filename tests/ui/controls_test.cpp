@@ -138,6 +138,9 @@ TEST_F(ControlModel, AUserActionThatChangesNothingRunsNoHandler) {
   // The program may show the same page again on purpose (the page refreshes itself).
   form.pages.setActivePage(0);
   EXPECT_EQ(form.fired["first"], 1);
+  EXPECT_EQ(form.pages.activePage(), &form.first);
+  ui::PageControl empty{&form, "empty"};
+  EXPECT_EQ(empty.activePage(), nullptr) << "no page to show";
   // A pick in the drop-down list always counts, as the real one reports it.
   form.combo.setItemIndex(2);
   form.combo.userSelect(2);
