@@ -22,6 +22,7 @@ TEST(Utf8, RoundTripsThroughUtf16IncludingAstralAndBrokenBytes) {
   const std::string bad = "\xEF\xBF\xBD";
   EXPECT_EQ(platform::utf16ToUtf8({0xD800, u'x', 0xDC00, 0xDC00}), bad + "x" + bad + bad);
   EXPECT_EQ(platform::utf16ToUtf8({0xDBFF, 0xE000, 0xDBFF}), bad + "\xEE\x80\x80" + bad);
+  EXPECT_EQ(platform::utf16ToUtf8({0xD800, 0xDC00}), "\xF0\x90\x80\x80");  // a pair first
 }
 
 TEST(Utf8, OverlongFormsSurrogatesAndValuesBeyondUnicodeAreNotText) {
