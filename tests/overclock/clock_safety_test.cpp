@@ -84,6 +84,8 @@ TEST_F(ClockPageTest, TheOptionsWindowStoresWhatItsBoxesShow) {
   world.runtime.modalScripts.push_back([&](ui::Form&) {
     EXPECT_EQ(options.Edit1.text(), "70");
     EXPECT_EQ(options.Edit3.text(), "200");
+    for (const ui::Label* warning : {&options.WarningLine1, &options.WarningLine2})
+      EXPECT_TRUE(warning->bold() && warning->colour() == ui::kRed) << "the warning stands out";
     options.Edit2.userSetText("300");
     options.Edit4.userSetText("12");
     options.Button1.userClick();

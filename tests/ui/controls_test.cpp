@@ -76,6 +76,7 @@ TEST_F(ControlModel, ProgramChangesRunNoHandlerAndTellTheWindow) {
     EXPECT_EQ(view.seen & aspects, aspects) << control.name();
   };
   tells(form.box, ui::kValue, [&] { form.box.setChecked(true); });
+  tells(form.radio, ui::kItems | ui::kValue, [&] { form.radio.setItems(form.radio.items()); });
   tells(form.radio, ui::kValue, [&] { form.radio.setItemIndex(2); });
   tells(form.edit, ui::kCaption, [&] { form.edit.setText("120"); });
   tells(form.spin, ui::kValue, [&] { form.spin.setPosition(130); });
