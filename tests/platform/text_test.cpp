@@ -29,6 +29,8 @@ TEST(Utf8, OverlongFormsSurrogatesAndValuesBeyondUnicodeAreNotText) {
   // An overlong "/" would slip past any check for the real one.
   EXPECT_EQ(platform::utf8ToCodePoints("\xC0\xAF"), (std::u32string{0xFFFD, 0xFFFD}));
   EXPECT_EQ(platform::utf8ToCodePoints("\xE0\x80\xAF"), (std::u32string(3, 0xFFFD)));
+  EXPECT_EQ(platform::utf8ToCodePoints("\xE0\xA0\x80"), (std::u32string{0x800}));
+  EXPECT_EQ(platform::utf8ToCodePoints("\x80\xFC\x80\x80\x80"), (std::u32string(5, 0xFFFD)));
   EXPECT_EQ(platform::utf8ToCodePoints("\xED\xA0\x80"), (std::u32string(3, 0xFFFD)));
   EXPECT_EQ(platform::utf8ToCodePoints("\xF4\x90\x80\x80"), (std::u32string(4, 0xFFFD)));
   EXPECT_EQ(platform::utf8ToCodePoints("\xF4\x8F\xBF\xBF"), (std::u32string{0x10FFFF}));
@@ -61,4 +63,5 @@ TEST(ZeroPadded, WritesWhatPrintfsZeroPaddedFieldWritesAndWholeNumberReadsItBack
   EXPECT_EQ(platform::wholeNumber("002147483647"), INT_MAX);
   EXPECT_EQ(platform::wholeNumber("-2147483648"), INT_MIN);
   EXPECT_EQ(platform::wholeNumber("2147483648"), std::nullopt);
+  EXPECT_EQ(platform::wholeNumber("-2147483649"), std::nullopt);
 }

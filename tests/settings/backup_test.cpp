@@ -40,6 +40,8 @@ TEST_F(BackupFixture, ABackupThatCannotBeWrittenStopsTheChangeBeforeAnythingIsWr
 
   page.box("AnalogJoy").userClick();
   EXPECT_FALSE(page.box("AnalogJoy").checked()) << "the box shows what is stored";
+  page.AGPSpeed.userSelect(0);
+  EXPECT_EQ(page.AGPSpeed.itemIndex(), 2) << "AGPFlags \"1\" is the stored choice";
   EXPECT_EQ(world.registry.dump(), state) << "nor a single box";
 }
 

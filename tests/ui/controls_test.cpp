@@ -100,6 +100,12 @@ TEST_F(ControlModel, ProgramChangesRunNoHandlerAndTellTheWindow) {
   tells(form.status, ui::kValue, [&] { form.status.addPanel(100, "休憩中"); });
   tells(form.status, ui::kValue, [&] { form.status.setPanelText(0, "別"); });
   tells(form, ui::kFront, [&] { form.bringToFront(); });
+  SeenAspects quiet;  // the same text again, or a panel the bar lacks, changes nothing
+  form.status.attachView(&quiet);
+  form.status.setPanelText(0, "別");
+  form.status.setPanelText(5, "別");
+  form.status.attachView(nullptr);
+  EXPECT_EQ(quiet.seen, 0u);
   form.ok.setDefault(true);
   EXPECT_EQ(form.total(), 0);
   EXPECT_TRUE(form.box.checked());
