@@ -8,7 +8,7 @@ namespace pins {
 
 void TWizForm::ComboBox2Change() {
   const int product = ComboBox2.itemIndex();
-  if (product < 0 || product >= static_cast<int>(products().size())) return;
+  if (product < 0) return;  // nothing picked; the list holds the products, one for one
   const Product& p = products()[static_cast<std::size_t>(product)];
   UpDown2.setPosition(p.ramdacDefault);
   UpDown3.setPosition(p.ramdacDefault);
