@@ -15,6 +15,7 @@ TEST_F(ClockPageTest, StartsWithTheDefaultToolWhenNothingIsStored) {
   EXPECT_EQ(page.Label14.caption(), "Matrox MGA-G200 Optimizer");
   EXPECT_FALSE(page.Button7.enabled());
   EXPECT_FALSE(page.Memo3.visible() || page.Label89.visible()) << "kept out of sight";
+  EXPECT_TRUE(page.Label10.bold() && page.Label34.bold());
   EXPECT_EQ(page.Memo1.lines().front(), "G200clk.exe/Mystclk.comの場所を指定してからお使いください。");
   EXPECT_EQ(started(), Strings{folder.file("clk.bat")});
   EXPECT_EQ(world.launcher.starts[0].show, platform::ShowMode::Normal);

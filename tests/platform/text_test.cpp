@@ -23,6 +23,8 @@ TEST(Utf8, RoundTripsThroughUtf16IncludingAstralAndBrokenBytes) {
   EXPECT_EQ(platform::utf16ToUtf8({0xD800, u'x', 0xDC00, 0xDC00}), bad + "x" + bad + bad);
   EXPECT_EQ(platform::utf16ToUtf8({0xDBFF, 0xE000, 0xDBFF}), bad + "\xEE\x80\x80" + bad);
   EXPECT_EQ(platform::utf16ToUtf8({0xD800, 0xDC00}), "\xF0\x90\x80\x80");  // a pair first
+  EXPECT_EQ(platform::codePointsToUtf8({0x7F, 0x80, 0x7FF, 0x800, 0xFFFF}),
+            "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF");
 }
 
 TEST(Utf8, OverlongFormsSurrogatesAndValuesBeyondUnicodeAreNotText) {

@@ -73,6 +73,11 @@ TEST_F(BackupFixture, TheNewest20AreKeptAndTwoInOneSecondBothSurvive) {
   EXPECT_EQ(names[names.size() - 3], "20261206_143021-preset.reg");
   EXPECT_EQ(names[names.size() - 2], "20261206_143021_01-preset.reg");
   EXPECT_EQ(page.backups.newest()->path, backupFolder() + "\\20261206_143021_02-preset.reg");
+  for (int n = 3; n < 99; ++n)  // the second's numbers up to 98 taken: 99 is the last one left
+    world.files.writeLines(backupFolder() + "\\20261206_143021" + (n < 10 ? "_0" : "_") +
+                               std::to_string(n) + "-box.reg", {});
+  page.backups.save(settings::BackupAction::Preset);
+  EXPECT_EQ(page.backups.newest()->path, backupFolder() + "\\20261206_143021_99-preset.reg");
 }
 
 TEST_F(BackupFixture, FilesNamedOtherwiseAreNeitherBackupsNorEverDeleted) {
