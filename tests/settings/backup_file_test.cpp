@@ -107,6 +107,7 @@ TEST(BackupFile, DamagedOrForeignFilesAreRefusedWhole) {
   EXPECT_FALSE(changed([&](auto& l) { lineOf(l, "\"Circles\"") = "\"Circles\"=\"1\" ; on"; }));
   EXPECT_FALSE(changed([&](auto& l) { lineOf(l, "\"Circles\"") = "\"Circles\"=\"\\n\""; }));
   EXPECT_FALSE(changed([&](auto& l) { lineOf(l, "\"Circles\"") = "\"Circles\"=1"; }));
+  EXPECT_FALSE(changed([&](auto& l) { lineOf(l, "\"Table Fog\"") = "\"Table Fog\"=hex(2):"; }));
   EXPECT_FALSE(changed([&](auto& l) { lineOf(l, "\"Circles\"") = "\"Shell\"=\"evil.exe\""; }))
       << "a value outside the managed set (and Circles missing)";
   EXPECT_FALSE(changed([&](auto& l) { l.insert(l.begin() + 3, "\"Shell\"=\"evil.exe\""); }))
