@@ -10,6 +10,7 @@ TEST_F(ClockPageTest, StartsWithTheDefaultToolWhenNothingIsStored) {
   const std::string tool = folder.file("G200clk.exe");
   EXPECT_EQ(clock.toolPath(), tool);
   EXPECT_EQ(page.Edit2.text(), tool);
+  EXPECT_TRUE(page.Edit2.readOnly()) << "the tool is chosen through the dialog";
   EXPECT_EQ(clock.toolKind(), ClockToolKind::G200clk);
   EXPECT_FALSE(page.RadioGroup1.enabled());
   EXPECT_EQ(page.Label14.caption(), "Matrox MGA-G200 Optimizer");

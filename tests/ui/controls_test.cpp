@@ -106,7 +106,9 @@ TEST_F(ControlModel, ProgramChangesRunNoHandlerAndTellTheWindow) {
   form.status.setPanelText(5, "別");
   form.status.attachView(nullptr);
   EXPECT_EQ(quiet.seen, 0u);
-  form.ok.setDefault(true);
+  form.setDefaultButton(&form.cancel);
+  EXPECT_TRUE(form.cancel.isDefault() && !form.ok.isDefault()) << "one default button";
+  form.setDefaultButton(&form.ok);
   EXPECT_EQ(form.total(), 0);
   EXPECT_TRUE(form.box.checked());
   EXPECT_EQ(form.radio.itemIndex(), 2);
