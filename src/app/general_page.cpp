@@ -70,7 +70,6 @@ GeneralPage::GeneralPage(ui::TabSheet& TabSheet1)
   Button10.setHint(text::tr(text::Id::GeneralGameHint));
   Button12.setHint(text::tr(text::Id::GeneralBenchmarkHint));
   UndoButton.setHint(text::tr(text::Id::GeneralUndoHint));
-  UndoButton.setEnabled(false);
 
   uninstall.setBounds(10, 410, 160, 25);
   uninstall.setHint(text::tr(text::Id::GeneralUninstallHint));

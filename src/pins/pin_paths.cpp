@@ -29,11 +29,10 @@ std::string extractionWorkingFolder(const std::string& toolFolder) {
 }
 
 std::string withTxtExtension(const std::string& path) {
+  // Only a dot in the file's own name counts, not one in a folder's.
   const auto nameStart = path.find_last_of("\\/:");
-  const auto dot = path.find_last_of('.');
-  const bool hasExtension =
-      dot != std::string::npos && (nameStart == std::string::npos || dot > nameStart);
-  return hasExtension ? path : path + ".txt";
+  const auto dot = path.find('.', nameStart == std::string::npos ? 0 : nameStart);
+  return dot != std::string::npos ? path : path + ".txt";
 }
 
 }  // namespace pins

@@ -1,6 +1,8 @@
 #pragma once
 // TWizForm, the PIN file wizard: explains PIN files, runs the BIOS utility to dump the board's
-// PIN block, and composes new PIN texts that the user can view, edit and save.
+// PIN block, and composes new PIN texts that the user can view, edit and save. Made and wired in
+// wiz_form.cpp, laid out in wiz_form_layout.cpp; its way through the pages is wiz_page_flow.cpp,
+// its text wiz_pin_text.cpp, and the utility's run and dump pin_extraction.
 #include <functional>
 #include <memory>
 #include <string>
@@ -29,7 +31,7 @@ enum class WizardState {
 
 class TWizForm : public ui::Form {
  public:
-  // `toolPathText` reads the clock tool box of the overclock page at the moment of extraction.
+  // `toolPathText` gives the clock tool's path (the clock service's) at the moment of extraction.
   TWizForm(ui::Runtime& runtime, platform::Services& services, TPINForm& viewer,
            std::function<std::string()> toolPathText);
   ~TWizForm() override;
@@ -167,8 +169,6 @@ class TWizForm : public ui::Form {
   void showPage(ui::Panel& page);
   void enterState(WizardState state, ui::Panel& page, bool back, bool next);
   void setCustomSettingsEnabled(bool enabled);
-  // Replaces the dump with what the utility has just produced, when it produced anything.
-  void takeFreshDump(const std::string& folder);
   PinChoices collectChoices() const;
   void generate();
 

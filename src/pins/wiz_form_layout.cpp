@@ -21,10 +21,10 @@ void heading(ui::Label& label) {
 void TWizForm::layOut() {
   setBorder(ui::FormBorder::Dialog);
   setClientSize(505, 277);
-  for (ui::Panel* page : {&Panel1, &Panel2, &Panel3, &Panel4, &Panel5, &Panel6}) {
+  // Which page shows is the flow's: the show handler hides all but the first before the window
+  // is seen.
+  for (ui::Panel* page : {&Panel1, &Panel2, &Panel3, &Panel4, &Panel5, &Panel6})
     page->setBounds(0, 0, kPageWidth, kPageHeight);
-    page->setVisible(false);
-  }
 
   // Page 1
   heading(Page1Heading);

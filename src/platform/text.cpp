@@ -15,10 +15,11 @@ std::u32string utf8ToCodePoints(const std::string& utf8) {
     char32_t cp = lead;
     char32_t lowest = 0;  // the first code point that needs this many bytes
     bool ok = true;
-    if (lead >= 0xF0 && lead <= 0xF4) { extra = 3; cp = lead & 0x07; lowest = 0x10000; }
-    else if (lead >= 0xE0 && lead < 0xF0) { extra = 2; cp = lead & 0x0F; lowest = 0x800; }
-    else if (lead >= 0xC2 && lead < 0xE0) { extra = 1; cp = lead & 0x1F; lowest = 0x80; }
-    else if (lead >= 0x80) ok = false;  // a continuation byte, C0, C1 or F5 to FF: never a lead
+    if (lead >= 0xF5) ok = false;  // F5 to FF: never a lead
+    else if (lead >= 0xF0) { extra = 3; cp = lead & 0x07; lowest = 0x10000; }
+    else if (lead >= 0xE0) { extra = 2; cp = lead & 0x0F; lowest = 0x800; }
+    else if (lead >= 0xC2) { extra = 1; cp = lead & 0x1F; lowest = 0x80; }
+    else if (lead >= 0x80) ok = false;  // a continuation byte, C0 or C1: never a lead
     ok = ok && i + extra < utf8.size();
     for (size_t k = 1; ok && k <= extra; ++k) {
       const unsigned char c = static_cast<unsigned char>(utf8[i + k]);

@@ -206,7 +206,8 @@ std::optional<Snapshot> parseBackupFile(const std::vector<std::string>& lines) {
     }
     std::size_t at = 0;
     const auto name = parseQuoted(line, at);
-    if (!section || !name || at >= line.size() || line[at] != '=') return std::nullopt;
+    // A value before any key matches no managed value below and is refused there.
+    if (!name || at >= line.size() || line[at] != '=') return std::nullopt;
     std::optional<RegistryValue> value;
     if (!parseData(line.substr(at + 1), value)) return std::nullopt;
     bool known = false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/errors.h"
+#include "platform/text.h"
 #include "text/catalogue.h"
 
 namespace settings {
@@ -66,17 +67,10 @@ bool madeBefore(const std::string& a, const std::string& b) {
   return order != 0 ? order < 0 : a < b;
 }
 
-// The number in `count` decimal digits, leading zeros and all.
-std::string decimal(int value, int count) {
-  std::string out(std::size_t(count), '0');
-  for (std::size_t i = out.size(); i-- > 0 && value > 0; value /= 10)
-    out[i] = char('0' + value % 10);
-  return out;
-}
-
 std::string stamp(const platform::Moment& m) {
-  return decimal(m.date.year, 4) + decimal(m.date.month, 2) + decimal(m.date.day, 2) + "_" +
-         decimal(m.hour, 2) + decimal(m.minute, 2) + decimal(m.second, 2);
+  using platform::zeroPadded;
+  return zeroPadded(m.date.year, 4) + zeroPadded(m.date.month, 2) + zeroPadded(m.date.day, 2) +
+         "_" + zeroPadded(m.hour, 2) + zeroPadded(m.minute, 2) + zeroPadded(m.second, 2);
 }
 
 std::string whenOf(const std::string& name) {
@@ -122,7 +116,7 @@ void DriverBackups::save(BackupAction action) {
     if (n > 99)
       throw platform::UserError(
           platform::format1(text::tr(text::Id::ErrorCannotCreateFile), order + suffix));
-    order = base + "_" + decimal(n, 2);
+    order = base + "_" + platform::zeroPadded(n, 2);
   }
   const std::string name = order + suffix;
   const std::string path = folder() + "\\" + name;

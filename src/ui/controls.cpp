@@ -33,7 +33,7 @@ void RadioGroup::setItems(std::vector<std::string> items) {
 }
 
 void RadioGroup::setItemIndex(int index) {
-  if (index < -1 || index >= static_cast<int>(items_.size())) index = -1;
+  if (index < 0 || index >= static_cast<int>(items_.size())) index = -1;
   if (index == itemIndex_) return;
   itemIndex_ = index;
   notify(kValue);
@@ -120,7 +120,7 @@ void ComboBox::setItems(std::vector<std::string> items) {
 }
 
 void ComboBox::setItemIndex(int index) {
-  if (index < -1 || index >= static_cast<int>(items_.size())) index = -1;
+  if (index < 0 || index >= static_cast<int>(items_.size())) index = -1;
   if (index == itemIndex_) return;
   itemIndex_ = index;
   notify(kValue);

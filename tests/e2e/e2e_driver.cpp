@@ -156,10 +156,8 @@ Corvane::Corvane(const ProgramFolder& folder, const std::string& arguments,
 
 Corvane::~Corvane() {
   if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-    // A clk.bat it started runs on under the machine's tool lock: killed first, the program
-    // would leave the batch file running in a folder about to be deleted, where Wine's cmd.exe
-    // never ends and holds the test's output open. So the lock is waited for (a tool held on
-    // purpose goes with its folder).
+    // Killed during its clk.bat, it would leave cmd.exe in a folder about to go, never ending
+    // and holding the test's output: the machine's tool lock is waited for first.
     if (HANDLE lock = OpenMutexA(SYNCHRONIZE, FALSE, "CorvaneClockToolRun")) {
       const DWORD got = WaitForSingleObject(lock, 15000);
       if (got == WAIT_OBJECT_0 || got == WAIT_ABANDONED) ReleaseMutex(lock);
@@ -269,66 +267,6 @@ HWND clockBox(HWND main) {
   return nullptr;
 }
 
-std::string readString(HKEY root, const std::string& key, const std::string& name, bool* found) {
-  if (found) *found = false;
-  HKEY k;
-  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS) return {};
-  char data[1024] = {};
-  DWORD size = sizeof data - 1;
-  DWORD type = 0;
-  const bool ok = RegQueryValueExA(k, name.c_str(), nullptr, &type,
-                                   reinterpret_cast<BYTE*>(data), &size) == ERROR_SUCCESS;
-  RegCloseKey(k);
-  if (found) *found = ok;
-  return ok ? fromAnsi(data) : std::string();
-}
-
-bool readInteger(HKEY root, const std::string& key, const std::string& name, DWORD* value) {
-  HKEY k;
-  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS) return false;
-  DWORD size = sizeof *value;
-  DWORD type = 0;
-  const bool ok = RegQueryValueExA(k, name.c_str(), nullptr, &type,
-                                   reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS &&
-                  type == REG_DWORD;
-  RegCloseKey(k);
-  return ok;
-}
-
-void writeString(HKEY root, const std::string& key, const std::string& name,
-                 const std::string& text) {
-  HKEY k;
-  RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k, nullptr);
-  const std::string ansi = toAnsi(text);
-  RegSetValueExA(k, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(ansi.c_str()),
-                 static_cast<DWORD>(ansi.size() + 1));
-  RegCloseKey(k);
-}
-
-void writeInteger(HKEY root, const std::string& key, const std::string& name, DWORD value) {
-  HKEY k;
-  RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k, nullptr);
-  RegSetValueExA(k, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                 sizeof value);
-  RegCloseKey(k);
-}
-
-void deleteTree(HKEY root, const std::string& key) {
-  HKEY k;
-  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_ALL_ACCESS, &k) != ERROR_SUCCESS) return;
-  char name[256];
-  while (RegEnumKeyA(k, 0, name, sizeof name) == ERROR_SUCCESS) deleteTree(root, key + "\\" + name);
-  RegCloseKey(k);
-  RegDeleteKeyA(root, key.c_str());
-}
-
-void deleteValue(HKEY root, const std::string& key, const std::string& name) {
-  HKEY k;
-  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_ALL_ACCESS, &k) != ERROR_SUCCESS) return;
-  RegDeleteValueA(k, name.c_str());
-  RegCloseKey(k);
-}
-
 void press(WORD key, bool ctrl, bool shift) {
   if (ctrl) keybd_event(VK_CONTROL, 0, 0, 0);
   if (shift) keybd_event(VK_SHIFT, 0, 0, 0);
@@ -343,17 +281,6 @@ HWND focusOf(HWND top) {
   info.cbSize = sizeof info;
   if (!GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info)) return nullptr;
   return info.hwndFocus;
-}
-
-void seedG200At16Bits() {
-  const std::string displayClass = "System\\CurrentControlSet\\Services\\Class\\Display";
-  deleteTree(HKEY_LOCAL_MACHINE, "Software\\Matrox");
-  deleteTree(HKEY_LOCAL_MACHINE, displayClass);
-  deleteTree(HKEY_CURRENT_CONFIG, "Display\\Settings");
-  writeString(HKEY_LOCAL_MACHINE, displayClass + "\\0000", "DriverDesc",
-              "Matrox Millennium G200 AGP");
-  writeString(HKEY_CURRENT_CONFIG, "Display\\Settings", "BitsPerPixel", "16");
-  writeString(HKEY_CURRENT_CONFIG, "Display\\Settings", "Resolution", "800,600");
 }
 
 std::string elsewhere() {

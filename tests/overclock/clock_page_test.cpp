@@ -10,11 +10,14 @@ TEST_F(ClockPageTest, StartsWithTheDefaultToolWhenNothingIsStored) {
   const std::string tool = folder.file("G200clk.exe");
   EXPECT_EQ(clock.toolPath(), tool);
   EXPECT_EQ(page.Edit2.text(), tool);
+  EXPECT_TRUE(page.Edit2.readOnly()) << "the tool is chosen through the dialog";
   EXPECT_EQ(clock.toolKind(), ClockToolKind::G200clk);
   EXPECT_FALSE(page.RadioGroup1.enabled());
   EXPECT_EQ(page.Label14.caption(), "Matrox MGA-G200 Optimizer");
   EXPECT_FALSE(page.Button7.enabled());
   EXPECT_FALSE(page.Memo3.visible() || page.Label89.visible()) << "kept out of sight";
+  EXPECT_TRUE(page.Label10.bold() && page.Label34.bold());
+  EXPECT_EQ(page.Memo1.lines().front(), "G200clk.exe/Mystclk.comの場所を指定してからお使いください。");
   EXPECT_EQ(started(), Strings{folder.file("clk.bat")});
   EXPECT_EQ(world.launcher.starts[0].show, platform::ShowMode::Normal);
   // No colour depth known: no profile, the initial limits stay.
@@ -253,5 +256,6 @@ TEST_F(ClockPageTest, EachControlHasItsHintAndShowsItAsATooltip) {
   for (const auto& [control, hint] : hints) {
     EXPECT_EQ(control->hint(), text::tr(hint)) << control->name();
     EXPECT_TRUE(control->showHint()) << control->name();
+    EXPECT_GT(control->bounds().width * control->bounds().height, 0) << "nowhere to hover";
   }
 }

@@ -65,8 +65,9 @@ TEST_F(ClockPageTest, ATypedClockOutsideTheLimitsOrNoNumberRunsNothing) {
   }
   // What the box shows within the range is what runs and is kept.
   world.runtime.modalScripts.push_back([&](ui::Form&) { kaku.Button1.userClick(); });
-  page.Edit1.userSetText("150");
+  page.Edit1.userSetText("0150");
   page.Button3.userClick();
+  EXPECT_EQ(page.Edit1.text(), "150");
   EXPECT_EQ(started().back(), folder.file("G200clk.exe") + " /1 250");
   EXPECT_EQ(stored("OverClock"), 150);
   EXPECT_EQ(kaku.Label4.caption(), "150");
@@ -83,6 +84,8 @@ TEST_F(ClockPageTest, TheOptionsWindowStoresWhatItsBoxesShow) {
   world.runtime.modalScripts.push_back([&](ui::Form&) {
     EXPECT_EQ(options.Edit1.text(), "70");
     EXPECT_EQ(options.Edit3.text(), "200");
+    for (const ui::Label* warning : {&options.WarningLine1, &options.WarningLine2})
+      EXPECT_TRUE(warning->bold() && warning->colour() == ui::kRed) << "the warning stands out";
     options.Edit2.userSetText("300");
     options.Edit4.userSetText("12");
     options.Button1.userClick();

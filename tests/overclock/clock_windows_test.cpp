@@ -12,7 +12,8 @@ TEST_F(ClockPageTest, OkKeepsTheNewClock) {
   page.UpDown1.userSetPosition(120);
   world.runtime.modalScripts.push_back([&](ui::Form&) {
     EXPECT_EQ(kaku.Label4.caption(), "120");
-    EXPECT_TRUE(kaku.Label4.bold() && kaku.isModal());
+    EXPECT_TRUE(kaku.Label4.bold() && kaku.Label2.bold() && kaku.Label2.underline() &&
+                kaku.isModal());
     kaku.Timer1.tick();
     kaku.Timer1.tick();
     EXPECT_EQ(kaku.Label2.caption(), "3");

@@ -37,6 +37,9 @@ TEST_F(WizardFilesTest, SavingAddsTxtOffersTheLastNameAndReplacesWithoutAsking) 
   wizard.Button10.userClick();
   saveAs(std::nullopt, &wizard.Button8);
   EXPECT_EQ(world.dialogs.fileDialogs.back().fileName, folder.file("board.pin"));
+  world.folders.makeFolder(folder.file("v1.2"));
+  saveAs(folder.file("v1.2\\board"));  // a folder's dot is no extension
+  EXPECT_TRUE(folder.exists("v1.2\\board.txt"));
   EXPECT_TRUE(world.dialogs.boxes.empty());
 }
 
@@ -75,6 +78,7 @@ TEST_F(WizardFilesTest, ExtractionRunsTheUtilityAndLoadsItsDumpAfterTheMessage) 
 TEST_F(WizardFilesTest, EachExtractionReadsTheToolBoxAnewAndAMissingDumpIsReported) {
   toolPath = folder.file("G200clk.exe");
   folder.write("mypins.txt", "left from an earlier run\r\n");
+  folder.write("mypins.new", "an interrupted run's\r\n");  // never passes for this run's
   extract();
   EXPECT_EQ(wizard.extractionBuffer(), (std::vector<std::string>{"left from an earlier run"}));
   for (const auto& [tool, command, dump] :

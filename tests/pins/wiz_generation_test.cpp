@@ -33,6 +33,8 @@ TEST_F(WizardTest, AProductLoadsItsRamdacSpeedsAndCodesAModelTheRest) {
   wizard.ComboBox4.userSelect(4);
   wizard.Button7.userClick();
   EXPECT_EQ(wizard.pinBuffer(), goldenLines("g200sd-pci-ireland.txt"));
+  wizard.ComboBox2.userSelect(0);
+  EXPECT_EQ(wizard.ComboBox1.items().size(), 19u) << "the SGRAM board's codes again";
 }
 
 TEST_F(WizardTest, SgramModelCodesLoadTheirClocks) {
@@ -61,6 +63,7 @@ TEST_F(WizardTest, SgramModelCodesLoadTheirClocks) {
     EXPECT_FALSE(pins::modelDefaults(product, codes)) << product;
     EXPECT_FALSE(pins::modelDefaults(product, -1)) << product;
   }
+  EXPECT_EQ(pins::modelDefaults(0, 8)->clock824, 66);  // "206a", the last of the slower batches
   EXPECT_FALSE(pins::modelDefaults(productCount, 0));
   EXPECT_FALSE(pins::modelDefaults(-1, 0));
 }
@@ -105,10 +108,12 @@ TEST_F(WizardTest, SpeedsTypedBeyondTheirRangeGoInAsTheBoxesThenShowThem) {
   wizard.Edit1.userSetText("999");  // beyond 320: the spin keeps 250 until the text is used
   wizard.Edit14.userSetText("12");  // below 89
   wizard.Edit15.userSetText("x");
+  wizard.Edit2.userSetText("-99999999999");  // too many digits still say which end
+  wizard.Edit11.userSetText("99999999999");
   wizard.Button10.userClick();
   EXPECT_EQ(wizard.Edit1.text(), "320");
   EXPECT_EQ(wizard.Edit14.text(), "89");
   EXPECT_EQ(wizard.Edit15.text(), "66") << "text that is no number gives way to the spin's value";
-  EXPECT_EQ(spins(), (std::vector<int>{320, 250, 250, 203, 152, 89, 66}));
+  EXPECT_EQ(spins(), (std::vector<int>{320, 75, 320, 203, 152, 89, 66}));
   EXPECT_EQ(entry(10), "220") << "the RAMDAC's upper speed as the box shows it";
 }

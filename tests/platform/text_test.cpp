@@ -18,12 +18,21 @@ TEST(Utf8, RoundTripsThroughUtf16IncludingAstralAndBrokenBytes) {
   EXPECT_EQ(platform::utf16ToUtf8(platform::utf8ToUtf16(text)), text);
   EXPECT_EQ(platform::utf8ToCodePoints("a\xFF" "b"), (std::u32string{U'a', 0xFFFD, U'b'}));
   EXPECT_EQ(platform::utf8ToCodePoints("\xE3\x81"), (std::u32string{0xFFFD, 0xFFFD}));
+  // A surrogate without its partner, as a Windows name may hold one, is U+FFFD.
+  const std::string bad = "\xEF\xBF\xBD";
+  EXPECT_EQ(platform::utf16ToUtf8({0xD800, u'x', 0xDC00, 0xDC00}), bad + "x" + bad + bad);
+  EXPECT_EQ(platform::utf16ToUtf8({0xDBFF, 0xE000, 0xDBFF}), bad + "\xEE\x80\x80" + bad);
+  EXPECT_EQ(platform::utf16ToUtf8({0xD800, 0xDC00}), "\xF0\x90\x80\x80");  // a pair first
+  EXPECT_EQ(platform::codePointsToUtf8({0x7F, 0x80, 0x7FF, 0x800, 0xFFFF}),
+            "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF");
 }
 
 TEST(Utf8, OverlongFormsSurrogatesAndValuesBeyondUnicodeAreNotText) {
   // An overlong "/" would slip past any check for the real one.
   EXPECT_EQ(platform::utf8ToCodePoints("\xC0\xAF"), (std::u32string{0xFFFD, 0xFFFD}));
   EXPECT_EQ(platform::utf8ToCodePoints("\xE0\x80\xAF"), (std::u32string(3, 0xFFFD)));
+  EXPECT_EQ(platform::utf8ToCodePoints("\xE0\xA0\x80"), (std::u32string{0x800}));
+  EXPECT_EQ(platform::utf8ToCodePoints("\x80\xFC\x80\x80\x80"), (std::u32string(5, 0xFFFD)));
   EXPECT_EQ(platform::utf8ToCodePoints("\xED\xA0\x80"), (std::u32string(3, 0xFFFD)));
   EXPECT_EQ(platform::utf8ToCodePoints("\xF4\x90\x80\x80"), (std::u32string(4, 0xFFFD)));
   EXPECT_EQ(platform::utf8ToCodePoints("\xF4\x8F\xBF\xBF"), (std::u32string{0x10FFFF}));
@@ -56,4 +65,5 @@ TEST(ZeroPadded, WritesWhatPrintfsZeroPaddedFieldWritesAndWholeNumberReadsItBack
   EXPECT_EQ(platform::wholeNumber("002147483647"), INT_MAX);
   EXPECT_EQ(platform::wholeNumber("-2147483648"), INT_MIN);
   EXPECT_EQ(platform::wholeNumber("2147483648"), std::nullopt);
+  EXPECT_EQ(platform::wholeNumber("-2147483649"), std::nullopt);
 }

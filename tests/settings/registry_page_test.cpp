@@ -32,6 +32,7 @@ TEST_F(PageFixture, EveryOptionHasItsBoxInItsGroupAndLoadReadsItOnlyWhenExactlyO
   // Top to bottom for the keyboard too: the QuickDesk box and the AGP choice come last.
   EXPECT_EQ(page.General.children().front()->name(), "AnalogJoy");
   EXPECT_EQ(page.General.children().back(), &page.tasktrey);
+  EXPECT_FALSE(page.tasktrey.showHint() || page.tasktrey.hint().empty()) << "on the status line";
   EXPECT_EQ(page.System.children().back(), &page.AGPSpeed);
 }
 

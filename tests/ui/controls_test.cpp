@@ -47,6 +47,8 @@ struct Sample : ui::Form {
   ui::PageControl pages{this, "pages"};
   ui::TabSheet first{&pages, "first", "一"};
   ui::TabSheet second{&pages, "second", "二"};
+  ui::ProgressBar progress{this, "progress"};
+  ui::StatusBar status{this, "status"};
   std::map<std::string, int> fired;
 };
 
@@ -74,6 +76,7 @@ TEST_F(ControlModel, ProgramChangesRunNoHandlerAndTellTheWindow) {
     EXPECT_EQ(view.seen & aspects, aspects) << control.name();
   };
   tells(form.box, ui::kValue, [&] { form.box.setChecked(true); });
+  tells(form.radio, ui::kItems | ui::kValue, [&] { form.radio.setItems(form.radio.items()); });
   tells(form.radio, ui::kValue, [&] { form.radio.setItemIndex(2); });
   tells(form.edit, ui::kCaption, [&] { form.edit.setText("120"); });
   tells(form.spin, ui::kValue, [&] { form.spin.setPosition(130); });
@@ -82,7 +85,30 @@ TEST_F(ControlModel, ProgramChangesRunNoHandlerAndTellTheWindow) {
   tells(form.combo, ui::kItems | ui::kValue, [&] { form.combo.setItems({"丁"}); });
   tells(form.memo, ui::kValue, [&] { form.memo.setLines({"一", "二"}); });
   tells(form.link, ui::kCaption, [&] { form.link.setCaption("別の"); });
-  form.ok.setDefault(true);
+  tells(form.ok, ui::kEnabled, [&] { form.ok.setEnabled(false); });
+  tells(form.ok, ui::kVisible, [&] { form.ok.setVisible(false); });
+  tells(form.ok, ui::kHint, [&] { form.ok.setHint("押す", true); });
+  tells(form.link, ui::kFont, [&] { form.link.setBold(true); });
+  tells(form.link, ui::kFont, [&] { form.link.setUnderline(true); });
+  tells(form.link, ui::kFont, [&] { form.link.setColour(ui::kNavy); });
+  tells(form.link, ui::kFont, [&] { form.link.setFontHeight(20); });
+  tells(form.link, ui::kBounds, [&] { form.link.setBounds(1, 2, 3, 4); });
+  tells(form, ui::kBounds, [&] { form.setClientSize(300, 200); });
+  tells(form.memo, ui::kValue, [&] { form.memo.setText("三"); });
+  tells(form.progress, ui::kRange, [&] { form.progress.setRange(0, 10); });
+  tells(form.progress, ui::kValue, [&] { form.progress.setPosition(5); });
+  tells(form.status, ui::kValue, [&] { form.status.addPanel(100, "休憩中"); });
+  tells(form.status, ui::kValue, [&] { form.status.setPanelText(0, "別"); });
+  tells(form, ui::kFront, [&] { form.bringToFront(); });
+  SeenAspects quiet;  // the same text again, or a panel the bar lacks, changes nothing
+  form.status.attachView(&quiet);
+  form.status.setPanelText(0, "別");
+  form.status.setPanelText(5, "別");
+  form.status.attachView(nullptr);
+  EXPECT_EQ(quiet.seen, 0u);
+  form.setDefaultButton(&form.cancel);
+  EXPECT_TRUE(form.cancel.isDefault() && !form.ok.isDefault()) << "one default button";
+  form.setDefaultButton(&form.ok);
   EXPECT_EQ(form.total(), 0);
   EXPECT_TRUE(form.box.checked());
   EXPECT_EQ(form.radio.itemIndex(), 2);
@@ -121,6 +147,9 @@ TEST_F(ControlModel, AUserActionThatChangesNothingRunsNoHandler) {
   // The program may show the same page again on purpose (the page refreshes itself).
   form.pages.setActivePage(0);
   EXPECT_EQ(form.fired["first"], 1);
+  EXPECT_EQ(form.pages.activePage(), &form.first);
+  ui::PageControl empty{&form, "empty"};
+  EXPECT_EQ(empty.activePage(), nullptr) << "no page to show";
   // A pick in the drop-down list always counts, as the real one reports it.
   form.combo.setItemIndex(2);
   form.combo.userSelect(2);
