@@ -17,8 +17,10 @@ TEST_F(MainFormFixture, QuickDeskEntryTicksTheBoxAndStaysAsItWas) {
 TEST_F(MainFormFixture, ShowStepIdentifiesTheProcessorLastWithoutTouchingCheckedStates) {
   world.processor = doubles::RecordedProcessor::from("AuthenticAMD", 1, 0x58C, 0x008021BF);
   world.registry.setString(kDriverKey, "Use Write Combining", "1");
+  world.registry.setString(kDriverKey, "Mystclk", folder.path() + "\\Mystclk.com");
   create();
   form.show();
+  EXPECT_EQ(form.clock.Label14.caption(), "Matrox Mystclk.com") << "the tool is named when shown";
   EXPECT_EQ(form.general.Label38.caption(), "Socket7 (Super7)");
   EXPECT_FALSE(form.registry.box("comwrite").enabled());
   EXPECT_TRUE(form.registry.box("comwrite").checked());

@@ -89,6 +89,8 @@ const Case kCases[] = {
      "C:\\Games\\My Game\\game.exe を起動するクロックが指定されていません。corvane.exe /clock N /run \"C:\\Games\\My Game\\game.exe\" のように", true},
     {"/ja C:\\GAMES\\UNREAL.EXE", A::Refused, 0, "", "", "C:\\GAMES\\UNREAL.EXE を起動するクロック", true},
     {"C:\\Games\\readme.txt", A::Refused, 0, "", "", "C:\\Games\\readme.txt というスイッチはありません。", true},
+    {"G.COM", A::Refused, 0, "", "", "G.COM を起動するクロックが指定されていません。", true},
+    {".pif", A::Refused, 0, "", "", ".pif を起動するクロックが指定されていません。", true},
     {"game.exe other.exe", A::Refused, 0, "", "", "game.exe というスイッチはありません。", true},
     // A path with blanks without its quotes: put it in quotes, this way.
     {"/clock 120 /run C:\\Games\\My Game\\game.exe -window", A::Refused, 0, "", "",

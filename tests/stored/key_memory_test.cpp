@@ -67,3 +67,16 @@ TEST(MemoryRegistryRefusals, AKeyThatCannotBeOpenedIsNoKeyAndHandlesAreReleased)
   EXPECT_FALSE(reg.keyExists("HKLM\\Software\\Matrox\\PowerDesk\\Current Settings"));
   EXPECT_TRUE(reg.keyExists("HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"));
 }
+
+TEST(MemoryRegistryRefusals, ADwordOfAnotherSizeIsTheWrongType) {
+  // Written so by another program: what the number would be is anybody's guess.
+  doubles::MemoryRegistry reg;
+  RegistryKey key(reg, kSettings, Access::CreateIfMissing);
+  key.writeValue("OverClock", {stored::ValueType::Dword, {0x78, 0x00, 0x00}});
+  try {
+    key.integer("OverClock");
+    FAIL() << "three bytes read as a number";
+  } catch (const platform::RegistryError& e) {
+    EXPECT_STREQ(e.what(), "'OverClock' のデータ型が不正です");
+  }
+}
