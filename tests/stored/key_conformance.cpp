@@ -18,6 +18,8 @@ constexpr Location kRunOtherCase{RootKey::LocalMachine, "\\software\\corvaneconf
 constexpr Location kUserRun{RootKey::CurrentUser, "\\Software\\CorvaneConformance\\Run"};
 constexpr Location kAbsent{RootKey::LocalMachine, "\\Software\\CorvaneConformance\\Absent"};
 
+}  // namespace
+
 std::string errorOf(const std::function<void()>& f) {
   try {
     f();
@@ -26,8 +28,6 @@ std::string errorOf(const std::function<void()>& f) {
   }
   return "(no error)";
 }
-
-}  // namespace
 
 TEST_P(KeyConformance, TextRoundTripsAndMissingValuesReadEmpty) {
   RegistryKey key(*registry, kSettings, Access::CreateIfMissing);

@@ -22,6 +22,9 @@ class KeyConformance : public ::testing::TestWithParam<RegistryMaker> {
   std::shared_ptr<stored::Registry> registry;
 };
 
+// The message of the registry error `f` raised, or "(no error)".
+std::string errorOf(const std::function<void()>& f);
+
 inline std::string makerName(const ::testing::TestParamInfo<RegistryMaker>& info) {
   return info.param.name;
 }
