@@ -67,15 +67,17 @@ CpuIdentity IdentifyCpu(IdentifyPass pass, TPentiumMMX& probe, int measuredMHz) 
   const unsigned model = probe.Model();
   const unsigned stepping = probe.SteppingID();
 
-  for (std::size_t i = 0; i < table.familyCount; ++i) {
-    const FamilySettings& settings = table.families[i];
-    if (settings.vendor == vendor->vendor && settings.family == family) {
-      applyFamilySettings(settings, pass, out);
+  // Walked from the first entry to one past the last: no index to read beyond the tables.
+  const FamilySettings* const familiesEnd = table.families + table.familyCount;
+  for (const FamilySettings* settings = table.families; settings != familiesEnd; ++settings) {
+    if (settings->vendor == vendor->vendor && settings->family == family) {
+      applyFamilySettings(*settings, pass, out);
       break;
     }
   }
-  for (std::size_t i = 0; i < table.rowCount; ++i) {
-    const CpuRow& row = table.rows[i];
+  const CpuRow* const rowsEnd = table.rows + table.rowCount;
+  for (const CpuRow* next = table.rows; next != rowsEnd; ++next) {
+    const CpuRow& row = *next;
     if (row.vendor == vendor->vendor && row.family.contains(family) &&
         row.model.contains(model) && row.stepping.contains(stepping) &&
         row.clock.contains(measuredMHz)) {

@@ -18,6 +18,7 @@ TEST_F(WizardTest, WindowPagesAndStartState) {
     EXPECT_EQ(std::vector<int>({r.left, r.top, r.width, r.height}), std::vector<int>({x, 248, 75, 25}));
     x += 80;
   }
+  EXPECT_TRUE(wizard.WhatIsPinLabel.bold() && !wizard.ExplanationLines.front()->bold());
   EXPECT_EQ(wizard.ExplanationLines.size(), 11u);
   EXPECT_EQ(wizard.ExplanationLines.back()->caption(), "さぁ「次へ>>」をクリック!!");
   EXPECT_EQ(wizard.Page6Heading.caption(), "3：作成");
