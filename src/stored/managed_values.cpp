@@ -26,7 +26,6 @@ Snapshot readSnapshot(Registry& registry) {
   for (const auto& managed : managedValues()) {
     if (managed.where != open) {
       open = managed.where;
-      key.reset();
       key = std::make_unique<RegistryKey>(registry, *open, Access::ExistingReadOnly);
     }
     snapshot.push_back({managed.where, managed.name, key->value(managed.name)});
@@ -40,7 +39,6 @@ void writeSnapshot(Registry& registry, const Snapshot& snapshot) {
   for (const auto& saved : snapshot) {
     if (saved.where != open) {
       open = saved.where;
-      key.reset();
       key = std::make_unique<RegistryKey>(registry, *open, Access::CreateIfMissing);
     }
     if (saved.value) key->writeValue(saved.name.c_str(), *saved.value);

@@ -110,6 +110,8 @@ TEST_F(ControlModel, ProgramChangesRunNoHandlerAndTellTheWindow) {
   EXPECT_TRUE(form.cancel.isDefault() && !form.ok.isDefault()) << "one default button";
   form.setDefaultButton(&form.ok);
   EXPECT_EQ(form.total(), 0);
+  // A page turned by the program tells the window, and shows the page (its one handler).
+  tells(form.pages, ui::kValue, [&] { form.pages.setActivePage(1); });
   EXPECT_TRUE(form.box.checked());
   EXPECT_EQ(form.radio.itemIndex(), 2);
   EXPECT_EQ(form.edit.text(), "100") << "the new range took the spin's value in, silently";
