@@ -46,6 +46,11 @@ bool looksLikeSwitch(const std::string& word) {
   return word.size() > 1 && (word[0] == '/' || word[0] == '-');
 }
 
+// `end` is lower-case (or no letters at all, as a sentence's end).
+bool endsWithNoCase(const std::string& word, const std::string& end) {
+  return word.size() >= end.size() && lowered(word.substr(word.size() - end.size())) == end;
+}
+
 bool allDigits(const std::string& word) {
   if (word.empty()) return false;
   for (char c : word)
@@ -61,9 +66,7 @@ std::string tr1(text::Id id, const std::string& argument) {
 // page's messages leave that to the error box, which adds ".").
 std::string asSentence(const std::string& message) {
   const std::string stop = text::tr(text::Id::SentenceEnd);
-  const bool ended = message.size() >= stop.size() &&
-                     message.compare(message.size() - stop.size(), stop.size(), stop) == 0;
-  return ended ? message : message + stop;
+  return endsWithNoCase(message, stop) ? message : message + stop;
 }
 
 CommandLineRequest refused(const std::string& problem, bool withUsage = false) {
@@ -82,9 +85,6 @@ std::string trAll(text::Id id, const std::string& argument) {
   return out;
 }
 
-bool endsWithNoCase(const std::string& word, const std::string& end) {
-  return word.size() >= end.size() && lowered(word.substr(word.size() - end.size())) == end;
-}
 
 // A name Windows 95/98 starts as a program (what a game's icon dropped on corvane.exe gives).
 bool looksLikeProgram(const std::string& word) {

@@ -72,6 +72,11 @@ TEST(BackupFile, IsARegeditFileThatReadsBackToTheSameValues) {
   const auto back = settings::parseBackupFile(lines);
   ASSERT_TRUE(back.has_value());
   EXPECT_TRUE(*back == mixedSnapshot());
+  // Hex digits as regedit writes them, or as an editor may have made them.
+  auto edited = lines;
+  std::replace(edited.begin(), edited.end(), std::string("\"TVOutput\"=hex:02,80,af"),
+               std::string("\"TVOutput\"=hex:02,80,AF"));
+  EXPECT_TRUE(edited != lines && settings::parseBackupFile(edited) == back);
 }
 
 TEST(BackupFile, AValueNoRegeditLineCanCarryStopsTheBackup) {
